@@ -1,0 +1,193 @@
+#include "platform/TextCodec.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// Windows-1252 at 0x80..0x9F; the five bytes the code page leaves undefined map to the C1 control of the
+// same value, so every byte decodes and encodes back to itself.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+const QByteArray kUtf8Bom("\xEF\xBB\xBF", 3);
+const QByteArray kUtf16LeBom("\xFF\xFE", 2);
+const QByteArray kUtf16BeBom("\xFE\xFF", 2);
+
+LineEnding dominantLineEnding(QStringView text, LineEnding fallback, bool *found)
+{
+    qsizetype crlf = 0, lf = 0, cr = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c == u'\r') {
+            if (i + 1 < n && text[i + 1] == u'\n') {
+                ++crlf;
+                ++i;
+            } else {
+                ++cr;
+            }
+        } else if (c == u'\n') {
+            ++lf;
+        }
+    }
+    *found = crlf + lf + cr > 0;
+    if (!*found)
+        return fallback;
+    if (crlf >= lf && crlf >= cr)
+        return LineEnding::CrLf;
+    return lf >= cr ? LineEnding::Lf : LineEnding::Cr;
+}
+
+QString decodeUtf16(QByteArrayView bytes, QStringConverter::Encoding encoding)
+{
+    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
+    return decoder(bytes);
+}
+
+} // namespace
+
+QString TextCodec::decodeWindows1252(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        out[i] = (b >= 0x80 && b < 0xA0) ? kHighControls[b - 0x80] : char16_t(b);
+    }
+    return text;
+}
+
+std::optional<QByteArray> TextCodec::encodeWindows1252(QStringView text)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            bytes[i] = char(c);
+            continue;
+        }
+        const auto *hit = std::find(kHighControls.begin(), kHighControls.end(), c);
+        if (hit == kHighControls.end())
+            return std::nullopt;
+        bytes[i] = char(0x80 + (hit - kHighControls.begin()));
+    }
+    return bytes;
+}
+
+DecodedText TextCodec::decode(QByteArrayView bytes, LineEnding fallback)
+{
+    DecodedText result;
+    if (bytes.startsWith(kUtf8Bom)) {
+        result.encoding = TextEncoding::Utf8Bom;
+        result.text = QString::fromUtf8(bytes.sliced(3));
+    } else if (bytes.startsWith(kUtf16LeBom)) {
+        result.encoding = TextEncoding::Utf16LE;
+        result.text = decodeUtf16(bytes.sliced(2), QStringConverter::Utf16LE);
+    } else if (bytes.startsWith(kUtf16BeBom)) {
+        result.encoding = TextEncoding::Utf16BE;
+        result.text = decodeUtf16(bytes.sliced(2), QStringConverter::Utf16BE);
+    } else {
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        result.text = utf8(bytes);
+        if (utf8.hasError()) {
+            result.encoding = TextEncoding::Windows1252;
+            result.text = decodeWindows1252(bytes);
+        } else {
+            result.encoding = TextEncoding::Utf8;
+        }
+    }
+    result.lineEnding = dominantLineEnding(result.text, fallback, &result.hadLineBreaks);
+    if (result.hadLineBreaks)
+        result.text = normaliseLineBreaks(std::move(result.text));
+    return result;
+}
+
+EncodedText TextCodec::encode(const QString &text, TextEncoding encoding, LineEnding lineEnding)
+{
+    const QString withBreaks = lineEnding == LineEnding::Lf
+                                   ? text
+                                   : QString(text).replace(u'\n', lineBreak(lineEnding));
+    switch (encoding) {
+    case TextEncoding::Windows1252:
+        if (auto bytes = encodeWindows1252(withBreaks))
+            return {*bytes, encoding};
+        return {kUtf8Bom + withBreaks.toUtf8(), TextEncoding::Utf8Bom};
+    case TextEncoding::Utf8:
+        return {withBreaks.toUtf8(), encoding};
+    case TextEncoding::Utf8Bom:
+        return {kUtf8Bom + withBreaks.toUtf8(), encoding};
+    case TextEncoding::Utf16LE: {
+        QStringEncoder encoder(QStringConverter::Utf16LE);
+        return {kUtf16LeBom + QByteArray(encoder(withBreaks)), encoding};
+    }
+    case TextEncoding::Utf16BE: {
+        QStringEncoder encoder(QStringConverter::Utf16BE);
+        return {kUtf16BeBom + QByteArray(encoder(withBreaks)), encoding};
+    }
+    }
+    Q_UNREACHABLE();
+    return {};
+}
+
+TextEncoding TextCodec::systemEncoding()
+{
+#ifdef Q_OS_WIN
+    return TextEncoding::Windows1252;
+#else
+    return TextEncoding::Utf8;
+#endif
+}
+
+LineEnding TextCodec::platformLineEnding()
+{
+#ifdef Q_OS_WIN
+    return LineEnding::CrLf;
+#else
+    return LineEnding::Lf;
+#endif
+}
+
+QString TextCodec::lineBreak(LineEnding lineEnding)
+{
+    switch (lineEnding) {
+    case LineEnding::CrLf:
+        return QStringLiteral("\r\n");
+    case LineEnding::Lf:
+        return QStringLiteral("\n");
+    case LineEnding::Cr:
+        return QStringLiteral("\r");
+    }
+    Q_UNREACHABLE();
+    return {};
+}
+
+QString TextCodec::normaliseLineBreaks(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
+QString TextCodec::name(TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Utf8:
+        return QStringLiteral("UTF-8");
+    case TextEncoding::Utf8Bom:
+        return QStringLiteral("UTF-8 med BOM");
+    case TextEncoding::Utf16LE:
+        return QStringLiteral("UTF-16 LE");
+    case TextEncoding::Utf16BE:
+        return QStringLiteral("UTF-16 BE");
+    case TextEncoding::Windows1252:
+        return QStringLiteral("ANSI (Windows-1252)");
+    }
+    Q_UNREACHABLE();
+    return {};
+}

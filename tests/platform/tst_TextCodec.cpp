@@ -1,0 +1,125 @@
+#include "platform/AtomicFileWriter.h"
+#include "platform/TextCodec.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+Q_DECLARE_METATYPE(TextEncoding)
+Q_DECLARE_METATYPE(LineEnding)
+
+class TextCodecTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void roundTripsEveryEncoding_data();
+    void roundTripsEveryEncoding();
+    void windows1252CoversEveryByte();
+    void textWindows1252CannotHoldIsWrittenAsUtf8WithMark();
+    void mixedLineEndsTakeTheMostFrequent();
+    void atomicWriteReplacesWholeFile();
+    void atomicWriteFailureKeepsOldFileAndSaysWhyInDanish();
+};
+
+void TextCodecTest::roundTripsEveryEncoding_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<TextEncoding>("encoding");
+    QTest::addColumn<LineEnding>("lineEnding");
+    QTest::addColumn<QString>("text");
+
+    const QString danish = QStringLiteral("Rødgrød med fløde\nÆble på Åen\n");
+    QTest::newRow("utf-8 without mark, lf") << QByteArray("R\xC3\xB8" "dgr\xC3\xB8" "d med fl\xC3\xB8" "de\n\xC3\x86" "ble p\xC3\xA5 \xC3\x85" "en\n")
+                                            << TextEncoding::Utf8 << LineEnding::Lf << danish;
+    QTest::newRow("utf-8 with mark, crlf") << QByteArray("\xEF\xBB\xBFR\xC3\xB8" "dgr\xC3\xB8" "d med fl\xC3\xB8" "de\r\n\xC3\x86" "ble p\xC3\xA5 \xC3\x85" "en\r\n")
+                                           << TextEncoding::Utf8Bom << LineEnding::CrLf << danish;
+    QTest::newRow("windows-1252, crlf") << QByteArray("R\xF8" "dgr\xF8" "d med fl\xF8" "de\r\n\xC6" "ble p\xE5 \xC5" "en\r\n")
+                                        << TextEncoding::Windows1252 << LineEnding::CrLf << danish;
+    QTest::newRow("windows-1252, cr") << QByteArray("\x80 og \x93" "citat\x94\r")
+                                      << TextEncoding::Windows1252 << LineEnding::Cr
+                                      << QStringLiteral("€ og “citat”\n");
+    QTest::newRow("utf-16 le") << QByteArray("\xFF\xFE\xE6\x00\r\x00\n\x00", 8) << TextEncoding::Utf16LE
+                               << LineEnding::CrLf << QStringLiteral("æ\n");
+    QTest::newRow("utf-16 be") << QByteArray("\xFE\xFF\x00\xE6\x00\n", 6) << TextEncoding::Utf16BE
+                               << LineEnding::Lf << QStringLiteral("æ\n");
+    QTest::newRow("empty") << QByteArray() << TextEncoding::Utf8 << LineEnding::CrLf << QString();
+    QTest::newRow("one character") << QByteArray("x") << TextEncoding::Utf8 << LineEnding::CrLf
+                                   << QStringLiteral("x");
+}
+
+void TextCodecTest::roundTripsEveryEncoding()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(TextEncoding, encoding);
+    QFETCH(LineEnding, lineEnding);
+    QFETCH(QString, text);
+
+    const DecodedText decoded = TextCodec::decode(bytes, LineEnding::CrLf);
+    QCOMPARE(decoded.text, text);
+    QCOMPARE(decoded.encoding, encoding);
+    QCOMPARE(decoded.lineEnding, lineEnding);
+
+    const EncodedText encoded = TextCodec::encode(decoded.text, decoded.encoding, decoded.lineEnding);
+    QCOMPARE(encoded.encoding, encoding);
+    QCOMPARE(encoded.bytes, bytes);
+}
+
+void TextCodecTest::windows1252CoversEveryByte()
+{
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(char(b));
+    const QString text = TextCodec::decodeWindows1252(all);
+    QCOMPARE(text.size(), 256);
+    QCOMPARE(TextCodec::encodeWindows1252(text).value(), all);
+    QCOMPARE(TextCodec::decode(all, LineEnding::CrLf).encoding, TextEncoding::Windows1252);
+}
+
+void TextCodecTest::textWindows1252CannotHoldIsWrittenAsUtf8WithMark()
+{
+    const EncodedText encoded = TextCodec::encode(QStringLiteral("pil → her"), TextEncoding::Windows1252,
+                                                  LineEnding::CrLf);
+    QCOMPARE(encoded.encoding, TextEncoding::Utf8Bom);
+    QCOMPARE(TextCodec::decode(encoded.bytes, LineEnding::CrLf).text, QStringLiteral("pil → her"));
+}
+
+void TextCodecTest::mixedLineEndsTakeTheMostFrequent()
+{
+    const DecodedText decoded = TextCodec::decode("a\nb\r\nc\nd", LineEnding::CrLf);
+    QCOMPARE(decoded.lineEnding, LineEnding::Lf);
+    QCOMPARE(decoded.text, QStringLiteral("a\nb\nc\nd"));
+    QCOMPARE(TextCodec::decode("ingen linjeskift", LineEnding::Cr).lineEnding, LineEnding::Cr);
+}
+
+void TextCodecTest::atomicWriteReplacesWholeFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("fil.txt"));
+    QVERIFY(AtomicFileWriter::write(path, "gammel tekst som er lang").ok);
+    QVERIFY(AtomicFileWriter::write(path, "ny").ok);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("ny"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
+void TextCodecTest::atomicWriteFailureKeepsOldFileAndSaysWhyInDanish()
+{
+    if (geteuid() == 0)
+        QSKIP("root may write into read-only folders");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("fil.txt"));
+    QVERIFY(AtomicFileWriter::write(path, "gammel").ok);
+    QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    const AtomicFileWriter::Result result = AtomicFileWriter::write(path, "ny");
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(!result.ok);
+    QCOMPARE(result.error, QStringLiteral("Adgang nægtet."));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("gammel"));
+}
+
+QTEST_GUILESS_MAIN(TextCodecTest)
+#include "tst_TextCodec.moc"
