@@ -1,7 +1,71 @@
+#include "app/AppContext.h"
+#include "app/CommandLine.h"
+#include "app/Tmainform.h"
+#include "app/WindowSet.h"
+#include "platform/SystemPlatform.h"
+#include "platform/TerminationSignals.h"
+
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QSessionManager>
+#include <QTranslator>
+
+#include <cstdio>
+
+namespace {
+
+QStringList argumentsOf(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// Qt's own dialogs and context menus speak Danish too.
+void installDanishTranslations(QApplication &app)
+{
+    auto *translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral("qtbase_da"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    // --help and --version answer without a display.
+    const CommandLine early = CommandLine::parse(argumentsOf(argc, argv));
+    if (early.action != CommandLine::Action::Run) {
+        const QString text = early.action == CommandLine::Action::ShowHelp ? CommandLine::helpText()
+                                                                           : CommandLine::versionText();
+        std::fputs(text.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Skrivora"));
+    QApplication::setApplicationVersion(QStringLiteral(SKRIVORA_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("skrivora"));
+    installDanishTranslations(app);
+
+    SystemPlatform system;
+    AppContext context(system.platform());
+    WindowSet windows(context);
+    Tmainform &frame = windows.frame();
+    if (!frame.storageFailure().isEmpty()) {
+        context.inform(frame.storageFailure());
+        return 1;
+    }
+    frame.setCommandLineFiles(CommandLine::parse(QApplication::arguments()).files);
+
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &frame, &QWidget::close);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &frame, [&frame](QSessionManager &manager) {
+        if (!frame.closeProgram())
+            manager.cancel();
+    });
+
+    frame.show();
+    return QApplication::exec();
 }

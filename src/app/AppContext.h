@@ -1,0 +1,54 @@
+#pragma once
+
+#include "app/FrameFields.h"
+#include "platform/Platform.h"
+
+class FrameInterface;
+class Tinfform;
+class Tspform;
+class Tmappefilform;
+class Tfavoritform;
+class Tprintform;
+class Tfilform;
+class Topenform;
+class Tfindformen;
+class TmemoForm;
+class Tboksform;
+class Tfilmappeform;
+class Ttypeform;
+class Toptform;
+class Tgenvejsform;
+
+// How the windows reach each other: one pointer per window, filled in creation order, so a window's
+// constructor may use only those created before it. The main window is reached through FrameInterface
+// and its fields, never through its own class.
+class AppContext {
+public:
+    explicit AppContext(Platform &platform) : platform(platform) {}
+    AppContext(const AppContext &) = delete;
+    AppContext &operator=(const AppContext &) = delete;
+
+    // The information dialog with the text.
+    void inform(const QString &text) const;
+    // The question dialog with the text; true only when the user answered "Ja".
+    bool ask(const QString &text) const;
+
+    Platform &platform;
+    FrameFields fields;
+
+    FrameInterface *frame = nullptr;
+    Tinfform *infform = nullptr;
+    Tspform *spform = nullptr;
+    Tmappefilform *mappefilform = nullptr;
+    Tfavoritform *favoritform = nullptr;
+    Tprintform *printform = nullptr;
+    Tfilform *filform = nullptr;
+    Topenform *openform = nullptr;
+    Tfindformen *findformen = nullptr;
+    TmemoForm *memoForm = nullptr;
+    Tboksform *boksform = nullptr;
+    Tfilmappeform *filmappeform = nullptr;
+    Ttypeform *typeform = nullptr;
+    Toptform *optform = nullptr;
+    Tgenvejsform *genvejsform = nullptr;
+};

@@ -1,0 +1,120 @@
+#include "app/SettingsFile.h"
+
+#include "platform/FileError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+
+namespace {
+
+// Settings and list files are small; anything bigger is not one of ours and is not read into memory.
+constexpr qint64 kLargestReadableFile = 64 * 1024 * 1024;
+
+std::optional<int> wholeNumber(const QString &line)
+{
+    bool ok = false;
+    const int value = line.trimmed().toInt(&ok, 10);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+} // namespace
+
+SettingsLine SettingsLine::integer(std::function<void(int)> apply)
+{
+    return SettingsLine([apply = std::move(apply)](const QString &line) {
+        const auto value = wholeNumber(line);
+        if (value)
+            apply(*value);
+        return value.has_value();
+    });
+}
+
+SettingsLine SettingsLine::flag(std::function<void(bool)> apply)
+{
+    return integer([apply = std::move(apply)](int value) { apply(value == 1); });
+}
+
+SettingsLine SettingsLine::text(std::function<void(const QString &)> apply)
+{
+    return SettingsLine([apply = std::move(apply)](const QString &line) {
+        apply(line);
+        return true;
+    });
+}
+
+SettingsFile::SettingsFile(QString path)
+    : path_(std::move(path))
+    , encoding_(TextCodec::systemEncoding())
+{
+}
+
+SettingsFile::Status SettingsFile::read()
+{
+    lines_.clear();
+    error_.clear();
+    QFile file(path_);
+    if (!file.exists())
+        return Status::Missing;
+    errno = 0;
+    if (QFileInfo(file).isDir()) {
+        error_ = FileError::reason(EISDIR);
+        return Status::Unreadable;
+    }
+    if (file.size() > kLargestReadableFile) {
+        error_ = FileError::reason(EFBIG);
+        return Status::Unreadable;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        error_ = FileError::reason(errno);
+        return Status::Unreadable;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        error_ = FileError::reason(errno);
+        return Status::Unreadable;
+    }
+    const DecodedText decoded = TextCodec::decode(bytes, LineEnding::CrLf);
+    encoding_ = decoded.encoding;
+    if (!decoded.text.isEmpty()) {
+        lines_ = decoded.text.split(u'\n');
+        // A line break ends a line rather than starting an empty one.
+        if (decoded.text.endsWith(u'\n'))
+            lines_.removeLast();
+    }
+    return Status::Read;
+}
+
+bool SettingsFile::apply(const std::vector<SettingsLine> &appliers) const
+{
+    for (size_t i = 0; i < appliers.size(); ++i) {
+        if (qsizetype(i) >= lines_.size() || !appliers[i].applyTo(lines_[qsizetype(i)]))
+            return false;
+    }
+    return true;
+}
+
+bool SettingsFile::write(const QStringList &lines)
+{
+    QString text;
+    for (const QString &line : lines)
+        text += line + u'\n';
+    const EncodedText encoded = TextCodec::encode(text, encoding_, LineEnding::CrLf);
+    const AtomicFileWriter::Result result = AtomicFileWriter::write(path_, encoded.bytes);
+    error_ = result.error;
+    if (result.ok)
+        encoding_ = encoded.encoding;
+    return result.ok;
+}
+
+QString SettingsFile::writeFailureMessage(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Filen:\r") + QDir::toNativeSeparators(path) + QStringLiteral("\rkunne ikke gemmes.\r") + reason;
+}
+
+QString SettingsFile::startupFailureMessage()
+{
+    return QStringLiteral("Information\rDer gik noget galt med opstarten.\rDer kan eventuelt være slettet vigtige filer.");
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "platform/AtomicFileWriter.h"
+#include "platform/TextCodec.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+// How one stored line is understood and applied to its window.
+class SettingsLine {
+public:
+    static SettingsLine integer(std::function<void(int)> apply);
+    // A check box: checked when the whole number is 1.
+    static SettingsLine flag(std::function<void(bool)> apply);
+    static SettingsLine text(std::function<void(const QString &)> apply);
+
+    // False when the line is not what it should be; nothing is applied then.
+    bool applyTo(const QString &line) const { return apply_(line); }
+
+private:
+    explicit SettingsLine(std::function<bool(const QString &)> apply) : apply_(std::move(apply)) {}
+    std::function<bool(const QString &)> apply_;
+};
+
+// The stored state of one window or one file list: plain text, one value per line, always rewritten
+// whole with CR LF after every line. Read with mark detection; written back in the encoding it was read
+// in, or the system's for a new file.
+class SettingsFile {
+public:
+    enum class Status { Missing, Unreadable, Read };
+
+    explicit SettingsFile(QString path);
+
+    const QString &path() const { return path_; }
+    Status read();
+    const QStringList &lines() const { return lines_; }
+    // Danish reason of the last failed read or write.
+    const QString &error() const { return error_; }
+
+    // Applies the read lines in order, one applier each, and stops at the first line that is missing or
+    // fails; what was applied before it stays. True when every applier got its line.
+    bool apply(const std::vector<SettingsLine> &appliers) const;
+
+    bool write(const QStringList &lines);
+
+    static QString flag(bool checked) { return checked ? QStringLiteral("1") : QStringLiteral("0"); }
+
+    // The message shown when a file could not be written.
+    static QString writeFailureMessage(const QString &path, const QString &reason);
+    // The message of windows that report a settings file they could not read.
+    static QString startupFailureMessage();
+
+private:
+    QString path_;
+    QStringList lines_;
+    TextEncoding encoding_;
+    QString error_;
+};

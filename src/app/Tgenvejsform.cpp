@@ -1,0 +1,6 @@
+#include "app/Tgenvejsform.h"
+
+Tgenvejsform::Tgenvejsform(AppContext &context)
+    : ToolBox(context, QStringLiteral("Genveje"))
+{
+}

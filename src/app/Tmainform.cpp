@@ -1,0 +1,385 @@
+#include "app/Tmainform.h"
+
+#include "app/AppContext.h"
+#include "app/AppIcon.h"
+#include "app/Hint.h"
+#include "app/RadioGroup.h"
+#include "app/ScreenPlacement.h"
+#include "app/SettingsFile.h"
+#include "app/StatusTipRouter.h"
+#include "app/StorageLayout.h"
+#include "documents/DocumentArea.h"
+#include "documents/DocumentWindow.h"
+#include "documents/TFunktioner.h"
+#include "lists/Tfavoritform.h"
+#include "lists/Tfilform.h"
+#include "lists/Tmappefilform.h"
+#include "options/Toptform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QSystemTrayIcon>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kStatusLineMinHeight = 19;
+constexpr int kStatusLineMaxHeight = 25;
+
+struct StandardSize {
+    unsigned width;
+    unsigned height;
+    int editorMargin;
+};
+
+StandardSize standardSizeFor(bool withMargins)
+{
+    return withMargins ? StandardSize{861, 800, 70} : StandardSize{728, 700, 8};
+}
+
+} // namespace
+
+Tmainform::Tmainform(AppContext &context)
+    : context_(context)
+    , fields_(context.fields)
+{
+    context.frame = this;
+    setWindowTitle(QStringLiteral("Skrivora3"));
+    setWindowIcon(AppIcon::icon());
+
+    // The creation step, in its fixed order.
+    fields_.opstart = true;
+    fields_.extListe.clear();
+    storageFailure_ = StorageLayout::settle(fields_, context.platform.dataRoot, context.platform.userName);
+    setWindowTitle(QStringLiteral("Velkommen ") + fields_.Brugernavn);
+    buildLayout();
+    fields_.menuBogHeight = 108;
+    funk_ = std::make_unique<TFunktioner>(context, *documents_, [](bool) {});
+    settings_ = std::make_unique<SettingsFile>(fields_.optFilnavn);
+    defaultOpt();
+    HentOpt();
+
+    // A position from a screen that has been removed since would leave the frame out of reach.
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    move(ScreenPlacement::reachablePosition(QRect(pos(), frameGeometry().size()), screens));
+
+    qApp->installEventFilter(new StatusTipRouter([this](const QString &hint) { HintInfo(hint); }, this));
+}
+
+Tmainform::~Tmainform() = default;
+
+void Tmainform::buildLayout()
+{
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    hovedmenuPanel = new QWidget(central);
+    hovedmenuPanel->setObjectName(QStringLiteral("hovedmenuPanel"));
+    new QHBoxLayout(hovedmenuPanel);
+    layout->addWidget(hovedmenuPanel);
+
+    // The book shows one page at a time without a row of tabs; the page buttons choose the page.
+    menuBog = new QTabWidget(central);
+    menuBog->setObjectName(QStringLiteral("menuBog"));
+    menuBog->tabBar()->hide();
+    menuBog->hide();
+    layout->addWidget(menuBog);
+
+    documents_ = new DocumentArea(central);
+    layout->addWidget(documents_, 1);
+
+    tc = new QTabBar(central);
+    tc->setObjectName(QStringLiteral("tc"));
+    tc->setExpanding(false);
+    tc->setDocumentMode(true);
+    layout->addWidget(tc);
+
+    bundPanel = new QWidget(central);
+    bundPanel->setObjectName(QStringLiteral("bundPanel"));
+    auto *bottom = new QHBoxLayout(bundPanel);
+    bottom->setContentsMargins(4, 0, 0, 0);
+    Info = new QLabel(bundPanel);
+    Info->setObjectName(QStringLiteral("Info"));
+    Info->setMinimumHeight(kStatusLineMinHeight);
+    Info->setMaximumHeight(kStatusLineMaxHeight);
+    Info->setMinimumWidth(1);
+    bottom->addWidget(Info, 1);
+    layout->addWidget(bundPanel);
+    setCentralWidget(central);
+
+    MainMenu = new QMenuBar(this);
+    setMenuBar(MainMenu);
+
+    TrayIcon = new QSystemTrayIcon(AppIcon::icon(), this);
+    TrayIcon->setToolTip(QStringLiteral("Skrivora"));
+    connect(TrayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger)
+            restoreFromTray();
+    });
+
+    aProgramSize_ = new QAction(QStringLiteral("Udfør"), this);
+    aProgramSize_->setToolTip(QStringLiteral("Sæt standard programstørrelse"));
+    aProgramSize_->setStatusTip(QStringLiteral("Sæt standard programstørrelse"));
+    connect(aProgramSize_, &QAction::triggered, this,
+            [this] { resize(int(fields_.standardWidth), int(fields_.standardHeight)); });
+}
+
+void Tmainform::defaultOpt()
+{
+    resize(kDefaultWidth, kDefaultHeight);
+    move(kDefaultLeft, kDefaultTop);
+}
+
+void Tmainform::HentOpt()
+{
+    // Missing: the defaults are in place already. Unreadable: a failure ends the reading silently.
+    if (settings_->read() != SettingsFile::Status::Read)
+        return;
+    if (settings_->lines().size() != 5) {
+        defaultOpt();
+        return;
+    }
+    settings_->apply({
+        SettingsLine::integer([this](int width) { resize(width, height()); }),
+        SettingsLine::integer([this](int height) { resize(width(), height); }),
+        SettingsLine::integer([this](int left) { move(left, y()); }),
+        SettingsLine::integer([this](int top) { move(x(), top); }),
+        SettingsLine::integer([this](int boxHeight) { fields_.filtypeBoksHeight = boxHeight; }),
+    });
+}
+
+QRect Tmainform::storedGeometry() const
+{
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) {
+        const QPoint decoration = geometry().topLeft() - pos();
+        const QRect normal = normalGeometry();
+        return QRect(normal.topLeft() - decoration, normal.size());
+    }
+    return QRect(pos(), size());
+}
+
+void Tmainform::GemOpt()
+{
+    const QRect stored = storedGeometry();
+    const QStringList lines = {QString::number(stored.width()), QString::number(stored.height()),
+                               QString::number(stored.left()), QString::number(stored.top()),
+                               QString::number(fields_.filtypeBoksHeight)};
+    if (!settings_->write(lines))
+        context_.inform(SettingsFile::writeFailureMessage(settings_->path(), settings_->error()));
+}
+
+void Tmainform::UdskrivInfo(const QString &text)
+{
+    Info->setText(text);
+}
+
+void Tmainform::HintInfo(const QString &hint)
+{
+    if (context_.optform && context_.optform->hintBox->itemIndex() == 0)
+        UdskrivInfo(Hint::longPart(hint));
+}
+
+void Tmainform::setStandardSize()
+{
+    const StandardSize standard = standardSizeFor(context_.optform->marginCheck->isChecked());
+    fields_.standardWidth = standard.width;
+    fields_.standardHeight = standard.height;
+    for (DocumentWindow *window : documents_->windowsInOrder())
+        window->setEditorMargins(standard.editorMargin);
+    updateProgramSizeAction();
+}
+
+void Tmainform::updateProgramSizeAction()
+{
+    aProgramSize_->setEnabled(width() != int(fields_.standardWidth) || height() != int(fields_.standardHeight));
+}
+
+void Tmainform::hideOptionsPage()
+{
+    if (menuBog->isVisible() && menuBog->currentWidget()
+        && menuBog->currentWidget()->objectName() == QLatin1String("Egenskaber"))
+        menuBog->hide();
+}
+
+void Tmainform::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // The start-up work runs at the first show only; later shows (restoring from the tray) must not
+    // open the command line's documents again.
+    if (!firstShowDone_ && fields_.opstart) {
+        firstShowDone_ = true;
+        FormShow();
+    }
+}
+
+void Tmainform::FormShow()
+{
+    const Toptform &options = *context_.optform;
+    TrayIcon->setVisible(options.trayCheck->isChecked());
+    setStandardSize();
+    if (!options.windowsCheck->isChecked() && MainMenu)
+        delete MainMenu;
+    hovedmenuPanel->setVisible(options.hovedmenuCheck->isChecked());
+
+    for (QString name : commandLineFiles_) {
+        name.remove(u'"');
+        if (QFileInfo(name).isFile())
+            funk_->openwin(name, {});
+    }
+    if (options.dokumentCheck->isChecked() && QFileInfo::exists(fields_.dokumentfil)) {
+        SettingsFile remembered(fields_.dokumentfil);
+        if (remembered.read() == SettingsFile::Status::Read) {
+            for (const QString &name : remembered.lines())
+                funk_->openwin(name, {});
+        }
+    }
+
+    tc->setVisible(options.dokumentlinjeCheck->isChecked());
+    setAcceptDrops(true);
+    if (options.minimerCheck->isChecked())
+        setWindowState(windowState() | Qt::WindowMinimized);
+    if (TrayIcon->isVisible())
+        return;  // the start-up boxes open at the first restore from the tray
+    if (options.minimerCheck->isChecked())
+        return;  // no start-up box in this run
+    fields_.opstart = false;
+    showStartupBoxes();
+}
+
+void Tmainform::showStartupBoxes()
+{
+    const Toptform &options = *context_.optform;
+    if (options.bokseCheck1->isChecked())
+        context_.mappefilform->show();
+    if (options.bokseCheck2->isChecked())
+        context_.favoritform->show();
+    if (options.bokseCheck3->isChecked())
+        context_.filform->show();
+}
+
+void Tmainform::TrayIconRestoreApp()
+{
+    if (!fields_.opstart)
+        return;
+    fields_.opstart = false;
+    showStartupBoxes();
+}
+
+void Tmainform::restoreFromTray()
+{
+    showNormal();
+    raise();
+    activateWindow();
+    TrayIconRestoreApp();
+}
+
+void Tmainform::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    if (!fields_.opstart && context_.optform)
+        context_.optform->setProgSize(width(), height());
+    updateProgramSizeAction();
+}
+
+void Tmainform::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    // Minimised with the tray icon on, the frame leaves the taskbar: only the icon brings it back.
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && TrayIcon->isVisible())
+        QTimer::singleShot(0, this, &QWidget::hide);
+}
+
+void Tmainform::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (acceptDrops() && event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void Tmainform::dropEvent(QDropEvent *event)
+{
+    QStringList files;
+    for (const QUrl &url : event->mimeData()->urls()) {
+        if (url.isLocalFile())
+            files << url.toLocalFile();
+    }
+    event->acceptProposedAction();
+    // Opening may ask questions; the drop itself is finished first so the source is not kept waiting.
+    QTimer::singleShot(0, this, [this, files] { openDroppedFiles(files); });
+}
+
+void Tmainform::openDroppedFiles(const QStringList &files)
+{
+    for (const QString &file : files)
+        funk_->openwin(file, {});
+}
+
+void Tmainform::closeEvent(QCloseEvent *event)
+{
+    if (closeProgram()) {
+        event->accept();
+        QCoreApplication::quit();
+    } else {
+        event->ignore();
+    }
+}
+
+bool Tmainform::closeProgram()
+{
+    if (closed_)
+        return true;
+    if (!documents_->closeAll())
+        return false;
+    FormCloseQuery();
+    FormClose();
+    closed_ = true;
+    return true;
+}
+
+void Tmainform::FormCloseQuery()
+{
+    setAcceptDrops(false);
+    fields_.extListe.clear();
+    context_.mappefilform->close();
+    context_.favoritform->close();
+    context_.optform->GemOpt();
+}
+
+void Tmainform::FormClose()
+{
+    writeDokumentfil();
+    GemOpt();
+}
+
+void Tmainform::writeDokumentfil()
+{
+    QStringList open;
+    if (context_.optform->dokumentCheck->isChecked()) {
+        for (const DocumentWindow *window : documents_->windowsInOrder()) {
+            if (!window->Filnavn().isEmpty() && QFileInfo::exists(window->Filnavn()))
+                open << window->Filnavn();
+        }
+    }
+    if (open.isEmpty()) {
+        QFile::remove(fields_.dokumentfil);
+        return;
+    }
+    SettingsFile remembered(fields_.dokumentfil);
+    if (!remembered.write(open))
+        context_.inform(SettingsFile::writeFailureMessage(remembered.path(), remembered.error()));
+}

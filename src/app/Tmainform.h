@@ -1,0 +1,97 @@
+#pragma once
+
+#include "app/FrameInterface.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+
+class AppContext;
+class DocumentArea;
+struct FrameFields;
+class QLabel;
+class QMenuBar;
+class QSystemTrayIcon;
+class QTabBar;
+class QTabWidget;
+class SettingsFile;
+class TFunktioner;
+
+// The frame: the main window holding the document windows, the menu book, the tab strip and the status
+// line. It settles the folder tree when created, opens the documents of the command line and of the last
+// run at its first show, and writes the settings of every window when it closes.
+class Tmainform : public QMainWindow, public FrameInterface {
+    Q_OBJECT
+
+public:
+    static constexpr int kDefaultWidth = 800;
+    static constexpr int kDefaultHeight = 600;
+    static constexpr int kDefaultLeft = 640;
+    static constexpr int kDefaultTop = 240;
+
+    explicit Tmainform(AppContext &context);
+    ~Tmainform() override;
+
+    // The Danish message when the settings folder could not be made; the program cannot go on then.
+    const QString &storageFailure() const { return storageFailure_; }
+    // Files named on the command line, opened at the first show.
+    void setCommandLineFiles(const QStringList &files) { commandLineFiles_ = files; }
+
+    void HentOpt();
+    void GemOpt();
+    void defaultOpt();
+    void TrayIconRestoreApp();
+    // Asks every document, then writes every window's settings; false when a document stopped it.
+    bool closeProgram();
+
+    // FrameInterface
+    QWidget *frameWidget() override { return this; }
+    void UdskrivInfo(const QString &text) override;
+    void HintInfo(const QString &hint) override;
+    void setStandardSize() override;
+    void hideOptionsPage() override;
+    QAction *aProgramSize() override { return aProgramSize_; }
+
+    TFunktioner *funk() const { return funk_.get(); }
+    DocumentArea *documents() const { return documents_; }
+
+    QWidget *hovedmenuPanel;
+    QTabWidget *menuBog;
+    QTabBar *tc;
+    QWidget *bundPanel;
+    QLabel *Info;
+    QPointer<QMenuBar> MainMenu;
+    QSystemTrayIcon *TrayIcon;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void buildLayout();
+    void FormShow();
+    void showStartupBoxes();
+    void openDroppedFiles(const QStringList &files);
+    void FormCloseQuery();
+    void FormClose();
+    void writeDokumentfil();
+    void updateProgramSizeAction();
+    void restoreFromTray();
+    QRect storedGeometry() const;
+
+    AppContext &context_;
+    FrameFields &fields_;
+    QString storageFailure_;
+    QStringList commandLineFiles_;
+    bool firstShowDone_ = false;
+    bool closed_ = false;
+    std::unique_ptr<SettingsFile> settings_;
+    std::unique_ptr<TFunktioner> funk_;
+    DocumentArea *documents_;
+    QAction *aProgramSize_;
+};

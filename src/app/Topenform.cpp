@@ -1,0 +1,6 @@
+#include "app/Topenform.h"
+
+Topenform::Topenform(AppContext &context)
+    : ToolBox(context, QStringLiteral("Åben"))
+{
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QList>
+#include <QMdiArea>
+
+class DocumentWindow;
+
+// The frame's client area: the document windows, in the frame's window order (the active one first,
+// then by earlier activation, never-activated ones last in the order they came).
+class DocumentArea : public QMdiArea {
+    Q_OBJECT
+
+public:
+    explicit DocumentArea(QWidget *parent = nullptr);
+
+    // Puts the window into its own sub-window; the area owns it from now on.
+    void add(DocumentWindow *window);
+    void activate(DocumentWindow *window);
+    QList<DocumentWindow *> windowsInOrder() const { return order_; }
+    DocumentWindow *activeDocument() const;
+
+    // Asks every document window to close, in window order; false as soon as one refuses.
+    bool closeAll();
+
+Q_SIGNALS:
+    void documentActivated(DocumentWindow *window);
+
+private:
+    static DocumentWindow *documentOf(QMdiSubWindow *subWindow);
+
+    QList<DocumentWindow *> order_;
+};

@@ -1,0 +1,6 @@
+#include "documents/Ttypeform.h"
+
+Ttypeform::Ttypeform(AppContext &context)
+    : ToolBox(context, QStringLiteral("Filtypeboksen"))
+{
+}

@@ -1,0 +1,6 @@
+#include "lists/Tfavoritform.h"
+
+Tfavoritform::Tfavoritform(AppContext &context)
+    : ToolBox(context, QStringLiteral("Favoritter"))
+{
+}

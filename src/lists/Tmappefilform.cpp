@@ -1,0 +1,6 @@
+#include "lists/Tmappefilform.h"
+
+Tmappefilform::Tmappefilform(AppContext &context)
+    : ToolBox(context, QStringLiteral("Mapper og filer"))
+{
+}

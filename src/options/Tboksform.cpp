@@ -1,0 +1,6 @@
+#include "options/Tboksform.h"
+
+Tboksform::Tboksform(AppContext &context)
+    : ToolBox(context, QStringLiteral("Fontnavne"))
+{
+}

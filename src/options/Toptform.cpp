@@ -1,0 +1,342 @@
+#include "options/Toptform.h"
+
+#include "app/AppContext.h"
+#include "app/FrameInterface.h"
+#include "app/Hint.h"
+#include "app/RadioGroup.h"
+#include "app/SettingsFile.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kSettingsLineCount = 20;
+
+QCheckBox *checkBox(QWidget *parent, const QString &caption, const QString &hint = {}, bool checked = false)
+{
+    auto *box = new QCheckBox(caption, parent);
+    box->setChecked(checked);
+    if (!hint.isEmpty())
+        Hint::set(box, hint);
+    return box;
+}
+
+QLabel *heading(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QFrame *separator(QWidget *parent)
+{
+    auto *line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+QHBoxLayout *row(QVBoxLayout *column)
+{
+    auto *layout = new QHBoxLayout;
+    column->addLayout(layout);
+    return layout;
+}
+
+void selectPosition(QComboBox *box, int position)
+{
+    box->setCurrentIndex(position >= 0 && position < box->count() ? position : -1);
+}
+
+} // namespace
+
+const QStringList &Toptform::standardFontNames()
+{
+    static const QStringList names = {
+        QStringLiteral("Arial"),          QStringLiteral("Calibri"),         QStringLiteral("Consolas"),
+        QStringLiteral("Courier New"),    QStringLiteral("Garamond"),        QStringLiteral("Lucida Calligraphy"),
+        QStringLiteral("Lucida Console"), QStringLiteral("Lucida Handwriting"), QStringLiteral("Segoe Print"),
+        QStringLiteral("Tahoma"),         QStringLiteral("Times New Roman"), QStringLiteral("Verdana")};
+    return names;
+}
+
+const QStringList &Toptform::fontSizes()
+{
+    static const QStringList sizes = {
+        QStringLiteral("8"),  QStringLiteral("9"),  QStringLiteral("10"), QStringLiteral("11"), QStringLiteral("12"),
+        QStringLiteral("14"), QStringLiteral("16"), QStringLiteral("18"), QStringLiteral("22"), QStringLiteral("24"),
+        QStringLiteral("26"), QStringLiteral("28"), QStringLiteral("36"), QStringLiteral("48"), QStringLiteral("72")};
+    return sizes;
+}
+
+Toptform::Toptform(AppContext &context)
+    : QWidget(context.frame->frameWidget(), Qt::Window)
+    , optPanel1(new QFrame(this))
+    , optPanel2(new QFrame(this))
+    , optPanel3(new QFrame(this))
+    , context_(context)
+{
+    setWindowTitle(QStringLiteral("Egenskaber"));
+    buildPanel1();
+    buildPanel2();
+    buildPanel3();
+    auto *layout = new QHBoxLayout(this);
+    for (QFrame *panel : {optPanel1, optPanel2, optPanel3}) {
+        panel->setFrameShape(QFrame::StyledPanel);
+        layout->addWidget(panel);
+    }
+
+    fontBoxFilename = context.fields.OptMappe + QStringLiteral("/fontBox.txt");
+    lagerBoxFilename = context.fields.OptMappe + QStringLiteral("/lagerBox.txt");
+    optFilnavn = context.fields.OptMappe + QStringLiteral("/optUnit.txt");
+    settings_ = std::make_unique<SettingsFile>(optFilnavn);
+    HentOpt();
+    maxFindEdit->setText(QString::number(maxElementer));
+}
+
+Toptform::~Toptform() = default;
+
+void Toptform::buildPanel1()
+{
+    auto *column = new QVBoxLayout(optPanel1);
+    column->addWidget(heading(QStringLiteral("Program"), optPanel1));
+
+    designBox = new QComboBox(optPanel1);
+    QHBoxLayout *designRow = row(column);
+    designRow->addWidget(new QLabel(QStringLiteral("Design"), optPanel1));
+    designRow->addWidget(designBox, 1);
+
+    widthLabel = new QLabel(QStringLiteral("0"), optPanel1);
+    heightLabel = new QLabel(QStringLiteral("0"), optPanel1);
+    Button20 = new QToolButton(optPanel1);
+    Button20->setDefaultAction(context_.frame->aProgramSize());
+    QHBoxLayout *sizeRow = row(column);
+    sizeRow->addWidget(new QLabel(QStringLiteral("Bredde:"), optPanel1));
+    sizeRow->addWidget(widthLabel);
+    sizeRow->addWidget(new QLabel(QStringLiteral("Højde:"), optPanel1));
+    sizeRow->addWidget(heightLabel);
+    sizeRow->addWidget(Button20);
+    sizeRow->addStretch();
+
+    hintBox = new RadioGroup(QStringLiteral("Element information"),
+                             {QStringLiteral("Vis hints på informationslinjen"),
+                              QStringLiteral("Vis hints ved de enkelte elementer"), QStringLiteral("Vis ikke hints")},
+                             optPanel1);
+    hintBox->setItemIndex(0);
+    column->addWidget(hintBox);
+    CheckAskOpenDoc = checkBox(optPanel1, QStringLiteral("Spørg om hvad der skal gøres ved åbning af dokument"),
+                               QStringLiteral("Åbner boks med muligheder"));
+    dokumentlinjeCheck = checkBox(optPanel1, QStringLiteral("Vis dokumentlinje"),
+                                  QStringLiteral("Linje der viser alle åbne dokumenter"), true);
+    column->addWidget(CheckAskOpenDoc);
+    column->addWidget(dokumentlinjeCheck);
+
+    column->addWidget(separator(optPanel1));
+    column->addWidget(heading(QStringLiteral("Opstart"), optPanel1));
+    windowsCheck = checkBox(optPanel1, QStringLiteral("Windows hovedmenu"),
+                            QStringLiteral("Virker først ved næste opstart"));
+    hovedmenuCheck = checkBox(optPanel1, QStringLiteral("Vis hovedmenu"),
+                              QStringLiteral("Alternativ til \"Windows hovedmenu\""), true);
+    dokumentCheck = checkBox(optPanel1, QStringLiteral("Dokumenter"),
+                             QStringLiteral("Åben de dokumenter der var åbne ved sidste programluknuing"));
+    bokseCheck2 = checkBox(optPanel1, QStringLiteral("Favorit-boksen"),
+                           QStringLiteral("Åben favorit-boksen ved opstart"));
+    bokseCheck1 = checkBox(optPanel1, QStringLiteral("Filer-mapper-boksen"),
+                           QStringLiteral("Åben mappe-fil-boksen ved opstart"));
+    bokseCheck3 = checkBox(optPanel1, QStringLiteral("Dokumentboksen"),
+                           QStringLiteral("Åben dokumentboksen ved opstart"));
+    for (QCheckBox *box : {windowsCheck, hovedmenuCheck, dokumentCheck, bokseCheck2, bokseCheck1, bokseCheck3})
+        column->addWidget(box);
+
+    column->addWidget(separator(optPanel1));
+    column->addWidget(heading(QStringLiteral("Lukning"), optPanel1));
+    CheckVedLuk = checkBox(optPanel1, QStringLiteral("Gem favoritter ved programlukning"));
+    column->addWidget(CheckVedLuk);
+    column->addStretch();
+}
+
+void Toptform::buildPanel2()
+{
+    auto *column = new QVBoxLayout(optPanel2);
+    column->addWidget(heading(QStringLiteral("Editor"), optPanel2));
+
+    fontnameBox = new QComboBox(optPanel2);
+    fontnameBox->addItems(standardFontNames());
+    fontnameBox->setCurrentIndex(3);
+    fontnameBox->setMaxVisibleItems(fontnameBox->count());
+    QHBoxLayout *nameRow = row(column);
+    nameRow->addWidget(new QLabel(QStringLiteral("Fontnavn"), optPanel2));
+    nameRow->addWidget(fontnameBox, 1);
+
+    fontsizeBox = new QComboBox(optPanel2);
+    fontsizeBox->addItems(fontSizes());
+    fontsizeBox->setCurrentIndex(2);
+    fontsizeBox->setMaxVisibleItems(fontsizeBox->count());
+    standardButton = new QToolButton(optPanel2);
+    standardButton->setAutoRaise(true);
+    standardButton->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    Hint::set(standardButton, QStringLiteral("Udskift fontnavne med de oprindelige. Kan ikke fortrydes."));
+    redigerButton = new QToolButton(optPanel2);
+    redigerButton->setAutoRaise(true);
+    redigerButton->setText(QStringLiteral("Rediger"));
+    Hint::set(redigerButton, QStringLiteral("Indfør eller fjern fontnavne"));
+    QHBoxLayout *sizeRow = row(column);
+    sizeRow->addWidget(new QLabel(QStringLiteral("Størrelse"), optPanel2));
+    sizeRow->addWidget(fontsizeBox);
+    sizeRow->addWidget(standardButton);
+    sizeRow->addWidget(redigerButton);
+    sizeRow->addStretch();
+
+    popupBox = new RadioGroup(QStringLiteral("Popupmenu"),
+                              {QStringLiteral("Funktioner"), QStringLiteral("Stavekontrol")}, optPanel2);
+    popupBox->setItemIndex(0);
+    Hint::set(popupBox, QStringLiteral("Vælg opstarts popupmenu"));
+    column->addWidget(popupBox);
+    redCheck = checkBox(optPanel2, QStringLiteral("Vis redskabslinje"),
+                        QStringLiteral("Vis redskabslinje ved nye tekstdokumenter"), true);
+    marginCheck = checkBox(optPanel2, QStringLiteral("Editor med margins"),
+                           QStringLiteral("Programstørrelse indrettes straks herefter med standardstørrelser"));
+    column->addWidget(redCheck);
+    column->addWidget(marginCheck);
+
+    column->addWidget(separator(optPanel2));
+    column->addWidget(heading(QStringLiteral("Søg efter mapper og filer"), optPanel2));
+    maxOpKnap = new QToolButton(optPanel2);
+    maxOpKnap->setAutoRaise(true);
+    maxOpKnap->setArrowType(Qt::UpArrow);
+    maxFindEdit = new QLineEdit(QStringLiteral("100"), optPanel2);
+    maxFindEdit->setReadOnly(true);
+    maxFindEdit->setAlignment(Qt::AlignCenter);
+    maxFindEdit->setMaxLength(3);
+    maxFindEdit->setValidator(new QIntValidator(0, 999, maxFindEdit));
+    maxFindEdit->setFixedWidth(48);
+    maxNedKnap = new QToolButton(optPanel2);
+    maxNedKnap->setAutoRaise(true);
+    maxNedKnap->setArrowType(Qt::DownArrow);
+    auto *maxLabel = new QLabel(QStringLiteral("Max elementer"), optPanel2);
+    Hint::set(maxLabel, QStringLiteral("Herved undgås nærmest til grændsende uendelige lister"));
+    QHBoxLayout *maxRow = row(column);
+    maxRow->addWidget(maxLabel);
+    maxRow->addWidget(maxOpKnap);
+    maxRow->addWidget(maxFindEdit);
+    maxRow->addWidget(maxNedKnap);
+    maxRow->addStretch();
+
+    column->addWidget(separator(optPanel2));
+    column->addWidget(heading(QStringLiteral("Speciallister"), optPanel2));
+    CheckInsertFirst = checkBox(optPanel2, QStringLiteral("Indsæt nye filnavne først i lister i stedet for sidst"));
+    column->addWidget(CheckInsertFirst);
+    column->addStretch();
+}
+
+void Toptform::buildPanel3()
+{
+    auto *column = new QVBoxLayout(optPanel3);
+    column->addWidget(heading(QStringLiteral("Programspecialiteter"), optPanel3));
+    trayCheck = checkBox(optPanel3, QStringLiteral("Minimer til system bakken"));
+    minimerCheck = checkBox(optPanel3, QStringLiteral("Minimer ved opstart"),
+                            QStringLiteral("Fungerer ved næste programopstart"));
+    column->addWidget(trayCheck);
+    column->addWidget(minimerCheck);
+
+    column->addWidget(separator(optPanel3));
+    column->addWidget(heading(QStringLiteral("Startop program"), optPanel3));
+    SpeedButton1 = new QToolButton(optPanel3);
+    SpeedButton1->setAutoRaise(true);
+    SpeedButton1->setText(QStringLiteral("Udfør"));
+    Hint::set(SpeedButton1, QStringLiteral("Tilføj eller fjern programmet som Startop-program"));
+    column->addWidget(SpeedButton1);
+    column->addStretch();
+}
+
+void Toptform::defaultOpt()
+{
+    designName = QStringLiteral("Windows10 Clear Day");
+    fontnameBox->setCurrentIndex(3);
+    fontsizeBox->setCurrentIndex(2);
+    maxElementer = 120;
+}
+
+void Toptform::HentOpt()
+{
+    if (settings_->read() != SettingsFile::Status::Read || settings_->lines().size() != kSettingsLineCount) {
+        defaultOpt();
+        return;
+    }
+    auto check = [](QCheckBox *box) { return SettingsLine::flag([box](bool on) { box->setChecked(on); }); };
+    // Line 4 repeats "Dokumenter" and, read last, decides it. A line that is not a whole number ends
+    // the reading silently.
+    settings_->apply({
+        SettingsLine::text([this](const QString &name) { designName = name; }),
+        check(dokumentCheck),
+        check(bokseCheck1),
+        check(bokseCheck2),
+        check(dokumentCheck),
+        check(CheckVedLuk),
+        check(CheckInsertFirst),
+        SettingsLine::integer([this](int index) { hintBox->setItemIndex(index); }),
+        check(bokseCheck3),
+        SettingsLine::integer([this](int position) { selectPosition(fontnameBox, position); }),
+        SettingsLine::integer([this](int position) { selectPosition(fontsizeBox, position); }),
+        check(CheckAskOpenDoc),
+        check(redCheck),
+        check(hovedmenuCheck),
+        check(windowsCheck),
+        SettingsLine::integer([this](int value) { maxElementer = value; }),
+        check(marginCheck),
+        check(dokumentlinjeCheck),
+        check(trayCheck),
+        check(minimerCheck),
+    });
+}
+
+void Toptform::GemOpt()
+{
+    const QStringList lines = {
+        designName,
+        SettingsFile::flag(dokumentCheck->isChecked()),
+        SettingsFile::flag(bokseCheck1->isChecked()),
+        SettingsFile::flag(bokseCheck2->isChecked()),
+        SettingsFile::flag(dokumentCheck->isChecked()),
+        SettingsFile::flag(CheckVedLuk->isChecked()),
+        SettingsFile::flag(CheckInsertFirst->isChecked()),
+        QString::number(hintBox->itemIndex()),
+        SettingsFile::flag(bokseCheck3->isChecked()),
+        QString::number(fontnameBox->currentIndex()),
+        QString::number(fontsizeBox->currentIndex()),
+        SettingsFile::flag(CheckAskOpenDoc->isChecked()),
+        SettingsFile::flag(redCheck->isChecked()),
+        SettingsFile::flag(hovedmenuCheck->isChecked()),
+        SettingsFile::flag(windowsCheck->isChecked()),
+        QString::number(maxElementer),
+        SettingsFile::flag(marginCheck->isChecked()),
+        SettingsFile::flag(dokumentlinjeCheck->isChecked()),
+        SettingsFile::flag(trayCheck->isChecked()),
+        SettingsFile::flag(minimerCheck->isChecked()),
+    };
+    if (!settings_->write(lines))
+        context_.inform(SettingsFile::writeFailureMessage(settings_->path(), settings_->error()));
+}
+
+void Toptform::setProgSize(int aW, int aH)
+{
+    widthLabel->setText(QString::number(aW));
+    heightLabel->setText(QString::number(aH));
+}
+
+void Toptform::closeEvent(QCloseEvent *event)
+{
+    GemOpt();
+    event->accept();
+}

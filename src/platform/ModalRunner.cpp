@@ -1,0 +1,8 @@
+#include "platform/ModalRunner.h"
+
+#include <QDialog>
+
+int InteractiveModalRunner::exec(QDialog &dialog)
+{
+    return dialog.exec();
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class Clock;
+class FileDialogs;
+class ModalRunner;
+class Notifier;
+class Shell;
+
+// Everything the program asks of the system outside itself. The program runs on the real services
+// (SystemPlatform); tests hand in scripted ones.
+struct Platform {
+    Shell &shell;
+    Notifier &notifier;
+    FileDialogs &fileDialogs;
+    Clock &clock;
+    ModalRunner &modal;
+    QString userName;
+    QString dataRoot;
+};

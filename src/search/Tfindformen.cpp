@@ -1,0 +1,6 @@
+#include "search/Tfindformen.h"
+
+Tfindformen::Tfindformen(AppContext &context)
+    : ToolBox(context, QStringLiteral("Søg i dokumenter"))
+{
+}
