@@ -2,13 +2,22 @@
 
 #include <QString>
 
+class DocumentArea;
 class QAction;
 class QWidget;
+class TFunktioner;
+struct DocumentInfoWidgets;
 
 // What the windows created after the main window may ask of it.
 class FrameInterface {
 public:
     virtual QWidget *frameWidget() = 0;
+    // The frame's command of that name (its caption, hint and shortcut), for tool bars and menus.
+    virtual QAction *command(const QString &name) = 0;
+    virtual TFunktioner *funk() = 0;
+    virtual DocumentArea *documents() = 0;
+    virtual const DocumentInfoWidgets &infoWidgets() = 0;
+
     // Puts the text into the status line.
     virtual void UdskrivInfo(const QString &text) = 0;
     // The program-wide hint handler: the long part of a hint goes to the status line.
@@ -17,8 +26,17 @@ public:
     virtual void setStandardSize() = 0;
     // Hides the menu book when it shows the options page.
     virtual void hideOptionsPage() = 0;
-    // Sets the frame to its standard size.
-    virtual QAction *aProgramSize() = 0;
+    // Runs a numbered operation on the active document window.
+    virtual void doHandling(int actionNo) = 0;
+    // doHandling 2: the file information of the active document.
+    virtual void udskrivFilInfo() = 0;
+
+    // The tab strip, whose tabs are matched to windows by caption.
+    virtual void InsertTab() = 0;
+    virtual void SetTCindex() = 0;
+    virtual void fokusTab(const QString &aName) = 0;
+    virtual void RenameTab(const QString &oldCapNavn, const QString &newCapNavn) = 0;
+    virtual void CloseTab(const QString &aCapNavn) = 0;
 
 protected:
     ~FrameInterface() = default;

@@ -2,6 +2,8 @@
 
 #include "app/AppContext.h"
 #include "app/AppIcon.h"
+#include "app/DocumentTabStrip.h"
+#include "app/FrameCommands.h"
 #include "app/Hint.h"
 #include "app/RadioGroup.h"
 #include "app/ScreenPlacement.h"
@@ -24,11 +26,11 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
 #include <QSystemTrayIcon>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -64,8 +66,10 @@ Tmainform::Tmainform(AppContext &context)
     fields_.extListe.clear();
     storageFailure_ = StorageLayout::settle(fields_, context.platform.dataRoot, context.platform.userName);
     setWindowTitle(QStringLiteral("Velkommen ") + fields_.Brugernavn);
+    commands_ = new FrameCommands(this);
     buildLayout();
     fields_.menuBogHeight = 108;
+    buildDocumentInfo();
     funk_ = std::make_unique<TFunktioner>(context, *documents_, [](bool) {});
     settings_ = std::make_unique<SettingsFile>(fields_.optFilnavn);
     defaultOpt();
@@ -104,10 +108,10 @@ void Tmainform::buildLayout()
     documents_ = new DocumentArea(central);
     layout->addWidget(documents_, 1);
 
-    tc = new QTabBar(central);
+    tc = new DocumentTabStrip(central);
     tc->setObjectName(QStringLiteral("tc"));
-    tc->setExpanding(false);
-    tc->setDocumentMode(true);
+    connect(tc, &DocumentTabStrip::tabChosen, this, &Tmainform::activateByCaption);
+    connect(tc, &DocumentTabStrip::tabPressed, this, &Tmainform::showFileNameOfTab);
     layout->addWidget(tc);
 
     bundPanel = new QWidget(central);
@@ -133,11 +137,39 @@ void Tmainform::buildLayout()
             restoreFromTray();
     });
 
-    aProgramSize_ = new QAction(QStringLiteral("Udfør"), this);
-    aProgramSize_->setToolTip(QStringLiteral("Sæt standard programstørrelse"));
-    aProgramSize_->setStatusTip(QStringLiteral("Sæt standard programstørrelse"));
-    connect(aProgramSize_, &QAction::triggered, this,
+    addActions(commands_->all());
+    connect(command(QStringLiteral("aProgramSize")), &QAction::triggered, this,
             [this] { resize(int(fields_.standardWidth), int(fields_.standardHeight)); });
+}
+
+// The fields describing the active document; the menu book's pages show them.
+void Tmainform::buildDocumentInfo()
+{
+    auto nameField = [this](const QString &name) {
+        auto *field = new QLineEdit(this);
+        field->setObjectName(name);
+        field->setReadOnly(true);
+        field->hide();
+        return field;
+    };
+    auto label = [this](const QString &name) {
+        auto *line = new QLabel(this);
+        line->setObjectName(name);
+        line->hide();
+        return line;
+    };
+    info_.filnavnEdit = nameField(QStringLiteral("filnavnEdit"));
+    info_.docFilnavnEdit = nameField(QStringLiteral("docFilnavnEdit"));
+    info_.skiftDocFilnavnEdit = nameField(QStringLiteral("skiftDocFilnavnEdit"));
+    info_.filsizeLabel = label(QStringLiteral("filsizeLabel"));
+    info_.antalLinjerLabel = label(QStringLiteral("antalLinjerLabel"));
+    info_.filModificeretLabel = label(QStringLiteral("filModificeretLabel"));
+    info_.reset();
+}
+
+QAction *Tmainform::command(const QString &name)
+{
+    return commands_->get(name);
 }
 
 void Tmainform::defaultOpt()
@@ -207,7 +239,7 @@ void Tmainform::setStandardSize()
 
 void Tmainform::updateProgramSizeAction()
 {
-    aProgramSize_->setEnabled(width() != int(fields_.standardWidth) || height() != int(fields_.standardHeight));
+    command(QStringLiteral("aProgramSize"))->setEnabled(width() != int(fields_.standardWidth) || height() != int(fields_.standardHeight));
 }
 
 void Tmainform::hideOptionsPage()
@@ -215,6 +247,96 @@ void Tmainform::hideOptionsPage()
     if (menuBog->isVisible() && menuBog->currentWidget()
         && menuBog->currentWidget()->objectName() == QLatin1String("Egenskaber"))
         menuBog->hide();
+}
+
+void Tmainform::doHandling(int actionNo)
+{
+    DocumentWindow *window = documents_->activeDocument();
+    if (!window) {
+        if (actionNo == 2)
+            info_.reset();
+        return;
+    }
+    switch (actionNo) {
+    case 0:
+        window->Gem();
+        break;
+    case 1:
+        window->GemSom();
+        break;
+    case 2:
+        window->filInformation();
+        break;
+    case 3:
+        window->udskrivDokument();
+        break;
+    case 4:
+        window->FindOrd();
+        break;
+    case 5:
+        window->ErstatTekst();
+        break;
+    case 6:
+        window->showRedskabsPanel();
+        break;
+    }
+}
+
+void Tmainform::udskrivFilInfo()
+{
+    doHandling(2);
+}
+
+QString Tmainform::activeCaption() const
+{
+    const DocumentWindow *window = documents_->activeDocument();
+    return window ? window->capNavn() : QString();
+}
+
+void Tmainform::InsertTab()
+{
+    if (!documents_->windowsInOrder().isEmpty())
+        tc->InsertTab(activeCaption());
+}
+
+void Tmainform::SetTCindex()
+{
+    tc->SetTCindex(activeCaption(), int(documents_->windowsInOrder().size()));
+}
+
+void Tmainform::fokusTab(const QString &aName)
+{
+    tc->fokusTab(aName);
+}
+
+void Tmainform::RenameTab(const QString &oldCapNavn, const QString &newCapNavn)
+{
+    tc->RenameTab(oldCapNavn, newCapNavn, int(documents_->windowsInOrder().size()));
+}
+
+void Tmainform::CloseTab(const QString &aCapNavn)
+{
+    tc->CloseTab(aCapNavn);
+}
+
+void Tmainform::activateByCaption(const QString &caption)
+{
+    for (DocumentWindow *window : documents_->windowsInOrder()) {
+        if (window->capNavn().compare(caption, Qt::CaseInsensitive) == 0) {
+            documents_->activate(window);
+            return;
+        }
+    }
+}
+
+void Tmainform::showFileNameOfTab(const QString &caption)
+{
+    for (const DocumentWindow *window : documents_->windowsInOrder()) {
+        if (window->capNavn().compare(caption, Qt::CaseInsensitive) == 0) {
+            UdskrivInfo(window->Filnavn());
+            hideOptionsPage();
+        }
+    }
 }
 
 void Tmainform::showEvent(QShowEvent *event)

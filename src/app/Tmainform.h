@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DocumentInfoWidgets.h"
 #include "app/FrameInterface.h"
 
 #include <QMainWindow>
@@ -9,11 +10,12 @@
 
 class AppContext;
 class DocumentArea;
+class DocumentTabStrip;
+class FrameCommands;
 struct FrameFields;
 class QLabel;
 class QMenuBar;
 class QSystemTrayIcon;
-class QTabBar;
 class QTabWidget;
 class SettingsFile;
 class TFunktioner;
@@ -47,18 +49,25 @@ public:
 
     // FrameInterface
     QWidget *frameWidget() override { return this; }
+    QAction *command(const QString &name) override;
+    TFunktioner *funk() override { return funk_.get(); }
+    DocumentArea *documents() override { return documents_; }
+    const DocumentInfoWidgets &infoWidgets() override { return info_; }
     void UdskrivInfo(const QString &text) override;
     void HintInfo(const QString &hint) override;
     void setStandardSize() override;
     void hideOptionsPage() override;
-    QAction *aProgramSize() override { return aProgramSize_; }
-
-    TFunktioner *funk() const { return funk_.get(); }
-    DocumentArea *documents() const { return documents_; }
+    void doHandling(int actionNo) override;
+    void udskrivFilInfo() override;
+    void InsertTab() override;
+    void SetTCindex() override;
+    void fokusTab(const QString &aName) override;
+    void RenameTab(const QString &oldCapNavn, const QString &newCapNavn) override;
+    void CloseTab(const QString &aCapNavn) override;
 
     QWidget *hovedmenuPanel;
     QTabWidget *menuBog;
-    QTabBar *tc;
+    DocumentTabStrip *tc;
     QWidget *bundPanel;
     QLabel *Info;
     QPointer<QMenuBar> MainMenu;
@@ -74,6 +83,10 @@ protected:
 
 private:
     void buildLayout();
+    void buildDocumentInfo();
+    void activateByCaption(const QString &caption);
+    void showFileNameOfTab(const QString &caption);
+    QString activeCaption() const;
     void FormShow();
     void showStartupBoxes();
     void openDroppedFiles(const QStringList &files);
@@ -93,5 +106,6 @@ private:
     std::unique_ptr<SettingsFile> settings_;
     std::unique_ptr<TFunktioner> funk_;
     DocumentArea *documents_;
-    QAction *aProgramSize_;
+    FrameCommands *commands_;
+    DocumentInfoWidgets info_;
 };

@@ -2,18 +2,34 @@
 
 #include <QWidget>
 
-// What the frame and the services ask of a document window, whichever kind it is.
+// What the frame and the services ask of a document window, whichever kind it is. The frame's commands
+// reach the active document through the numbered operations (doHandling).
 class DocumentWindow : public QWidget {
     Q_OBJECT
 
 public:
     // Full path of the document's file; empty for a document never saved.
     virtual QString Filnavn() const = 0;
-    virtual bool isRichText() const = 0;
     // Caption and tab title.
     virtual QString capNavn() const = 0;
+    virtual bool isRichText() const = 0;
     // Left and right inner margins of the editor, in pixels.
     virtual void setEditorMargins(int pixels) = 0;
+
+    // 0: save
+    virtual void Gem() = 0;
+    // 1: save under a new name
+    virtual void GemSom() = 0;
+    // 2: fill the frame's file information block
+    virtual void filInformation() = 0;
+    // 3: print with margins
+    virtual void udskrivDokument() = 0;
+    // 4: find; the number of matches
+    virtual int FindOrd() = 0;
+    // 5: replace; the number of replacements
+    virtual int ErstatTekst() = 0;
+    // 6: show or hide the tool panel
+    virtual void showRedskabsPanel() = 0;
 
 protected:
     using QWidget::QWidget;

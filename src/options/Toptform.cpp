@@ -120,7 +120,7 @@ void Toptform::buildPanel1()
     widthLabel = new QLabel(QStringLiteral("0"), optPanel1);
     heightLabel = new QLabel(QStringLiteral("0"), optPanel1);
     Button20 = new QToolButton(optPanel1);
-    Button20->setDefaultAction(context_.frame->aProgramSize());
+    Button20->setDefaultAction(context_.frame->command(QStringLiteral("aProgramSize")));
     QHBoxLayout *sizeRow = row(column);
     sizeRow->addWidget(new QLabel(QStringLiteral("Bredde:"), optPanel1));
     sizeRow->addWidget(widthLabel);

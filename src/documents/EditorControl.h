@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QString>
+#include <QTextCursor>
+
+class QFont;
+class QTextDocument;
+class QWidget;
+
+// What the document windows, find and replace, the date texts and the find-text box need of a
+// text-editing control, whichever mode it is in. Positions count characters from 0, a line break
+// counting as one. The two modes (PlainEditor, RichEditor) supply the widget; the operations on the
+// text are the same for both, because both edit a QTextDocument.
+class EditorControl {
+public:
+    enum FindOption { NoOption = 0, WholeWord = 1, MatchCase = 2 };
+    Q_DECLARE_FLAGS(FindOptions, FindOption)
+
+    virtual ~EditorControl() = default;
+
+    virtual QWidget *widget() = 0;
+    virtual QTextDocument *document() const = 0;
+    virtual QTextCursor textCursor() const = 0;
+    virtual void setTextCursor(const QTextCursor &cursor) = 0;
+
+    // Layout
+    virtual void setWordWrap(bool wrap) = 0;
+    virtual bool wordWrap() const = 0;
+    virtual void setSideMargins(int pixels) = 0;
+    virtual int sideMargin() const = 0;
+    // The font of the whole text (a display setting, not part of a plain document).
+    virtual void setTextFont(const QFont &font) = 0;
+
+    // Clipboard and undo
+    virtual void cut() = 0;
+    virtual void copy() = 0;
+    virtual void paste() = 0;
+    virtual void selectAll() = 0;
+    virtual void undo() = 0;
+    void deleteSelection();
+
+    // Text, selection and caret
+    QString text() const;
+    int selStart() const;
+    int selLength() const;
+    void setSelection(int start, int length);
+    // Replaces the selection; the caret ends after the new text.
+    void replaceSelection(const QString &text);
+
+    // Lines as the document holds them (a wrapped line counts once)
+    int blockCount() const;
+    int lineFromChar(int position) const;
+    QString lineText(int line) const;
+    int lineStart(int line) const;
+
+    bool isModified() const;
+    void setModified(bool modified);
+
+    // The first occurrence lying wholly inside [start, start + length), or -1. A length of -1 means to
+    // the end of the text.
+    int FindText(const QString &text, int start, int length, FindOptions options) const;
+};
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(EditorControl::FindOptions)

@@ -1,0 +1,59 @@
+#include "support/TestPlatform.h"
+
+#include "app/MessageDialog.h"
+
+#include <QDialog>
+
+QStringList ScriptedFileDialogs::openFiles(QWidget *, const QString &, const QString &, const QString &)
+{
+    return openAnswers.isEmpty() ? QStringList() : openAnswers.dequeue();
+}
+
+QString ScriptedFileDialogs::saveFile(QWidget *, const QString &, const QString &suggestedPath, const QString &,
+                                      QString *)
+{
+    suggestedSavePaths << suggestedPath;
+    return saveAnswers.isEmpty() ? QString() : saveAnswers.dequeue();
+}
+
+QString ScriptedFileDialogs::chooseFolder(QWidget *, const QString &, const QString &)
+{
+    return folderAnswers.isEmpty() ? QString() : folderAnswers.dequeue();
+}
+
+bool ScriptedFileDialogs::printerSetup(QWidget *, QPrinter &)
+{
+    return printerAnswers.isEmpty() ? false : printerAnswers.dequeue();
+}
+
+int ScriptedModalRunner::exec(QDialog &dialog)
+{
+    const auto *message = qobject_cast<const MessageDialog *>(&dialog);
+    shown.append({dialog.windowTitle(), message ? message->text() : QString(), dialog.size()});
+    return script.isEmpty() ? QDialog::Rejected : script.dequeue()(dialog);
+}
+
+void ScriptedModalRunner::answer(int result)
+{
+    script.enqueue([result](QDialog &) { return result; });
+}
+
+void ScriptedModalRunner::answer(Answer act)
+{
+    script.enqueue(std::move(act));
+}
+
+QStringList ScriptedModalRunner::texts() const
+{
+    QStringList result;
+    for (const Shown &dialog : shown) {
+        if (!dialog.text.isNull())
+            result << dialog.text;
+    }
+    return result;
+}
+
+TestPlatform::TestPlatform(const QString &dataRoot, const QString &userName)
+    : platform_{shell, notifier, fileDialogs, clock, modal, userName, dataRoot}
+{
+}
