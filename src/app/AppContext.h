@@ -3,6 +3,7 @@
 #include "app/FrameFields.h"
 #include "platform/Platform.h"
 
+class DocumentListEvents;
 class FrameInterface;
 class Tinfform;
 class Tspform;
@@ -37,6 +38,8 @@ public:
     FrameFields fields;
 
     FrameInterface *frame = nullptr;
+    // Set by the document box once it exists.
+    DocumentListEvents *documentLists = nullptr;
     Tinfform *infform = nullptr;
     Tspform *spform = nullptr;
     Tmappefilform *mappefilform = nullptr;

@@ -442,10 +442,10 @@ void Tmainform::dropEvent(QDropEvent *event)
     }
     event->acceptProposedAction();
     // Opening may ask questions; the drop itself is finished first so the source is not kept waiting.
-    QTimer::singleShot(0, this, [this, files] { openDroppedFiles(files); });
+    QTimer::singleShot(0, this, [this, files] { openFiles(files); });
 }
 
-void Tmainform::openDroppedFiles(const QStringList &files)
+void Tmainform::openFiles(const QStringList &files)
 {
     for (const QString &file : files)
         funk_->openwin(file, {});

@@ -44,6 +44,8 @@ public:
     void GemOpt();
     void defaultOpt();
     void TrayIconRestoreApp();
+    // Files the user chose or dropped: each goes to the opening service, in the given order.
+    void openFiles(const QStringList &files);
     // Asks every document, then writes every window's settings; false when a document stopped it.
     bool closeProgram();
 
@@ -89,7 +91,7 @@ private:
     QString activeCaption() const;
     void FormShow();
     void showStartupBoxes();
-    void openDroppedFiles(const QStringList &files);
+
     void FormCloseQuery();
     void FormClose();
     void writeDokumentfil();
