@@ -35,4 +35,7 @@ struct FrameFields {
     QString dokumentFilnavn;
 
     int ncNumber = 0;  // notification counter
+
+    // Where the frame's open dialog starts; the document box sets it to the folder it last showed.
+    QString openDialogFolder;
 };

@@ -32,6 +32,17 @@ SettingsLine SettingsLine::integer(std::function<void(int)> apply)
     });
 }
 
+SettingsLine SettingsLine::choice(int count, std::function<void(int)> apply)
+{
+    return SettingsLine([count, apply = std::move(apply)](const QString &line) {
+        const auto value = wholeNumber(line);
+        const bool valid = value && *value >= 0 && *value < count;
+        if (valid)
+            apply(*value);
+        return valid;
+    });
+}
+
 SettingsLine SettingsLine::flag(std::function<void(bool)> apply)
 {
     return integer([apply = std::move(apply)](int value) { apply(value == 1); });
@@ -101,7 +112,8 @@ bool SettingsFile::write(const QStringList &lines)
     QString text;
     for (const QString &line : lines)
         text += line + u'\n';
-    const EncodedText encoded = TextCodec::encode(text, encoding_, LineEnding::CrLf);
+    const EncodedText encoded = lines.isEmpty() ? EncodedText{QByteArray(), encoding_}
+                                                : TextCodec::encode(text, encoding_, LineEnding::CrLf);
     const AtomicFileWriter::Result result = AtomicFileWriter::write(path_, encoded.bytes);
     error_ = result.error;
     if (result.ok)
@@ -112,6 +124,11 @@ bool SettingsFile::write(const QStringList &lines)
 QString SettingsFile::writeFailureMessage(const QString &path, const QString &reason)
 {
     return QStringLiteral("Filen:\r") + QDir::toNativeSeparators(path) + QStringLiteral("\rkunne ikke gemmes.\r") + reason;
+}
+
+QString SettingsFile::readFailureMessage(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Filen:\r") + QDir::toNativeSeparators(path) + QStringLiteral("\rkunne ikke læses.\r") + reason;
 }
 
 QString SettingsFile::startupFailureMessage()

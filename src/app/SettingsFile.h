@@ -13,6 +13,8 @@
 class SettingsLine {
 public:
     static SettingsLine integer(std::function<void(int)> apply);
+    // A position among `count` choices, 0 to count - 1; any other number fails like a line that is not one.
+    static SettingsLine choice(int count, std::function<void(int)> apply);
     // A check box: checked when the whole number is 1.
     static SettingsLine flag(std::function<void(bool)> apply);
     static SettingsLine text(std::function<void(const QString &)> apply);
@@ -44,12 +46,15 @@ public:
     // fails; what was applied before it stays. True when every applier got its line.
     bool apply(const std::vector<SettingsLine> &appliers) const;
 
+    // No lines make an empty file, without a byte-order mark even where the file had one.
     bool write(const QStringList &lines);
 
     static QString flag(bool checked) { return checked ? QStringLiteral("1") : QStringLiteral("0"); }
 
     // The message shown when a file could not be written.
     static QString writeFailureMessage(const QString &path, const QString &reason);
+    // The message shown when a file the user asked for could not be read.
+    static QString readFailureMessage(const QString &path, const QString &reason);
     // The message of windows that report a settings file they could not read.
     static QString startupFailureMessage();
 

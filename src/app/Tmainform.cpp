@@ -10,6 +10,7 @@
 #include "app/SettingsFile.h"
 #include "app/StatusTipRouter.h"
 #include "app/StorageLayout.h"
+#include "app/Topenform.h"
 #include "documents/DocumentArea.h"
 #include "documents/DocumentWindow.h"
 #include "documents/TFunktioner.h"
@@ -447,6 +448,13 @@ void Tmainform::dropEvent(QDropEvent *event)
 
 void Tmainform::openFiles(const QStringList &files)
 {
+    if (files.isEmpty())
+        return;
+    if (context_.optform->CheckAskOpenDoc->isChecked()
+        && context_.openform->showModal(context_.platform.modal) == QDialog::Accepted) {
+        context_.openform->applyChosenAction(files);
+        return;
+    }
     for (const QString &file : files)
         funk_->openwin(file, {});
 }

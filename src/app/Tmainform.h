@@ -44,7 +44,8 @@ public:
     void GemOpt();
     void defaultOpt();
     void TrayIconRestoreApp();
-    // Files the user chose or dropped: each goes to the opening service, in the given order.
+    // Files the user chose or dropped: each goes to the opening service, in the given order, unless the
+    // options ask first and the user chose another action in the open-action box.
     void openFiles(const QStringList &files);
     // Asks every document, then writes every window's settings; false when a document stopped it.
     bool closeProgram();

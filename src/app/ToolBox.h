@@ -12,6 +12,8 @@ class ToolBox : public QDialog {
 protected:
     ToolBox(AppContext &context, const QString &caption);
     AppContext &context() const { return context_; }
+    // Escape closes the box as its close box does, so whatever the box does on closing is not skipped.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     AppContext &context_;

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// A favourites list is stored as its name followed by ".txt" in the favourites folder, so a name must be
+// one a file can have there.
+namespace FavoriteListName {
+
+// Empty when the name can be used; otherwise the Danish message that says why not.
+QString problem(const QString &name);
+
+} // namespace FavoriteListName

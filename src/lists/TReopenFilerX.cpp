@@ -1,0 +1,248 @@
+#include "lists/TReopenFilerX.h"
+
+#include "app/AppContext.h"
+#include "app/SettingsFile.h"
+#include "lists/FileListBox.h"
+#include "options/Toptform.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+QString nameWithoutFolderAndExtension(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return dot < 0 ? name : name.left(dot);
+}
+
+// A list file holds lines of text; a NUL character means some other file has taken its name, and
+// loading would prune it away and write the rest back.
+bool looksLikeText(const QStringList &lines)
+{
+    for (const QString &line : lines) {
+        if (line.contains(QChar(u'\0')))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+TReopenFilerX::TReopenFilerX(AppContext &context, QObject *owner)
+    : QObject(owner)
+    , context_(context)
+    , file_(std::make_unique<SettingsFile>(QString()))
+{
+}
+
+TReopenFilerX::~TReopenFilerX() = default;
+
+void TReopenFilerX::setItemfile(const QString &path)
+{
+    if (path == itemfile_)
+        return;
+    itemfile_ = path;
+    // A new file starts in the system encoding; the old one's encoding stays with the old file.
+    file_ = std::make_unique<SettingsFile>(path);
+}
+
+void TReopenFilerX::setListeBoks(FileListBox *box)
+{
+    if (listeBoks_)
+        disconnect(listeBoks_, nullptr, this, nullptr);
+    listeBoks_ = box;
+    if (box) {
+        connect(box, &FileListBox::rowSelected, this, &TReopenFilerX::OnClickListe);
+        connect(box, &FileListBox::rowDoubleClicked, this, &TReopenFilerX::OnDblClickListe);
+    }
+}
+
+bool TReopenFilerX::HentReopenFiler()
+{
+    const SettingsFile::Status status = itemfile_.isEmpty() ? SettingsFile::Status::Missing : file_->read();
+    if (status == SettingsFile::Status::Unreadable) {
+        context_.inform(SettingsFile::readFailureMessage(itemfile_, file_->error()));
+        return false;
+    }
+    if (status == SettingsFile::Status::Read && !looksLikeText(file_->lines())) {
+        context_.inform(QStringLiteral("Filen:\r") + QDir::toNativeSeparators(itemfile_)
+                        + QStringLiteral("\rer ikke en filliste og blev ikke indlæst."));
+        return false;
+    }
+    list_.clear();
+    if (status == SettingsFile::Status::Read) {
+        list_.replaceAll(ReopenList::fromLines(file_->lines(), Itemtype,
+                                               [](const QString &path) { return QFileInfo(path).isFile(); }));
+        GemReopenFiler();
+    }
+    MakeListeMenu();
+    return true;
+}
+
+bool TReopenFilerX::GemReopenFiler()
+{
+    if (itemfile_.isEmpty())
+        return true;
+    if (file_->write(list_.toLines()))
+        return true;
+    context_.inform(SettingsFile::writeFailureMessage(itemfile_, file_->error()));
+    return false;
+}
+
+QString TReopenFilerX::duplicateQuestion(int Snummer, const QString &FNavn)
+{
+    QString first;
+    if (Snummer == 1)
+        first = QStringLiteral("Listen over lukkede dokumenter:\r");
+    else if (Snummer == 2)
+        first = QStringLiteral("Listen med åbne dokumenter:\r");
+    else
+        first = QStringLiteral("Favoritlisten:\r");
+    return first + nameWithoutFolderAndExtension(FNavn) + QStringLiteral(" findes allerede i listen.") + u'\r'
+           + QStringLiteral("Skal den indføres alligevel?");
+}
+
+bool TReopenFilerX::insertFirst() const
+{
+    return context_.optform && context_.optform->CheckInsertFirst->isChecked();
+}
+
+bool TReopenFilerX::InsertItem(const QString &FNavn, const QString &MenuCaption, int Snummer)
+{
+    if (Itemtype == TItemtype::itFil && !QFileInfo(FNavn).isFile())
+        return false;
+    QString caption = MenuCaption;
+    if (list_.indexOfPath(FNavn) >= 0) {
+        if (Snummer > 0 && !context_.ask(duplicateQuestion(Snummer, FNavn)))
+            return false;
+        // Looked up again: the question ran an event loop.
+        const int existing = list_.indexOfPath(FNavn);
+        if (existing >= 0) {
+            caption = list_.at(existing).Caption;
+            list_.removeAt(existing);
+        }
+    }
+    if (insertFirst())
+        list_.prepend({caption, FNavn});
+    else
+        list_.append({caption, FNavn});
+    MakeListeMenu();
+    return true;
+}
+
+void TReopenFilerX::DeleteItem(const QString &FNavn, bool Opdater)
+{
+    const int index = list_.indexOfPath(FNavn);
+    if (index >= 0)
+        list_.removeAt(index);
+    if (Opdater)
+        MakeListeMenu();
+}
+
+void TReopenFilerX::DeleteItem(int Index)
+{
+    if (!list_.isValid(Index))
+        return;
+    list_.removeAt(Index);
+    MakeListeMenu();
+}
+
+QString TReopenFilerX::GetCaption(int Index) const
+{
+    return list_.isValid(Index) ? list_.at(Index).Caption : QString();
+}
+
+QString TReopenFilerX::GetFilnavn(int Index) const
+{
+    return list_.isValid(Index) ? list_.at(Index).Filnavn : QString();
+}
+
+void TReopenFilerX::SetCaption(int Index, const QString &NewCaption)
+{
+    if (!list_.isValid(Index))
+        return;
+    list_.setCaption(Index, NewCaption);
+    MakeListeMenu();
+}
+
+bool TReopenFilerX::sorterABC(int aIndex)
+{
+    const bool changed = list_.sortFrom(aIndex);
+    if (Antal() >= 2 && aIndex < Antal() - 1)
+        MakeListeMenu();
+    return changed;
+}
+
+void TReopenFilerX::MakeListeMenu()
+{
+    if (!listeBoks_)
+        return;
+    listeBoks_->clear();
+    QStringList captions;
+    captions.reserve(Antal());
+    for (const TReopenRec &entry : list_.entries())
+        captions << entry.Caption;
+    listeBoks_->addItems(captions);
+    listeBoks_->selectRowQuietly(-1);
+}
+
+void TReopenFilerX::DeleteAlleItems()
+{
+    DeleteAllItems();
+    MakeListeMenu();
+}
+
+void TReopenFilerX::SletAlleItems()
+{
+    if (Antal() == 0)
+        return;
+    if (!context_.ask(QStringLiteral("Skal alle indførte elementer i listen fjernes?")))
+        return;
+    DeleteAllItems();
+    MakeListeMenu();
+}
+
+int TReopenFilerX::selectedIndex() const
+{
+    return listeBoks_ ? listeBoks_->selectedRow() : -1;
+}
+
+void TReopenFilerX::selectIndex(int index)
+{
+    if (listeBoks_)
+        listeBoks_->selectRowQuietly(index);
+}
+
+void TReopenFilerX::OnClickListe()
+{
+    handleRowEvent(OnListeKlik, QStringLiteral("."));
+}
+
+// The double click's messages are the same texts without the closing full stop.
+void TReopenFilerX::OnDblClickListe()
+{
+    handleRowEvent(OnDblListeKlik, QString());
+}
+
+void TReopenFilerX::handleRowEvent(const TOnListeKlik &event, const QString &messageEnd)
+{
+    const int row = selectedIndex();
+    if (!list_.isValid(row))
+        return;
+    // A copy: the owner's handler may change the list.
+    const TReopenRec entry = list_.at(row);
+    const QString advice = QStringLiteral("\rSlet eventuelt elementet fra listen eller opdater listen hvis muligt");
+    if (Itemtype == TItemtype::itBibliotek && !QFileInfo(entry.Filnavn).isDir()) {
+        context_.inform(QStringLiteral("Mappen blev ikke fundet.") + advice + messageEnd);
+        return;
+    }
+    if (Itemtype == TItemtype::itFil && !QFileInfo(entry.Filnavn).isFile()) {
+        context_.inform(QStringLiteral("Filen blev ikke fundet.") + advice + messageEnd);
+        return;
+    }
+    if (event)
+        event(entry.Caption, entry.Filnavn);
+}
