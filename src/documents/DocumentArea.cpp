@@ -18,6 +18,14 @@ DocumentArea::DocumentArea(QWidget *parent)
     });
 }
 
+// The sub-windows outlive this part of the area: they are deleted as its children afterwards, and the
+// windows' destroyed() must not reach the order list by then gone.
+DocumentArea::~DocumentArea()
+{
+    for (DocumentWindow *window : std::as_const(order_))
+        disconnect(window, nullptr, this, nullptr);
+}
+
 DocumentWindow *DocumentArea::documentOf(QMdiSubWindow *subWindow)
 {
     return subWindow ? qobject_cast<DocumentWindow *>(subWindow->widget()) : nullptr;

@@ -74,6 +74,17 @@ bool TestApp::close()
     return frame().close();
 }
 
+void TestApp::restart()
+{
+    if (windows_) {
+        close();
+        windows_.reset();
+    }
+    context.fields = FrameFields();
+    context.documentLists = nullptr;
+    start();
+}
+
 Tmainform &TestApp::frame() const
 {
     return windows_->frame();

@@ -31,6 +31,8 @@ public:
     void start(const QStringList &commandLine = {});
     // Closes the program as the user would; false when something stopped it.
     bool close();
+    // Closes the program and starts it again on the same data root, as the next run would find it.
+    void restart();
 
     Tmainform &frame() const;
     RecordingShell &shell() { return platform.shell; }
