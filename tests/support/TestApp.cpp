@@ -33,7 +33,7 @@ QString TestApp::settingsFolder() const
 
 void TestApp::writeSettingsFile(const QString &name, const QByteArray &bytes) const
 {
-    QDir().mkpath(settingsFolder());
+    QDir().mkpath(QFileInfo(settingsPath(name)).absolutePath());
     QFile file(settingsPath(name));
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
