@@ -27,10 +27,9 @@ constexpr int kSettingsLineCount = 2;
 Topenform::Topenform(AppContext &context)
     : ToolBox(context, QStringLiteral("Åben"))
     , handlingsBox(new RadioGroup(QStringLiteral("Handling"),
-                                  {QStringLiteral("Åben til redigering"),
-                                   QStringLiteral("Indsæt i listen med lukkede dokumenter"),
-                                   QStringLiteral("Indsæt i favoritter")},
-                                  this))
+          { QStringLiteral("Åben til redigering"), QStringLiteral("Indsæt i listen med lukkede dokumenter"),
+              QStringLiteral("Indsæt i favoritter") },
+          this))
     , checkNyListe(new QCheckBox(QStringLiteral("Start med ny liste"), this))
     , annullerButton(new QPushButton(QStringLiteral("Annuller"), this))
     , okButton(new QPushButton(QStringLiteral("Gennemfør"), this))
@@ -90,7 +89,8 @@ void Topenform::HentOpt()
 
 void Topenform::GemOpt()
 {
-    const QStringList lines = {QString::number(handlingsBox->itemIndex()), SettingsFile::flag(checkNyListe->isChecked())};
+    const QStringList lines
+        = { QString::number(handlingsBox->itemIndex()), SettingsFile::flag(checkNyListe->isChecked()) };
     if (!settings_->write(lines))
         context().inform(SettingsFile::writeFailureMessage(settings_->path(), settings_->error()));
 }

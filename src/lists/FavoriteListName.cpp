@@ -7,7 +7,8 @@ constexpr qsizetype kLongestFileName = 255;
 
 #ifdef Q_OS_WIN
 const QString kForbidden = QStringLiteral("\\/:*?\"<>|");
-const QString kForbiddenText = QStringLiteral("Et listenavn må ikke indeholde nogen af tegnene \\ / : * ? \" < > |");
+const QString kForbiddenText
+    = QStringLiteral("Et listenavn må ikke indeholde nogen af tegnene \\ / : * ? \" < > |");
 #else
 const QString kForbidden = QStringLiteral("/");
 const QString kForbiddenText = QStringLiteral("Et listenavn må ikke indeholde tegnet /");
@@ -32,7 +33,8 @@ QString problem(const QString &name)
     if (name.isEmpty())
         return QStringLiteral("Listen har ikke noget navn og kan ikke gemmes.\rIndfør et navn for listen.");
     if (hasForbiddenCharacter(name))
-        return QStringLiteral("Listenavnet kan ikke bruges som filnavn:\r") + name + u'\r' + kForbiddenText + u'.';
+        return QStringLiteral("Listenavnet kan ikke bruges som filnavn:\r") + name + u'\r' + kForbiddenText
+            + u'.';
     if ((name + QStringLiteral(".txt")).toUtf8().size() > kLongestFileName)
         return QStringLiteral("Listenavnet er for langt til et filnavn.\rIndfør et kortere navn.");
     return {};

@@ -10,7 +10,7 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), FileListBox::kRowHeight};
+        return { QStyledItemDelegate::sizeHint(option, index).width(), FileListBox::kRowHeight };
     }
 };
 

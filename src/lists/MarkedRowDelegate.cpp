@@ -16,10 +16,10 @@ const QPoint kTextOffset(14, 1);
 MarkedRowDelegate::MarkedRowDelegate(const QColor &square, QObject *parent)
     : QStyledItemDelegate(parent)
     , square_(square)
-{
-}
+{ }
 
-void MarkedRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+void MarkedRowDelegate::paint(
+    QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     const QRect row = option.rect;
     const bool selected = option.state.testFlag(QStyle::State_Selected);
@@ -37,5 +37,5 @@ void MarkedRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
 
 QSize MarkedRowDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
-    return {QStyledItemDelegate::sizeHint(option, index).width(), FileListBox::kRowHeight};
+    return { QStyledItemDelegate::sizeHint(option, index).width(), FileListBox::kRowHeight };
 }

@@ -12,7 +12,8 @@ class MarkedRowDelegate : public QStyledItemDelegate {
 public:
     MarkedRowDelegate(const QColor &square, QObject *parent);
 
-    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    void paint(
+        QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
 private:

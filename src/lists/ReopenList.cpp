@@ -15,7 +15,7 @@ char16_t foldAtoZ(char16_t c)
 bool keyLess(const QString &a, const QString &b)
 {
     return std::lexicographical_compare(a.cbegin(), a.cend(), b.cbegin(), b.cend(),
-                                        [](QChar x, QChar y) { return x.unicode() < y.unicode(); });
+        [](QChar x, QChar y) { return x.unicode() < y.unicode(); });
 }
 
 } // namespace
@@ -52,8 +52,8 @@ bool ReopenList::exists(TItemtype type, const QString &path)
     return true;
 }
 
-QList<TReopenRec> ReopenList::fromLines(const QStringList &lines, TItemtype type,
-                                        const std::function<bool(const QString &)> &fileExists)
+QList<TReopenRec> ReopenList::fromLines(
+    const QStringList &lines, TItemtype type, const std::function<bool(const QString &)> &fileExists)
 {
     QList<TReopenRec> entries;
     bool takePath = true;
@@ -64,7 +64,7 @@ QList<TReopenRec> ReopenList::fromLines(const QStringList &lines, TItemtype type
                 if (!takePath)
                     continue;
             }
-            entries.append({lines[i], QString()});
+            entries.append({ lines[i], QString() });
         } else if (type != TItemtype::itFil || takePath) {
             entries.last().Filnavn = lines[i];
         }

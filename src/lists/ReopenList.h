@@ -33,8 +33,8 @@ public:
     // Entries from the lines of a list file, caption and path taking turns. In an itFil list an entry
     // whose path line does not name an existing file is left out, as is a caption without a path line;
     // in other lists such a caption becomes an entry with an empty path.
-    static QList<TReopenRec> fromLines(const QStringList &lines, TItemtype type,
-                                       const std::function<bool(const QString &)> &fileExists);
+    static QList<TReopenRec> fromLines(
+        const QStringList &lines, TItemtype type, const std::function<bool(const QString &)> &fileExists);
     QStringList toLines() const;
 
     int Antal() const { return int(entries_.size()); }

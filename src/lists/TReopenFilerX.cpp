@@ -35,8 +35,7 @@ TReopenFilerX::TReopenFilerX(AppContext &context, QObject *owner)
     : QObject(owner)
     , context_(context)
     , file_(std::make_unique<SettingsFile>(QString()))
-{
-}
+{ }
 
 TReopenFilerX::~TReopenFilerX() = default;
 
@@ -69,13 +68,13 @@ bool TReopenFilerX::HentReopenFiler()
     }
     if (status == SettingsFile::Status::Read && !looksLikeText(file_->lines())) {
         context_.inform(QStringLiteral("Filen:\r") + QDir::toNativeSeparators(itemfile_)
-                        + QStringLiteral("\rer ikke en filliste og blev ikke indlæst."));
+            + QStringLiteral("\rer ikke en filliste og blev ikke indlæst."));
         return false;
     }
     list_.clear();
     if (status == SettingsFile::Status::Read) {
-        list_.replaceAll(ReopenList::fromLines(file_->lines(), Itemtype,
-                                               [](const QString &path) { return QFileInfo(path).isFile(); }));
+        list_.replaceAll(ReopenList::fromLines(
+            file_->lines(), Itemtype, [](const QString &path) { return QFileInfo(path).isFile(); }));
         GemReopenFiler();
     }
     MakeListeMenu();
@@ -102,7 +101,7 @@ QString TReopenFilerX::duplicateQuestion(int Snummer, const QString &FNavn)
     else
         first = QStringLiteral("Favoritlisten:\r");
     return first + nameWithoutFolderAndExtension(FNavn) + QStringLiteral(" findes allerede i listen.") + u'\r'
-           + QStringLiteral("Skal den indføres alligevel?");
+        + QStringLiteral("Skal den indføres alligevel?");
 }
 
 bool TReopenFilerX::insertFirst() const
@@ -126,9 +125,9 @@ bool TReopenFilerX::InsertItem(const QString &FNavn, const QString &MenuCaption,
         }
     }
     if (insertFirst())
-        list_.prepend({caption, FNavn});
+        list_.prepend({ caption, FNavn });
     else
-        list_.append({caption, FNavn});
+        list_.append({ caption, FNavn });
     MakeListeMenu();
     return true;
 }
@@ -234,7 +233,8 @@ void TReopenFilerX::handleRowEvent(const TOnListeKlik &event, const QString &mes
         return;
     // A copy: the owner's handler may change the list.
     const TReopenRec entry = list_.at(row);
-    const QString advice = QStringLiteral("\rSlet eventuelt elementet fra listen eller opdater listen hvis muligt");
+    const QString advice
+        = QStringLiteral("\rSlet eventuelt elementet fra listen eller opdater listen hvis muligt");
     if (Itemtype == TItemtype::itBibliotek && !QFileInfo(entry.Filnavn).isDir()) {
         context_.inform(QStringLiteral("Mappen blev ikke fundet.") + advice + messageEnd);
         return;

@@ -29,7 +29,7 @@ const QString kListExtension = QStringLiteral(".txt");
 const QString kNoListName = QStringLiteral("Listenavn");
 
 QToolButton *captionedButton(const char *name, const QString &caption, const QString &hint,
-                             QStyle::StandardPixmap picture, QWidget *parent)
+    QStyle::StandardPixmap picture, QWidget *parent)
 {
     auto *button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
@@ -110,10 +110,9 @@ void Tfavoritform::buildListNamesPanel()
 
     auto *buttons = new QHBoxLayout;
     opdaterButton = captionedButton("opdaterButton", QStringLiteral("Opdater"),
-                                    QStringLiteral("Opdater listen efter redigering"), QStyle::SP_BrowserReload,
-                                    opretPanel);
+        QStringLiteral("Opdater listen efter redigering"), QStyle::SP_BrowserReload, opretPanel);
     redigerButton = captionedButton("redigerButton", QStringLiteral("Rediger"),
-                                    QStringLiteral("Omdøb eller slet listefiler"), QStyle::SP_DirOpenIcon, opretPanel);
+        QStringLiteral("Omdøb eller slet listefiler"), QStyle::SP_DirOpenIcon, opretPanel);
     buttons->addWidget(opdaterButton);
     buttons->addWidget(redigerButton);
     buttons->addStretch();
@@ -122,10 +121,10 @@ void Tfavoritform::buildListNamesPanel()
     auto *newList = new QHBoxLayout;
     newList->setSpacing(1);
     gemEdit = edit("gemEdit", QStringLiteral("Indfør navn for ny filliste"),
-                   QStringLiteral("Indfør fillistenavn og tryk Gem"), opretPanel);
+        QStringLiteral("Indfør fillistenavn og tryk Gem"), opretPanel);
     newList->addWidget(gemEdit, 1);
-    aGemNytNavn = IconAction::create(this, "aGemNytNavn", QStringLiteral("Gem indførte listenavn"),
-                                     QStyle::SP_FileDialogNewFolder);
+    aGemNytNavn = IconAction::create(
+        this, "aGemNytNavn", QStringLiteral("Gem indførte listenavn"), QStyle::SP_FileDialogNewFolder);
     IconAction::addButton(aGemNytNavn, newList);
     layout->addLayout(newList);
 }
@@ -139,25 +138,26 @@ void Tfavoritform::buildFavouritesPanel()
 
     auto *strip = new QHBoxLayout;
     strip->setSpacing(1);
-    Fabc = IconAction::create(this, "Fabc", QStringLiteral("Arranger listen alfabetisk"),
-                              QStyle::SP_FileDialogDetailedView);
+    Fabc = IconAction::create(
+        this, "Fabc", QStringLiteral("Arranger listen alfabetisk"), QStyle::SP_FileDialogDetailedView);
     FLop = IconAction::create(this, "FLop", QStringLiteral("Flyt valgte op"), QStyle::SP_ArrowUp);
     FLned = IconAction::create(this, "FLned", QStringLiteral("Flyt valgte ned"), QStyle::SP_ArrowDown);
     FLsletValgte = IconAction::create(this, "FLsletValgte", QStringLiteral("Slet valgte element fra listen"),
-                                      QStyle::SP_DialogDiscardButton);
-    FLsletAlle = IconAction::create(this, "FLsletAlle", QStringLiteral("Slet alle elementer fra listen"),
-                                    QStyle::SP_TrashIcon);
+        QStyle::SP_DialogDiscardButton);
+    FLsletAlle = IconAction::create(
+        this, "FLsletAlle", QStringLiteral("Slet alle elementer fra listen"), QStyle::SP_TrashIcon);
     FLopenEdit = IconAction::create(this, "FLopenEdit", QStringLiteral("Åben valgte dokument til redigering"),
-                                    QStyle::SP_DialogOpenButton);
-    FLVisMappe = IconAction::create(this, "FLVisMappe", QStringLiteral("Åben i Windows Stifinder"),
-                                    QStyle::SP_DirOpenIcon);
-    insertFil = IconAction::create(this, "insertFil", QStringLiteral("Insæt aktuelle fil i listen"),
-                                   QStyle::SP_FileDialogNewFolder);
-    aGemFilliste = IconAction::create(this, "aGemFilliste", QStringLiteral("Gem listen"), QStyle::SP_DialogSaveButton);
-    for (QAction *action : {Fabc, FLop, FLned, FLsletValgte, FLsletAlle, FLopenEdit, FLVisMappe})
+        QStyle::SP_DialogOpenButton);
+    FLVisMappe = IconAction::create(
+        this, "FLVisMappe", QStringLiteral("Åben i Windows Stifinder"), QStyle::SP_DirOpenIcon);
+    insertFil = IconAction::create(
+        this, "insertFil", QStringLiteral("Insæt aktuelle fil i listen"), QStyle::SP_FileDialogNewFolder);
+    aGemFilliste
+        = IconAction::create(this, "aGemFilliste", QStringLiteral("Gem listen"), QStyle::SP_DialogSaveButton);
+    for (QAction *action : { Fabc, FLop, FLned, FLsletValgte, FLsletAlle, FLopenEdit, FLVisMappe })
         IconAction::addButton(action, strip);
     strip->addStretch();
-    for (QAction *action : {insertFil, aGemFilliste})
+    for (QAction *action : { insertFil, aGemFilliste })
         IconAction::addButton(action, strip);
     layout->addLayout(strip);
 
@@ -169,11 +169,11 @@ void Tfavoritform::buildFavouritesPanel()
     auto *rename = new QHBoxLayout;
     rename->setSpacing(1);
     RenamFEdit = edit("RenamFEdit", QStringLiteral("Indfør ny tekst til valgte punkt"),
-                      QStringLiteral("Vælg et element i listen"), favfilerPanel);
+        QStringLiteral("Vælg et element i listen"), favfilerPanel);
     rename->addWidget(RenamFEdit, 1);
-    FLRenameCaption = IconAction::create(
-        this, "FLRenameCaption",
-        QStringLiteral("Indfør ny tekst og tryk her for at omdøbe til den nye tekst. Selve filen omdøbes ikke."),
+    FLRenameCaption = IconAction::create(this, "FLRenameCaption",
+        QStringLiteral(
+            "Indfør ny tekst og tryk her for at omdøbe til den nye tekst. Selve filen omdøbes ikke."),
         QStyle::SP_DialogApplyButton);
     IconAction::addButton(FLRenameCaption, rename);
     layout->addLayout(rename);
@@ -190,7 +190,7 @@ void Tfavoritform::connectActions()
         ListeForandret = true;
     });
     connect(FLopenEdit, &QAction::triggered, this,
-            [this] { openWhenExists(FavFiler->GetFilnavn(FavFiler->selectedIndex())); });
+        [this] { openWhenExists(FavFiler->GetFilnavn(FavFiler->selectedIndex())); });
     connect(FLVisMappe, &QAction::triggered, this, [this] {
         ShowFolder::show(context(), ShowFolder::folderOf(FavFiler->GetFilnavn(FavFiler->selectedIndex())));
     });
@@ -286,7 +286,7 @@ void Tfavoritform::LoadFillister()
 {
     fillisten->clear();
     QDir folder(Listemappe);
-    folder.setNameFilters({u'*' + kListExtension});
+    folder.setNameFilters({ u'*' + kListExtension });
     QDir::Filters filter = QDir::Files | QDir::Hidden | QDir::System;
 #ifndef Q_OS_WIN
     // Only names that end exactly in ".txt" are lists: the list of that name is opened as name + ".txt".
@@ -308,7 +308,8 @@ void Tfavoritform::LoadListe(const QString &name, bool messages)
     const QString path = listPath(name);
     if (path.isEmpty() || !QFileInfo::exists(path)) {
         if (messages)
-            context().inform(QStringLiteral("Filen: ") + name + kListExtension + u'\r' + QStringLiteral("kunne ikke findes."));
+            context().inform(QStringLiteral("Filen: ") + name + kListExtension + u'\r'
+                + QStringLiteral("kunne ikke findes."));
         return;
     }
     // An unreadable list file stays untouched and the current list stays current.
@@ -358,7 +359,8 @@ void Tfavoritform::opdater()
 
 void Tfavoritform::FabcExecute()
 {
-    if (!context().ask(QStringLiteral("Hvis listen sorteres, kan handlingen ikke annulleres.\rSkal listen sorteres alfabetisk?")))
+    if (!context().ask(QStringLiteral(
+            "Hvis listen sorteres, kan handlingen ikke annulleres.\rSkal listen sorteres alfabetisk?")))
         return;
     if (FavFiler->sorterABC(0)) {
         infoBar->setText(QStringLiteral("Listen blev sorteret alfabetisk"));
@@ -418,7 +420,8 @@ void Tfavoritform::aGemNytNavnExecute()
         return;
     }
     if (QFileInfo::exists(listPath(name))) {
-        context().inform(QStringLiteral("Dette listenavn er allerede i brug.\rIndfør et andet navn for den nye liste."));
+        context().inform(
+            QStringLiteral("Dette listenavn er allerede i brug.\rIndfør et andet navn for den nye liste."));
         return;
     }
     if (ListeForandret && context().ask(QStringLiteral("Nuværende liste er ikke gemt.\rSkal listen gemmes?"))
@@ -442,9 +445,11 @@ void Tfavoritform::closeEvent(QCloseEvent *event)
 {
     if (ListeForandret) {
         const bool withoutAsking = context().optform && context().optform->CheckVedLuk->isChecked();
-        if (withoutAsking || context().ask(QStringLiteral("Favoritlisten er forandret men ikke gemt.\rSkal den gemmes?"))) {
+        if (withoutAsking
+            || context().ask(QStringLiteral("Favoritlisten er forandret men ikke gemt.\rSkal den gemmes?"))) {
             // The list goes to the file it came from; a list that never had a file is saved by its name.
-            const bool saved = FavFiler->Itemfile().isEmpty() ? saveCurrentList() : FavFiler->GemReopenFiler();
+            const bool saved
+                = FavFiler->Itemfile().isEmpty() ? saveCurrentList() : FavFiler->GemReopenFiler();
             if (saved)
                 ListeForandret = false;
         }

@@ -91,25 +91,26 @@ void Tfilform::buildClosedPanel()
     fillisteNavn = title("fillisteNavn", QStringLiteral("Lukkede dokumenter"), BgPanel1);
     QVBoxLayout *layout = panelColumn(BgPanel1, fillisteNavn);
     QHBoxLayout *strip = buttonStrip(layout);
-    opdaterBox1 = IconAction::create(this, "opdaterBox1", QStringLiteral("Undersøg for ikke eksisterende filer"),
-                                     QStyle::SP_BrowserReload);
-    Fabc = IconAction::create(this, "Fabc", QStringLiteral("Arranger listen alfabetisk"),
-                              QStyle::SP_FileDialogDetailedView);
-    FLVisMappe = IconAction::create(this, "FLVisMappe", QStringLiteral("Åben i Windows Stifinder"),
-                                    QStyle::SP_DirOpenIcon);
+    opdaterBox1 = IconAction::create(this, "opdaterBox1",
+        QStringLiteral("Undersøg for ikke eksisterende filer"), QStyle::SP_BrowserReload);
+    Fabc = IconAction::create(
+        this, "Fabc", QStringLiteral("Arranger listen alfabetisk"), QStyle::SP_FileDialogDetailedView);
+    FLVisMappe = IconAction::create(
+        this, "FLVisMappe", QStringLiteral("Åben i Windows Stifinder"), QStyle::SP_DirOpenIcon);
     FLsletValgte = IconAction::create(this, "FLsletValgte", QStringLiteral("Slet valgte element fra listen"),
-                                      QStyle::SP_DialogDiscardButton);
-    FLsletAlle = IconAction::create(this, "FLsletAlle", QStringLiteral("Slet alle elementer fra listen"),
-                                    QStyle::SP_TrashIcon);
+        QStyle::SP_DialogDiscardButton);
+    FLsletAlle = IconAction::create(
+        this, "FLsletAlle", QStringLiteral("Slet alle elementer fra listen"), QStyle::SP_TrashIcon);
     FLopenEdit = IconAction::create(this, "FLopenEdit", QStringLiteral("Åben valgte dokument til redigering"),
-                                    QStyle::SP_DialogOpenButton);
-    aHentFilliste = IconAction::create(this, "aHentFilliste", QStringLiteral("Hent den gemte filliste"),
-                                       QStyle::SP_FileDialogBack);
-    aGemFilliste = IconAction::create(this, "aGemFilliste", QStringLiteral("Gem listen"), QStyle::SP_DialogSaveButton);
-    for (QAction *action : {opdaterBox1, Fabc, FLVisMappe, FLsletValgte, FLsletAlle, FLopenEdit})
+        QStyle::SP_DialogOpenButton);
+    aHentFilliste = IconAction::create(
+        this, "aHentFilliste", QStringLiteral("Hent den gemte filliste"), QStyle::SP_FileDialogBack);
+    aGemFilliste
+        = IconAction::create(this, "aGemFilliste", QStringLiteral("Gem listen"), QStyle::SP_DialogSaveButton);
+    for (QAction *action : { opdaterBox1, Fabc, FLVisMappe, FLsletValgte, FLsletAlle, FLopenEdit })
         IconAction::addButton(action, strip);
     strip->addStretch();
-    for (QAction *action : {aHentFilliste, aGemFilliste})
+    for (QAction *action : { aHentFilliste, aGemFilliste })
         IconAction::addButton(action, strip);
     ListBox1 = listBox("ListBox1", BgPanel1);
     layout->addWidget(ListBox1, 1);
@@ -120,17 +121,17 @@ void Tfilform::buildOpenPanel()
     Label2 = title("Label2", QStringLiteral("Åbne dokumenter"), BgPanel2);
     QVBoxLayout *layout = panelColumn(BgPanel2, Label2);
     QHBoxLayout *strip = buttonStrip(layout);
-    opdaterBox2 = IconAction::create(this, "opdaterBox2", QStringLiteral("Undersøg for ikke eksisterende filer"),
-                                     QStyle::SP_BrowserReload);
-    Fabc2 = IconAction::create(this, "Fabc2", QStringLiteral("Arranger listen alfabetisk"),
-                               QStyle::SP_FileDialogDetailedView);
-    FLVisMappe2 = IconAction::create(this, "FLVisMappe2", QStringLiteral("Åben i Windows Stifinder"),
-                                     QStyle::SP_DirOpenIcon);
-    FLopenEdit2 = IconAction::create(this, "FLopenEdit2", QStringLiteral("Åben valgte dokument til redigering"),
-                                     QStyle::SP_DialogOpenButton);
-    openDokument = IconAction::create(this, "openDokument", QStringLiteral("Åben et eksisterende dokument"),
-                                      QStyle::SP_FileIcon);
-    for (QAction *action : {opdaterBox2, Fabc2, FLVisMappe2, FLopenEdit2})
+    opdaterBox2 = IconAction::create(this, "opdaterBox2",
+        QStringLiteral("Undersøg for ikke eksisterende filer"), QStyle::SP_BrowserReload);
+    Fabc2 = IconAction::create(
+        this, "Fabc2", QStringLiteral("Arranger listen alfabetisk"), QStyle::SP_FileDialogDetailedView);
+    FLVisMappe2 = IconAction::create(
+        this, "FLVisMappe2", QStringLiteral("Åben i Windows Stifinder"), QStyle::SP_DirOpenIcon);
+    FLopenEdit2 = IconAction::create(this, "FLopenEdit2",
+        QStringLiteral("Åben valgte dokument til redigering"), QStyle::SP_DialogOpenButton);
+    openDokument = IconAction::create(
+        this, "openDokument", QStringLiteral("Åben et eksisterende dokument"), QStyle::SP_FileIcon);
+    for (QAction *action : { opdaterBox2, Fabc2, FLVisMappe2, FLopenEdit2 })
         IconAction::addButton(action, strip);
     strip->addStretch();
     IconAction::addButton(openDokument, strip);
@@ -143,7 +144,7 @@ void Tfilform::connectActions()
     connect(opdaterBox1, &QAction::triggered, this, [this] { prune(*FavFiler1); });
     connect(Fabc, &QAction::triggered, this, [this] { sort(*FavFiler1, ListeForandret1); });
     connect(FLVisMappe, &QAction::triggered, this,
-            [this] { openMappe(FavFiler1->GetFilnavn(FavFiler1->selectedIndex())); });
+        [this] { openMappe(FavFiler1->GetFilnavn(FavFiler1->selectedIndex())); });
     connect(FLsletValgte, &QAction::triggered, this, &Tfilform::FLsletValgteExecute);
     connect(FLsletAlle, &QAction::triggered, this, [this] {
         FavFiler1->SletAlleItems();
@@ -161,7 +162,7 @@ void Tfilform::connectActions()
     connect(opdaterBox2, &QAction::triggered, this, [this] { prune(*FavFiler2); });
     connect(Fabc2, &QAction::triggered, this, [this] { sort(*FavFiler2, ListeForandret2); });
     connect(FLVisMappe2, &QAction::triggered, this,
-            [this] { openMappe(FavFiler2->GetFilnavn(FavFiler2->selectedIndex())); });
+        [this] { openMappe(FavFiler2->GetFilnavn(FavFiler2->selectedIndex())); });
     connect(FLopenEdit2, &QAction::triggered, this, &Tfilform::FLopenEdit2Execute);
     connect(openDokument, &QAction::triggered, this, &Tfilform::openDokumentExecute);
 

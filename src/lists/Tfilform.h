@@ -28,8 +28,8 @@ public:
     void documentSavedAs(const QString &fileName, const QString &caption) override;
     void documentClosed(const QString &fileName, const QString &caption) override;
 
-    TReopenFilerX *FavFiler1;  // closed documents, stored in FavFiler1.txt on the user's command
-    TReopenFilerX *FavFiler2;  // open documents, never stored
+    TReopenFilerX *FavFiler1; // closed documents, stored in FavFiler1.txt on the user's command
+    TReopenFilerX *FavFiler2; // open documents, never stored
     bool ListeForandret1 = false;
     bool ListeForandret2 = false;
     // The folder last shown from this box.

@@ -56,7 +56,8 @@ std::vector<SettingsLine> TwoPanelBox::geometryLines()
 
 QStringList TwoPanelBox::geometryValues() const
 {
-    return {QString::number(width()), QString::number(height()), QString::number(x()), QString::number(y())};
+    return { QString::number(width()), QString::number(height()), QString::number(x()),
+        QString::number(y()) };
 }
 
 void TwoPanelBox::readSettings(const std::function<void()> &defaults, const std::vector<SettingsLine> &lines)

@@ -24,8 +24,8 @@ QStringList rowsOf(const QListWidget &box)
     return rows;
 }
 
-const QString kStartupFailure
-    = QStringLiteral("Information\nDer gik noget galt med opstarten.\nDer kan eventuelt være slettet vigtige filer.");
+const QString kStartupFailure = QStringLiteral(
+    "Information\nDer gik noget galt med opstarten.\nDer kan eventuelt være slettet vigtige filer.");
 
 // A program whose options ask what to do with opened files; the user answers in the open-action box.
 struct Fixture {
@@ -99,7 +99,8 @@ void TopenformTest::settingsFileIsReadWhenItHasTwoLines_data()
 
     QTest::newRow("favourites, ticked") << QByteArray("2\r\n1\r\n") << 2 << true << false;
     QTest::newRow("closed list, lf") << QByteArray("1\n0\n") << 1 << false << false;
-    QTest::newRow("three lines: the defaults, no message") << QByteArray("2\r\n1\r\n1\r\n") << 0 << false << false;
+    QTest::newRow("three lines: the defaults, no message")
+        << QByteArray("2\r\n1\r\n1\r\n") << 0 << false << false;
     QTest::newRow("one line: the defaults, no message") << QByteArray("2\r\n") << 0 << false << false;
     QTest::newRow("not a number") << QByteArray("to\r\n1\r\n") << 0 << false << true;
     QTest::newRow("a choice the box does not have") << QByteArray("3\r\n1\r\n") << 0 << false << true;
@@ -119,13 +120,13 @@ void TopenformTest::settingsFileIsReadWhenItHasTwoLines()
     const Topenform *box = app.context.openform;
     QCOMPARE(box->handlingsBox->itemIndex(), choice);
     QCOMPARE(box->checkNyListe->isChecked(), ticked);
-    QCOMPARE(app.modal().texts(), reported ? QStringList{kStartupFailure} : QStringList());
+    QCOMPARE(app.modal().texts(), reported ? QStringList { kStartupFailure } : QStringList());
 }
 
 void TopenformTest::theTickIsEnabledForTheTwoListActions()
 {
     Fixture f;
-    for (int choice : {1, 2, 0}) {
+    for (int choice : { 1, 2, 0 }) {
         f.box->handlingsBox->setItemIndex(choice);
         QCOMPARE(f.box->checkNyListe->isEnabled(), choice != 0);
     }
@@ -136,7 +137,7 @@ void TopenformTest::withoutTheQuestionDroppedFilesOpenInDropOrder()
     Fixture f;
     f.app.context.optform->CheckAskOpenDoc->setChecked(false);
     f.app.start();
-    const QStringList files = f.files({"a.txt", "b.txt", "c.txt"});
+    const QStringList files = f.files({ "a.txt", "b.txt", "c.txt" });
     const int requests = f.app.context.fields.newCount;
     QMimeData data;
     QList<QUrl> urls;
@@ -158,13 +159,14 @@ void TopenformTest::favouritesKeepTheirEntriesAndGetTheFiles()
 {
     Fixture f;
     Tfavoritform *favourites = f.app.context.favoritform;
-    QVERIFY(favourites->FavFiler->InsertItem(f.files({"gammel.txt"}).first(), QStringLiteral("gammel.txt"), 3));
+    QVERIFY(
+        favourites->FavFiler->InsertItem(f.files({ "gammel.txt" }).first(), QStringLiteral("gammel.txt"), 3));
     favourites->ListeForandret = false;
     f.answer(Topenform::kFavoritter, false, &Topenform::okButton);
-    f.app.frame().openFiles(f.files({"b.txt", "a.txt"}));
+    f.app.frame().openFiles(f.files({ "b.txt", "a.txt" }));
     QCOMPARE(f.app.modal().shown.first().caption, QStringLiteral("Åben"));
     QVERIFY(favourites->isVisible());
-    QCOMPARE(rowsOf(*favourites->favFilerListe), (QStringList{"gammel.txt", "b.txt", "a.txt"}));
+    QCOMPARE(rowsOf(*favourites->favFilerListe), (QStringList { "gammel.txt", "b.txt", "a.txt" }));
     QVERIFY(favourites->ListeForandret);
     QCOMPARE(f.app.readSettingsFile(QStringLiteral("OpenUnit.txt")), QByteArray("2\r\n0\r\n"));
 }
@@ -173,10 +175,11 @@ void TopenformTest::favouritesStartingANewListHoldOnlyTheFiles()
 {
     Fixture f;
     Tfavoritform *favourites = f.app.context.favoritform;
-    QVERIFY(favourites->FavFiler->InsertItem(f.files({"gammel.txt"}).first(), QStringLiteral("gammel.txt"), 3));
+    QVERIFY(
+        favourites->FavFiler->InsertItem(f.files({ "gammel.txt" }).first(), QStringLiteral("gammel.txt"), 3));
     f.answer(Topenform::kFavoritter, true, &Topenform::okButton);
-    f.app.frame().openFiles(f.files({"a.txt", "b.txt"}));
-    QCOMPARE(rowsOf(*favourites->favFilerListe), (QStringList{"a.txt", "b.txt"}));
+    f.app.frame().openFiles(f.files({ "a.txt", "b.txt" }));
+    QCOMPARE(rowsOf(*favourites->favFilerListe), (QStringList { "a.txt", "b.txt" }));
     QCOMPARE(f.app.readSettingsFile(QStringLiteral("OpenUnit.txt")), QByteArray("2\r\n1\r\n"));
 }
 
@@ -184,13 +187,13 @@ void TopenformTest::closedListStartingANewListHoldsOnlyTheFiles()
 {
     Fixture f;
     Tfilform *documentBox = f.app.context.filform;
-    documentBox->documentClosed(f.files({"gammel.txt"}).first(), QStringLiteral("gammel.txt"));
+    documentBox->documentClosed(f.files({ "gammel.txt" }).first(), QStringLiteral("gammel.txt"));
     documentBox->ListeForandret1 = false;
     f.answer(Topenform::kLukkedeDokumenter, true, &Topenform::okButton);
     const int requests = f.app.context.fields.newCount;
-    f.app.frame().openFiles(f.files({"a.txt", "b.txt"}));
+    f.app.frame().openFiles(f.files({ "a.txt", "b.txt" }));
     QVERIFY(documentBox->isVisible());
-    QCOMPARE(rowsOf(*documentBox->ListBox1), (QStringList{"a.txt", "b.txt"}));
+    QCOMPARE(rowsOf(*documentBox->ListBox1), (QStringList { "a.txt", "b.txt" }));
     QCOMPARE(documentBox->FavFiler1->GetFilnavn(0), f.app.root() + QStringLiteral("/filer/a.txt"));
     // The list changed since it was last saved, so saving it is offered.
     QVERIFY(documentBox->ListeForandret1);
@@ -202,7 +205,7 @@ void TopenformTest::cancellingOpensTheFilesAndStillStoresTheChoice()
     Fixture f;
     f.answer(Topenform::kLukkedeDokumenter, false, &Topenform::annullerButton);
     const int requests = f.app.context.fields.newCount;
-    const QStringList files = f.files({"a.txt", "b.txt"});
+    const QStringList files = f.files({ "a.txt", "b.txt" });
     f.app.frame().openFiles(files);
     QCOMPARE(f.app.context.fields.newCount, requests + 2);
     QCOMPARE(f.app.context.fields.docFilnavn, files.last());

@@ -130,33 +130,40 @@ void TReopenFilerXTest::loadingPrunesAndRewritesTheListFile_data()
     const QByteArray brev = brev_.toUtf8();
     const QByteArray notat = notat_.toUtf8();
     QTest::newRow("file list: vanished first path dropped")
-        << TItemtype::itFil << "Gammel\r\n/findes/ikke.txt\r\nBrev\r\n" + brev + "\r\n" << QStringList{"Brev"}
-        << "Brev\r\n" + brev + "\r\n";
+        << TItemtype::itFil << "Gammel\r\n/findes/ikke.txt\r\nBrev\r\n" + brev + "\r\n"
+        << QStringList { "Brev" } << "Brev\r\n" + brev + "\r\n";
     QTest::newRow("file list: final caption without path dropped")
-        << TItemtype::itFil << "Brev\r\n" + brev + "\r\nNotat" << QStringList{"Brev"} << "Brev\r\n" + brev + "\r\n";
+        << TItemtype::itFil << "Brev\r\n" + brev + "\r\nNotat" << QStringList { "Brev" }
+        << "Brev\r\n" + brev + "\r\n";
     QTest::newRow("file list: every file gone gives zero bytes")
-        << TItemtype::itFil << QByteArray("A\r\n/findes/ikke\r\n") << QStringList{} << QByteArray();
+        << TItemtype::itFil << QByteArray("A\r\n/findes/ikke\r\n") << QStringList {} << QByteArray();
     QTest::newRow("other list: three lines give two entries and four lines")
-        << TItemtype::itAndet << QByteArray("a\r\n/x\r\nb\r\n") << QStringList{"a", "b"}
+        << TItemtype::itAndet << QByteArray("a\r\n/x\r\nb\r\n") << QStringList { "a", "b" }
         << QByteArray("a\r\n/x\r\nb\r\n\r\n");
     QTest::newRow("folder list keeps what is gone")
-        << TItemtype::itBibliotek << QByteArray("Mappe\r\n/findes/ikke\r\n") << QStringList{"Mappe"}
+        << TItemtype::itBibliotek << QByteArray("Mappe\r\n/findes/ikke\r\n") << QStringList { "Mappe" }
         << QByteArray("Mappe\r\n/findes/ikke\r\n");
     QTest::newRow("lf line ends are written as crlf")
-        << TItemtype::itFil << "Brev\n" + brev + "\nNotat\n" + notat + "\n" << QStringList{"Brev", "Notat"}
-        << "Brev\r\n" + brev + "\r\nNotat\r\n" + notat + "\r\n";
+        << TItemtype::itFil << "Brev\n" + brev + "\nNotat\n" + notat + "\n"
+        << QStringList { "Brev", "Notat" } << "Brev\r\n" + brev + "\r\nNotat\r\n" + notat + "\r\n";
     QTest::newRow("cr line ends and no final break")
-        << TItemtype::itFil << "Brev\r" + brev << QStringList{"Brev"} << "Brev\r\n" + brev + "\r\n";
-    QTest::newRow("utf-8 with mark stays marked")
-        << TItemtype::itFil << "\xEF\xBB\xBF" "Brev til B\xC3\xB8rge\r\n" + brev + "\r\n"
-        << QStringList{"Brev til Børge"} << "\xEF\xBB\xBF" "Brev til B\xC3\xB8rge\r\n" + brev + "\r\n";
+        << TItemtype::itFil << "Brev\r" + brev << QStringList { "Brev" } << "Brev\r\n" + brev + "\r\n";
+    QTest::newRow("utf-8 with mark stays marked") << TItemtype::itFil
+                                                  << "\xEF\xBB\xBF"
+                                                     "Brev til B\xC3\xB8rge\r\n"
+            + brev + "\r\n" << QStringList { "Brev til Børge" }
+                                                  << "\xEF\xBB\xBF"
+                                                     "Brev til B\xC3\xB8rge\r\n"
+            + brev + "\r\n";
     QTest::newRow("windows-1252 stays windows-1252")
-        << TItemtype::itFil << "K\xE6re \xC5se\r\n" + brev + "\r\n" << QStringList{"Kære Åse"}
-        << "K\xE6re \xC5se\r\n" + brev + "\r\n";
+        << TItemtype::itFil << "K\xE6re \xC5se\r\n" + brev + "\r\n"
+        << QStringList { "Kære Åse" } << "K\xE6re \xC5se\r\n" + brev + "\r\n";
     QStringEncoder utf16(QStringConverter::Utf16LE);
-    const QByteArray utf16Bytes = QByteArray("\xFF\xFE", 2) + QByteArray(utf16(QStringLiteral("Ø\r\n") + brev_ + QStringLiteral("\r\n")));
-    QTest::newRow("utf-16 le stays utf-16 le") << TItemtype::itFil << utf16Bytes << QStringList{"Ø"} << utf16Bytes;
-    QTest::newRow("empty file") << TItemtype::itFil << QByteArray() << QStringList{} << QByteArray();
+    const QByteArray utf16Bytes = QByteArray("\xFF\xFE", 2)
+        + QByteArray(utf16(QStringLiteral("Ø\r\n") + brev_ + QStringLiteral("\r\n")));
+    QTest::newRow("utf-16 le stays utf-16 le")
+        << TItemtype::itFil << utf16Bytes << QStringList { "Ø" } << utf16Bytes;
+    QTest::newRow("empty file") << TItemtype::itFil << QByteArray() << QStringList {} << QByteArray();
 }
 
 void TReopenFilerXTest::loadingPrunesAndRewritesTheListFile()
@@ -193,10 +200,10 @@ void TReopenFilerXTest::loadingAFolderTellsWhyAndKeepsTheList()
     QVERIFY(f.list->InsertItem(brev_, QStringLiteral("Brev"), 0));
     QVERIFY(!f.list->HentReopenFiler());
     QCOMPARE(f.app.modal().texts(),
-             QStringList{shown(QStringLiteral("Filen:\r") + QDir::toNativeSeparators(f.list->Itemfile())
-                               + QStringLiteral("\rkunne ikke læses.\rNavnet er en mappe, ikke en fil."))});
-    QCOMPARE(captionsOf(*f.list), QStringList{"Brev"});
-    QCOMPARE(rowsOf(f.box), QStringList{"Brev"});
+        QStringList { shown(QStringLiteral("Filen:\r") + QDir::toNativeSeparators(f.list->Itemfile())
+            + QStringLiteral("\rkunne ikke læses.\rNavnet er en mappe, ikke en fil.")) });
+    QCOMPARE(captionsOf(*f.list), QStringList { "Brev" });
+    QCOMPARE(rowsOf(f.box), QStringList { "Brev" });
 }
 
 // Another program's file under a list's name would otherwise be pruned to nothing and written back.
@@ -207,15 +214,18 @@ void TReopenFilerXTest::loadingABinaryFileLeavesItUntouched()
     writeAll(f.list->Itemfile(), binary);
     QVERIFY(!f.list->HentReopenFiler());
     QCOMPARE(f.app.modal().texts(),
-             QStringList{shown(QStringLiteral("Filen:\r") + QDir::toNativeSeparators(f.list->Itemfile())
-                               + QStringLiteral("\rer ikke en filliste og blev ikke indlæst."))});
+        QStringList { shown(QStringLiteral("Filen:\r") + QDir::toNativeSeparators(f.list->Itemfile())
+            + QStringLiteral("\rer ikke en filliste og blev ikke indlæst.")) });
     QCOMPARE(readAll(f.list->Itemfile()), binary);
 }
 
 void TReopenFilerXTest::savingAnEmptyListWritesZeroBytes()
 {
     Fixture f;
-    writeAll(f.list->Itemfile(), "\xEF\xBB\xBF" "Brev\r\n" + brev_.toUtf8() + "\r\n");
+    writeAll(f.list->Itemfile(),
+        "\xEF\xBB\xBF"
+        "Brev\r\n"
+            + brev_.toUtf8() + "\r\n");
     QVERIFY(f.list->HentReopenFiler());
     f.list->DeleteAlleItems();
     QVERIFY(f.list->GemReopenFiler());
@@ -240,9 +250,9 @@ void TReopenFilerXTest::savingIntoAMissingFolderTellsWhyAndKeepsTheList()
     QVERIFY(f.list->InsertItem(brev_, QStringLiteral("Brev"), 0));
     QVERIFY(!f.list->GemReopenFiler());
     QCOMPARE(f.app.modal().texts(),
-             QStringList{shown(QStringLiteral("Filen:\r") + QDir::toNativeSeparators(path)
-                               + QStringLiteral("\rkunne ikke gemmes.\rFilen eller mappen findes ikke."))});
-    QCOMPARE(captionsOf(*f.list), QStringList{"Brev"});
+        QStringList { shown(QStringLiteral("Filen:\r") + QDir::toNativeSeparators(path)
+            + QStringLiteral("\rkunne ikke gemmes.\rFilen eller mappen findes ikke.")) });
+    QCOMPARE(captionsOf(*f.list), QStringList { "Brev" });
 }
 
 void TReopenFilerXTest::duplicateQuestionNamesTheList_data()
@@ -251,16 +261,21 @@ void TReopenFilerXTest::duplicateQuestionNamesTheList_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("question");
 
-    QTest::newRow("closed documents") << 1 << "brev.txt"
-                                      << "Listen over lukkede dokumenter:\nbrev findes allerede i listen.\nSkal den indføres alligevel?";
-    QTest::newRow("open documents") << 2 << "brev.txt"
-                                    << "Listen med åbne dokumenter:\nbrev findes allerede i listen.\nSkal den indføres alligevel?";
-    QTest::newRow("favourites") << 3 << "brev.txt"
-                                << "Favoritlisten:\nbrev findes allerede i listen.\nSkal den indføres alligevel?";
-    QTest::newRow("any other number") << 7 << "brev.txt"
-                                      << "Favoritlisten:\nbrev findes allerede i listen.\nSkal den indføres alligevel?";
-    QTest::newRow("only the last extension goes") << 3 << "rapport.2024.txt"
-                                                  << "Favoritlisten:\nrapport.2024 findes allerede i listen.\nSkal den indføres alligevel?";
+    QTest::newRow("closed documents")
+        << 1 << "brev.txt"
+        << "Listen over lukkede dokumenter:\nbrev findes allerede i listen.\nSkal den indføres alligevel?";
+    QTest::newRow("open documents")
+        << 2 << "brev.txt"
+        << "Listen med åbne dokumenter:\nbrev findes allerede i listen.\nSkal den indføres alligevel?";
+    QTest::newRow("favourites")
+        << 3 << "brev.txt"
+        << "Favoritlisten:\nbrev findes allerede i listen.\nSkal den indføres alligevel?";
+    QTest::newRow("any other number")
+        << 7 << "brev.txt"
+        << "Favoritlisten:\nbrev findes allerede i listen.\nSkal den indføres alligevel?";
+    QTest::newRow("only the last extension goes")
+        << 3 << "rapport.2024.txt"
+        << "Favoritlisten:\nrapport.2024 findes allerede i listen.\nSkal den indføres alligevel?";
 }
 
 void TReopenFilerXTest::duplicateQuestionNamesTheList()
@@ -276,9 +291,9 @@ void TReopenFilerXTest::duplicateQuestionNamesTheList()
     f.list->selectIndex(1);
     f.app.modal().answer(QDialog::Rejected);
     QVERIFY(!f.list->InsertItem(path, QStringLiteral("Anden"), Snummer));
-    QCOMPARE(f.app.modal().texts(), QStringList{question});
+    QCOMPARE(f.app.modal().texts(), QStringList { question });
     QCOMPARE(f.app.modal().shown.last().caption, QStringLiteral("Spørgsmål"));
-    QCOMPARE(captionsOf(*f.list), (QStringList{"Notat", "Første"}));
+    QCOMPARE(captionsOf(*f.list), (QStringList { "Notat", "Første" }));
     // Declining leaves the list box as it was, selection included.
     QCOMPARE(f.box.selectedRow(), 1);
 }
@@ -288,8 +303,8 @@ void TReopenFilerXTest::acceptedDuplicateMovesWithItsOldCaption_data()
     QTest::addColumn<bool>("insertFirst");
     QTest::addColumn<QStringList>("captions");
     // The first three go in at the end either way; the option is switched on just before the move.
-    QTest::newRow("appended") << false << QStringList{"Notat", "Brev", "Første"};
-    QTest::newRow("inserted first") << true << QStringList{"Første", "Notat", "Brev"};
+    QTest::newRow("appended") << false << QStringList { "Notat", "Brev", "Første" };
+    QTest::newRow("inserted first") << true << QStringList { "Første", "Notat", "Brev" };
 }
 
 void TReopenFilerXTest::acceptedDuplicateMovesWithItsOldCaption()
@@ -300,7 +315,8 @@ void TReopenFilerXTest::acceptedDuplicateMovesWithItsOldCaption()
     Fixture f;
     QVERIFY(f.list->InsertItem(brev_, QStringLiteral("Første"), 1));
     QVERIFY(f.list->InsertItem(notat_, QStringLiteral("Notat"), 1));
-    QVERIFY(f.list->InsertItem(files_.filePath(QStringLiteral("rapport.2024.txt")), QStringLiteral("Brev"), 1));
+    QVERIFY(
+        f.list->InsertItem(files_.filePath(QStringLiteral("rapport.2024.txt")), QStringLiteral("Brev"), 1));
     f.setInsertFirst(insertFirst);
     f.app.modal().answer(1);
     QVERIFY(f.list->InsertItem(brev_, QStringLiteral("Ny tekst"), 1));
@@ -365,8 +381,8 @@ void TReopenFilerXTest::deletingAnAbsentPathStillRebuildsTheListBox()
 
     // The same path with A to Z in other case; without refreshing, the list box keeps its rows.
     f.list->DeleteItem(files_.filePath(QStringLiteral("BREV.TXT")), false);
-    QCOMPARE(captionsOf(*f.list), QStringList{"Notat"});
-    QCOMPARE(rowsOf(f.box), (QStringList{"Brev", "Notat"}));  // not rebuilt
+    QCOMPARE(captionsOf(*f.list), QStringList { "Notat" });
+    QCOMPARE(rowsOf(f.box), (QStringList { "Brev", "Notat" })); // not rebuilt
 
     f.list->DeleteItem(5);
     f.list->DeleteItem(-1);
@@ -392,13 +408,13 @@ void TReopenFilerXTest::captionsAndMovesShowInTheListBox()
     QVERIFY(f.list->InsertItem(brev_, QStringLiteral("Brev"), 0));
     QVERIFY(f.list->InsertItem(notat_, QStringLiteral("Notat"), 0));
     f.list->SetCaption(0, QStringLiteral("Brev til Åse"));
-    QCOMPARE(rowsOf(f.box), (QStringList{"Brev til Åse", "Notat"}));
+    QCOMPARE(rowsOf(f.box), (QStringList { "Brev til Åse", "Notat" }));
     QVERIFY(f.list->flytNed(0));
-    QCOMPARE(rowsOf(f.box), (QStringList{"Brev til Åse", "Notat"}));  // the caller rebuilds
+    QCOMPARE(rowsOf(f.box), (QStringList { "Brev til Åse", "Notat" })); // the caller rebuilds
     f.list->MakeListeMenu();
-    QCOMPARE(rowsOf(f.box), (QStringList{"Notat", "Brev til Åse"}));
+    QCOMPARE(rowsOf(f.box), (QStringList { "Notat", "Brev til Åse" }));
     QVERIFY(f.list->sorterABC(0));
-    QCOMPARE(rowsOf(f.box), (QStringList{"Brev til Åse", "Notat"}));
+    QCOMPARE(rowsOf(f.box), (QStringList { "Brev til Åse", "Notat" }));
 }
 
 void TReopenFilerXTest::clearingAsksFirst()
@@ -411,7 +427,7 @@ void TReopenFilerXTest::clearingAsksFirst()
     QVERIFY(f.list->GemReopenFiler());
     f.app.modal().answer(QDialog::Rejected);
     f.list->SletAlleItems();
-    QCOMPARE(f.app.modal().texts(), QStringList{"Skal alle indførte elementer i listen fjernes?"});
+    QCOMPARE(f.app.modal().texts(), QStringList { "Skal alle indførte elementer i listen fjernes?" });
     QCOMPARE(f.list->Antal(), 1);
 
     f.app.modal().answer(1);
@@ -428,14 +444,18 @@ void TReopenFilerXTest::selectingAVanishedEntryTellsTheUser_data()
     QTest::addColumn<bool>("doubleClick");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("file, click") << TItemtype::itFil << false
-                                 << "Filen blev ikke fundet.\nSlet eventuelt elementet fra listen eller opdater listen hvis muligt.";
-    QTest::newRow("file, double click") << TItemtype::itFil << true
-                                        << "Filen blev ikke fundet.\nSlet eventuelt elementet fra listen eller opdater listen hvis muligt";
-    QTest::newRow("folder, click") << TItemtype::itBibliotek << false
-                                   << "Mappen blev ikke fundet.\nSlet eventuelt elementet fra listen eller opdater listen hvis muligt.";
-    QTest::newRow("folder, double click") << TItemtype::itBibliotek << true
-                                          << "Mappen blev ikke fundet.\nSlet eventuelt elementet fra listen eller opdater listen hvis muligt";
+    QTest::newRow("file, click")
+        << TItemtype::itFil << false
+        << "Filen blev ikke fundet.\nSlet eventuelt elementet fra listen eller opdater listen hvis muligt.";
+    QTest::newRow("file, double click")
+        << TItemtype::itFil << true
+        << "Filen blev ikke fundet.\nSlet eventuelt elementet fra listen eller opdater listen hvis muligt";
+    QTest::newRow("folder, click")
+        << TItemtype::itBibliotek << false
+        << "Mappen blev ikke fundet.\nSlet eventuelt elementet fra listen eller opdater listen hvis muligt.";
+    QTest::newRow("folder, double click")
+        << TItemtype::itBibliotek << true
+        << "Mappen blev ikke fundet.\nSlet eventuelt elementet fra listen eller opdater listen hvis muligt";
     QTest::newRow("anything, click") << TItemtype::itAndet << false << QString();
 }
 
@@ -448,7 +468,7 @@ void TReopenFilerXTest::selectingAVanishedEntryTellsTheUser()
     Fixture f(type);
     QTemporaryDir gone;
     const QString path = type == TItemtype::itBibliotek ? gone.filePath(QStringLiteral("mappe"))
-                                                         : gone.filePath(QStringLiteral("slettet.txt"));
+                                                        : gone.filePath(QStringLiteral("slettet.txt"));
     if (type == TItemtype::itBibliotek)
         QVERIFY(QDir().mkpath(path));
     else
@@ -457,8 +477,10 @@ void TReopenFilerXTest::selectingAVanishedEntryTellsTheUser()
     QVERIFY(gone.remove());
 
     QStringList reached;
-    f.list->OnListeKlik = [&](const QString &caption, const QString &) { reached << QStringLiteral("klik ") + caption; };
-    f.list->OnDblListeKlik = [&](const QString &caption, const QString &) { reached << QStringLiteral("dobbelt ") + caption; };
+    f.list->OnListeKlik
+        = [&](const QString &caption, const QString &) { reached << QStringLiteral("klik ") + caption; };
+    f.list->OnDblListeKlik
+        = [&](const QString &caption, const QString &) { reached << QStringLiteral("dobbelt ") + caption; };
     f.box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f.box));
     const QPoint row = f.box.visualItemRect(f.box.item(0)).center();
@@ -472,9 +494,9 @@ void TReopenFilerXTest::selectingAVanishedEntryTellsTheUser()
     }
     if (message.isEmpty()) {
         QCOMPARE(f.app.modal().texts(), QStringList());
-        QCOMPARE(reached, QStringList{"klik Væk"});
+        QCOMPARE(reached, QStringList { "klik Væk" });
     } else {
-        QCOMPARE(f.app.modal().texts(), QStringList{message});
+        QCOMPARE(f.app.modal().texts(), QStringList { message });
         QCOMPARE(reached, QStringList());
     }
     QCOMPARE(f.list->Antal(), 1);
@@ -488,8 +510,8 @@ void TReopenFilerXTest::selectingAnExistingEntryReachesTheOwner()
     QStringList reached;
     f.list->OnListeKlik = [&](const QString &caption, const QString &path) { reached << caption << path; };
     f.box.setFocus();
-    f.box.setCurrentRow(1);  // as the keyboard or the mouse does
-    QCOMPARE(reached, (QStringList{"Notat", notat_}));
+    f.box.setCurrentRow(1); // as the keyboard or the mouse does
+    QCOMPARE(reached, (QStringList { "Notat", notat_ }));
     QCOMPARE(f.app.modal().shown.size(), 0);
 }
 

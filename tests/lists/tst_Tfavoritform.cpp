@@ -29,8 +29,8 @@ QByteArray readAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-const QString kStartupFailure
-    = QStringLiteral("Information\nDer gik noget galt med opstarten.\nDer kan eventuelt være slettet vigtige filer.");
+const QString kStartupFailure = QStringLiteral(
+    "Information\nDer gik noget galt med opstarten.\nDer kan eventuelt være slettet vigtige filer.");
 
 // The favourites box of a program started on a data root prepared by the test.
 struct Fixture {
@@ -122,14 +122,14 @@ void TfavoritformTest::firstStartSavesTheListAsListenavn()
     QVERIFY(!f.box->aGemFilliste->isEnabled());
 
     f.addActiveDocument(QStringLiteral("brev.txt"));
-    QCOMPARE(rowsOf(*f.box->favFilerListe), QStringList{"brev.txt"});
+    QCOMPARE(rowsOf(*f.box->favFilerListe), QStringList { "brev.txt" });
     QVERIFY(f.box->ListeForandret);
     QVERIFY(f.run(f.box->aGemFilliste));
     QCOMPARE(readAll(f.listFile(QStringLiteral("Listenavn"))),
-             "brev.txt\r\n" + f.document(QStringLiteral("brev.txt")).toUtf8() + "\r\n");
+        "brev.txt\r\n" + f.document(QStringLiteral("brev.txt")).toUtf8() + "\r\n");
     QVERIFY(!f.box->ListeForandret);
     f.box->opdaterButton->click();
-    QCOMPARE(rowsOf(*f.box->fillisten), QStringList{"Listenavn"});
+    QCOMPARE(rowsOf(*f.box->fillisten), QStringList { "Listenavn" });
     QCOMPARE(f.app.modal().shown.size(), 0);
 }
 
@@ -141,14 +141,17 @@ void TfavoritformTest::settingsFileChoosesTheCurrentList_data()
     QTest::addColumn<QString>("shown");
     QTest::addColumn<bool>("reported");
 
-    QTest::newRow("no file: the defaults") << QByteArray() << QRect(40, 40, 580, 480) << "Favoritter" << "Favoritter"
-                                           << false;
-    QTest::newRow("five lines") << QByteArray("600\r\n400\r\n10\r\n20\r\nArbejde\r\n") << QRect(10, 20, 600, 400)
-                                << "Arbejde" << "Arbejde" << false;
-    QTest::newRow("four lines: no list") << QByteArray("600\r\n400\r\n10\r\n20\r\n") << QRect(10, 20, 600, 400) << ""
-                                         << "Listenavn" << true;
-    QTest::newRow("a list that is gone") << QByteArray("600\r\n400\r\n10\r\n20\r\nVæk\r\n") << QRect(10, 20, 600, 400)
-                                         << "Væk" << "Listenavn" << false;
+    QTest::newRow("no file: the defaults") << QByteArray() << QRect(40, 40, 580, 480) << "Favoritter"
+                                           << "Favoritter" << false;
+    QTest::newRow("five lines") << QByteArray("600\r\n400\r\n10\r\n20\r\nArbejde\r\n")
+                                << QRect(10, 20, 600, 400) << "Arbejde"
+                                << "Arbejde" << false;
+    QTest::newRow("four lines: no list")
+        << QByteArray("600\r\n400\r\n10\r\n20\r\n") << QRect(10, 20, 600, 400) << ""
+        << "Listenavn" << true;
+    QTest::newRow("a list that is gone")
+        << QByteArray("600\r\n400\r\n10\r\n20\r\nVæk\r\n") << QRect(10, 20, 600, 400) << "Væk"
+        << "Listenavn" << false;
 }
 
 void TfavoritformTest::settingsFileChoosesTheCurrentList()
@@ -160,22 +163,22 @@ void TfavoritformTest::settingsFileChoosesTheCurrentList()
     QFETCH(bool, reported);
 
     Fixture f;
-    f.writeList(QStringLiteral("Favoritter"), {"a.txt"});
-    f.writeList(QStringLiteral("Arbejde"), {"b.txt", "c.txt"});
+    f.writeList(QStringLiteral("Favoritter"), { "a.txt" });
+    f.writeList(QStringLiteral("Arbejde"), { "b.txt", "c.txt" });
     if (!settings.isEmpty())
         f.app.writeSettingsFile(QStringLiteral("favoritUnit.txt"), settings);
     f.create();
     QCOMPARE(QRect(f.box->pos(), f.box->size()), geometry);
     QCOMPARE(f.box->FavFilerFilename, name);
     QCOMPARE(f.box->fillisteNavn->text(), shown);
-    QCOMPARE(f.app.modal().texts(), reported ? QStringList{kStartupFailure} : QStringList());
+    QCOMPARE(f.app.modal().texts(), reported ? QStringList { kStartupFailure } : QStringList());
     QVERIFY(!f.box->ListeForandret);
 
     QVERIFY(f.box->close());
     QCOMPARE(f.app.readSettingsFile(QStringLiteral("favoritUnit.txt")),
-             QByteArray::number(geometry.width()) + "\r\n" + QByteArray::number(geometry.height()) + "\r\n"
-                 + QByteArray::number(geometry.left()) + "\r\n" + QByteArray::number(geometry.top()) + "\r\n"
-                 + name.toUtf8() + "\r\n");
+        QByteArray::number(geometry.width()) + "\r\n" + QByteArray::number(geometry.height()) + "\r\n"
+            + QByteArray::number(geometry.left()) + "\r\n" + QByteArray::number(geometry.top()) + "\r\n"
+            + name.toUtf8() + "\r\n");
 }
 
 // Loading a list rewrites its file; a name leading out of the folder must not reach another file.
@@ -194,28 +197,29 @@ void TfavoritformTest::aListNameFromTheSettingsFileStaysInsideTheFolder()
 void TfavoritformTest::loadingPrunesVanishedFavourites()
 {
     Fixture f;
-    f.writeList(QStringLiteral("Favoritter"), {"a.txt", "b.txt"});
+    f.writeList(QStringLiteral("Favoritter"), { "a.txt", "b.txt" });
     QVERIFY(QFile::remove(f.document(QStringLiteral("a.txt"))));
     QFile::remove(f.app.root() + QStringLiteral("/filer/a.txt"));
     f.create();
-    QCOMPARE(rowsOf(*f.box->favFilerListe), QStringList{"b.txt"});
+    QCOMPARE(rowsOf(*f.box->favFilerListe), QStringList { "b.txt" });
     QCOMPARE(readAll(f.listFile(QStringLiteral("Favoritter"))),
-             "b.txt\r\n" + f.document(QStringLiteral("b.txt")).toUtf8() + "\r\n");
+        "b.txt\r\n" + f.document(QStringLiteral("b.txt")).toUtf8() + "\r\n");
 }
 
 void TfavoritformTest::closingWithChangesAsksAndWritesOnYes()
 {
     Fixture f;
-    f.writeList(QStringLiteral("Favoritter"), {"a.txt"});
+    f.writeList(QStringLiteral("Favoritter"), { "a.txt" });
     f.create();
     f.box->show();
     f.addActiveDocument(QStringLiteral("b.txt"));
     f.app.modal().answer(1);
     QVERIFY(f.box->close());
-    QCOMPARE(f.app.modal().texts(), QStringList{"Favoritlisten er forandret men ikke gemt.\nSkal den gemmes?"});
+    QCOMPARE(
+        f.app.modal().texts(), QStringList { "Favoritlisten er forandret men ikke gemt.\nSkal den gemmes?" });
     QCOMPARE(readAll(f.listFile(QStringLiteral("Favoritter"))),
-             "a.txt\r\n" + f.document(QStringLiteral("a.txt")).toUtf8() + "\r\nb.txt\r\n"
-                 + f.document(QStringLiteral("b.txt")).toUtf8() + "\r\n");
+        "a.txt\r\n" + f.document(QStringLiteral("a.txt")).toUtf8() + "\r\nb.txt\r\n"
+            + f.document(QStringLiteral("b.txt")).toUtf8() + "\r\n");
     f.box->show();
     QVERIFY(f.box->close());
     QCOMPARE(f.app.modal().shown.size(), 1);
@@ -251,32 +255,33 @@ void TfavoritformTest::closingWithChangesSavesWithoutAskingWhenChosen()
 void TfavoritformTest::addingAFavouriteTwiceAsksAboutTheFavouritesList()
 {
     Fixture f;
-    f.writeList(QStringLiteral("Favoritter"), {"brev.txt"});
+    f.writeList(QStringLiteral("Favoritter"), { "brev.txt" });
     f.create();
     f.app.modal().answer(QDialog::Rejected);
     f.app.context.fields.dokumentFilnavn = f.document(QStringLiteral("brev.txt"));
     QVERIFY(f.run(f.box->insertFil));
     QCOMPARE(f.app.modal().texts(),
-             QStringList{"Favoritlisten:\nbrev findes allerede i listen.\nSkal den indføres alligevel?"});
-    QCOMPARE(rowsOf(*f.box->favFilerListe), QStringList{"brev.txt"});
+        QStringList { "Favoritlisten:\nbrev findes allerede i listen.\nSkal den indføres alligevel?" });
+    QCOMPARE(rowsOf(*f.box->favFilerListe), QStringList { "brev.txt" });
     QVERIFY(!f.box->ListeForandret);
 }
 
 void TfavoritformTest::renamingToTheSameCaptionIsRefused()
 {
     Fixture f;
-    f.writeList(QStringLiteral("Favoritter"), {"brev.txt"});
+    f.writeList(QStringLiteral("Favoritter"), { "brev.txt" });
     f.create();
     f.box->favFilerListe->setCurrentRow(0);
     QCOMPARE(f.box->RenamFEdit->text(), QStringLiteral("brev.txt"));
     QVERIFY(f.run(f.box->FLRenameCaption));
     QCOMPARE(f.app.modal().texts(),
-             QStringList{"Elementet har allerede det indførte elementnavn!\nHvis det skal omdøbes, så indfør det nye navn først."});
+        QStringList { "Elementet har allerede det indførte elementnavn!\nHvis det skal omdøbes, så indfør "
+                      "det nye navn først." });
     QVERIFY(!f.box->ListeForandret);
 
     f.box->RenamFEdit->setText(QStringLiteral("Brev.txt"));
     QTest::keyClick(f.box->RenamFEdit, Qt::Key_Return);
-    QCOMPARE(rowsOf(*f.box->favFilerListe), QStringList{"Brev.txt"});
+    QCOMPARE(rowsOf(*f.box->favFilerListe), QStringList { "Brev.txt" });
     QCOMPARE(f.box->FavFiler->GetFilnavn(0), f.document(QStringLiteral("brev.txt")));
     QVERIFY(f.box->ListeForandret);
     QCOMPARE(f.box->RenamFEdit->text(), QString());
@@ -285,31 +290,31 @@ void TfavoritformTest::renamingToTheSameCaptionIsRefused()
 void TfavoritformTest::movingStopsAtTheEnds()
 {
     Fixture f;
-    f.writeList(QStringLiteral("Favoritter"), {"a.txt", "b.txt", "c.txt"});
+    f.writeList(QStringLiteral("Favoritter"), { "a.txt", "b.txt", "c.txt" });
     f.create();
     f.box->favFilerListe->setCurrentRow(0);
     f.box->updateActions();
     QVERIFY(!f.box->FLop->isEnabled());
     QVERIFY(f.run(f.box->FLned));
-    QCOMPARE(rowsOf(*f.box->favFilerListe), (QStringList{"b.txt", "a.txt", "c.txt"}));
+    QCOMPARE(rowsOf(*f.box->favFilerListe), (QStringList { "b.txt", "a.txt", "c.txt" }));
     QCOMPARE(f.box->favFilerListe->selectedRow(), 1);
     QVERIFY(f.box->ListeForandret);
     QVERIFY(f.run(f.box->FLned));
     f.box->updateActions();
     QVERIFY(!f.box->FLned->isEnabled());
     QVERIFY(f.run(f.box->FLop));
-    QCOMPARE(rowsOf(*f.box->favFilerListe), (QStringList{"b.txt", "a.txt", "c.txt"}));
+    QCOMPARE(rowsOf(*f.box->favFilerListe), (QStringList { "b.txt", "a.txt", "c.txt" }));
     QCOMPARE(f.box->favFilerListe->selectedRow(), 1);
 }
 
 void TfavoritformTest::deletingAndClearingMarkTheListChanged()
 {
     Fixture f;
-    f.writeList(QStringLiteral("Favoritter"), {"a.txt", "b.txt"});
+    f.writeList(QStringLiteral("Favoritter"), { "a.txt", "b.txt" });
     f.create();
     f.box->favFilerListe->setCurrentRow(1);
     QVERIFY(f.run(f.box->FLsletValgte));
-    QCOMPARE(rowsOf(*f.box->favFilerListe), QStringList{"a.txt"});
+    QCOMPARE(rowsOf(*f.box->favFilerListe), QStringList { "a.txt" });
     QCOMPARE(f.box->favFilerListe->selectedRow(), 0);
     QVERIFY(f.box->ListeForandret);
 
@@ -323,16 +328,17 @@ void TfavoritformTest::deletingAndClearingMarkTheListChanged()
 void TfavoritformTest::sortingAsksFirst()
 {
     Fixture f;
-    f.writeList(QStringLiteral("Favoritter"), {"b.txt", "a.txt"});
+    f.writeList(QStringLiteral("Favoritter"), { "b.txt", "a.txt" });
     f.create();
     f.app.modal().answer(QDialog::Rejected);
     QVERIFY(f.run(f.box->Fabc));
     QCOMPARE(f.app.modal().texts(),
-             QStringList{"Hvis listen sorteres, kan handlingen ikke annulleres.\nSkal listen sorteres alfabetisk?"});
-    QCOMPARE(rowsOf(*f.box->favFilerListe), (QStringList{"b.txt", "a.txt"}));
+        QStringList {
+            "Hvis listen sorteres, kan handlingen ikke annulleres.\nSkal listen sorteres alfabetisk?" });
+    QCOMPARE(rowsOf(*f.box->favFilerListe), (QStringList { "b.txt", "a.txt" }));
     f.app.modal().answer(1);
     QVERIFY(f.run(f.box->Fabc));
-    QCOMPARE(rowsOf(*f.box->favFilerListe), (QStringList{"a.txt", "b.txt"}));
+    QCOMPARE(rowsOf(*f.box->favFilerListe), (QStringList { "a.txt", "b.txt" }));
     QCOMPARE(f.box->infoBar->text(), QStringLiteral("Listen blev sorteret alfabetisk"));
     QVERIFY(f.box->ListeForandret);
     f.box->ListeForandret = false;
@@ -345,7 +351,7 @@ void TfavoritformTest::sortingAsksFirst()
 void TfavoritformTest::selectingAFavouriteShowsItsCaptionAndPath()
 {
     Fixture f;
-    f.writeList(QStringLiteral("Favoritter"), {"a.txt"});
+    f.writeList(QStringLiteral("Favoritter"), { "a.txt" });
     f.create();
     f.box->favFilerListe->setCurrentRow(0);
     QCOMPARE(f.box->RenamFEdit->text(), QStringLiteral("a.txt"));
@@ -366,17 +372,17 @@ void TfavoritformTest::selectingAFavouriteShowsItsCaptionAndPath()
 void TfavoritformTest::newListKeepsTheEntriesTheUserDidNotRemove()
 {
     Fixture f;
-    f.writeList(QStringLiteral("Favoritter"), {"a.txt", "b.txt"});
+    f.writeList(QStringLiteral("Favoritter"), { "a.txt", "b.txt" });
     f.create();
     f.box->show();
     f.box->gemEdit->setText(QStringLiteral("Ny"));
     f.app.modal().answer(QDialog::Rejected);
     QTest::keyClick(f.box->gemEdit, Qt::Key_Return);
-    QCOMPARE(f.app.modal().texts(), QStringList{"Skal alle indførte elementer i listen fjernes?"});
+    QCOMPARE(f.app.modal().texts(), QStringList { "Skal alle indførte elementer i listen fjernes?" });
     QCOMPARE(readAll(f.listFile(QStringLiteral("Ny"))), readAll(f.listFile(QStringLiteral("Favoritter"))));
     QCOMPARE(f.box->fillisteNavn->text(), QStringLiteral("Ny"));
     QCOMPARE(f.box->FavFilerFilename, QStringLiteral("Ny"));
-    QCOMPARE(rowsOf(*f.box->fillisten), (QStringList{"Favoritter", "Ny"}));
+    QCOMPARE(rowsOf(*f.box->fillisten), (QStringList { "Favoritter", "Ny" }));
     QCOMPARE(f.box->gemEdit->text(), QString());
 
     f.box->gemEdit->setText(QStringLiteral("Tom"));
@@ -402,12 +408,12 @@ void TfavoritformTest::newListNeedsTwoCharacters()
 void TfavoritformTest::newListNameInUseIsRefused()
 {
     Fixture f;
-    f.writeList(QStringLiteral("Arbejde"), {"a.txt"});
+    f.writeList(QStringLiteral("Arbejde"), { "a.txt" });
     f.create();
     f.box->gemEdit->setText(QStringLiteral("Arbejde"));
     QVERIFY(f.run(f.box->aGemNytNavn));
     QCOMPARE(f.app.modal().texts(),
-             QStringList{"Dette listenavn er allerede i brug.\nIndfør et andet navn for den nye liste."});
+        QStringList { "Dette listenavn er allerede i brug.\nIndfør et andet navn for den nye liste." });
     QCOMPARE(f.box->fillisteNavn->text(), QStringLiteral("Listenavn"));
 }
 
@@ -415,9 +421,11 @@ void TfavoritformTest::listNamesNoFileCanHaveAreRefused_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("message");
-    QTest::newRow("slash") << "Ferie/2024"
-                           << "Listenavnet kan ikke bruges som filnavn:\nFerie/2024\nEt listenavn må ikke indeholde tegnet /.";
-    QTest::newRow("too long") << QString(260, u'x') << "Listenavnet er for langt til et filnavn.\nIndfør et kortere navn.";
+    QTest::newRow("slash")
+        << "Ferie/2024"
+        << "Listenavnet kan ikke bruges som filnavn:\nFerie/2024\nEt listenavn må ikke indeholde tegnet /.";
+    QTest::newRow("too long") << QString(260, u'x')
+                              << "Listenavnet er for langt til et filnavn.\nIndfør et kortere navn.";
 }
 
 void TfavoritformTest::listNamesNoFileCanHaveAreRefused()
@@ -428,19 +436,20 @@ void TfavoritformTest::listNamesNoFileCanHaveAreRefused()
     f.create();
     f.box->gemEdit->setText(name);
     QVERIFY(f.run(f.box->aGemNytNavn));
-    QCOMPARE(f.app.modal().texts(), QStringList{message});
-    QCOMPARE(QDir(f.app.settingsPath(QStringLiteral("Favoritter"))).entryList(QDir::Files | QDir::Hidden), QStringList());
+    QCOMPARE(f.app.modal().texts(), QStringList { message });
+    QCOMPARE(QDir(f.app.settingsPath(QStringLiteral("Favoritter"))).entryList(QDir::Files | QDir::Hidden),
+        QStringList());
     QCOMPARE(f.box->fillisteNavn->text(), QStringLiteral("Listenavn"));
 }
 
 void TfavoritformTest::choosingAnotherListAsksAboutUnsavedChanges()
 {
     Fixture f;
-    f.writeList(QStringLiteral("Favoritter"), {"a.txt"});
-    f.writeList(QStringLiteral("Arbejde"), {"b.txt"});
+    f.writeList(QStringLiteral("Favoritter"), { "a.txt" });
+    f.writeList(QStringLiteral("Arbejde"), { "b.txt" });
     f.create();
     f.box->show();
-    QCOMPARE(rowsOf(*f.box->fillisten), (QStringList{"Arbejde", "Favoritter"}));
+    QCOMPARE(rowsOf(*f.box->fillisten), (QStringList { "Arbejde", "Favoritter" }));
     QCOMPARE(f.box->fillisten->selectedRow(), 1);
     QCOMPARE(f.box->fillistenIndex, 1);
     f.addActiveDocument(QStringLiteral("c.txt"));
@@ -448,9 +457,9 @@ void TfavoritformTest::choosingAnotherListAsksAboutUnsavedChanges()
     f.app.modal().answer(1);
     f.box->fillisten->setCurrentRow(0);
     QTest::keyClick(f.box->fillisten, Qt::Key_Return);
-    QCOMPARE(f.app.modal().texts(), QStringList{"Nuværende liste er forandret.\nSkal den gemmes?"});
+    QCOMPARE(f.app.modal().texts(), QStringList { "Nuværende liste er forandret.\nSkal den gemmes?" });
     QCOMPARE(f.box->fillisteNavn->text(), QStringLiteral("Arbejde"));
-    QCOMPARE(rowsOf(*f.box->favFilerListe), QStringList{"b.txt"});
+    QCOMPARE(rowsOf(*f.box->favFilerListe), QStringList { "b.txt" });
     QVERIFY(!f.box->ListeForandret);
     QVERIFY(readAll(f.listFile(QStringLiteral("Favoritter"))).contains("c.txt"));
 }
@@ -458,22 +467,22 @@ void TfavoritformTest::choosingAnotherListAsksAboutUnsavedChanges()
 void TfavoritformTest::choosingAMissingListTellsTheUser()
 {
     Fixture f;
-    f.writeList(QStringLiteral("Favoritter"), {"a.txt"});
-    f.writeList(QStringLiteral("Arbejde"), {"b.txt"});
+    f.writeList(QStringLiteral("Favoritter"), { "a.txt" });
+    f.writeList(QStringLiteral("Arbejde"), { "b.txt" });
     f.create();
     f.box->show();
     QVERIFY(QFile::remove(f.listFile(QStringLiteral("Arbejde"))));
     f.box->fillisten->setCurrentRow(0);
     QTest::keyClick(f.box->fillisten, Qt::Key_Space);
-    QCOMPARE(f.app.modal().texts(), QStringList{"Filen: Arbejde.txt\nkunne ikke findes."});
+    QCOMPARE(f.app.modal().texts(), QStringList { "Filen: Arbejde.txt\nkunne ikke findes." });
     QCOMPARE(f.box->fillisteNavn->text(), QStringLiteral("Favoritter"));
-    QCOMPARE(rowsOf(*f.box->favFilerListe), QStringList{"a.txt"});
+    QCOMPARE(rowsOf(*f.box->favFilerListe), QStringList { "a.txt" });
 }
 
 void TfavoritformTest::anUnreadableListLeavesTheCurrentListCurrent()
 {
     Fixture f;
-    f.writeList(QStringLiteral("Favoritter"), {"a.txt"});
+    f.writeList(QStringLiteral("Favoritter"), { "a.txt" });
     QVERIFY(QDir().mkpath(f.listFile(QStringLiteral("Mappe"))));
     f.create();
     f.box->LoadListe(QStringLiteral("Mappe"), true);
@@ -481,7 +490,7 @@ void TfavoritformTest::anUnreadableListLeavesTheCurrentListCurrent()
     QVERIFY(f.app.modal().texts().first().contains(QStringLiteral("kunne ikke læses.")));
     QCOMPARE(f.box->fillisteNavn->text(), QStringLiteral("Favoritter"));
     QCOMPARE(f.box->FavFiler->Itemfile(), f.listFile(QStringLiteral("Favoritter")));
-    QCOMPARE(rowsOf(*f.box->favFilerListe), QStringList{"a.txt"});
+    QCOMPARE(rowsOf(*f.box->favFilerListe), QStringList { "a.txt" });
 }
 
 void TfavoritformTest::refreshingAfterTheCurrentFileWasDeleted_data()
@@ -489,10 +498,10 @@ void TfavoritformTest::refreshingAfterTheCurrentFileWasDeleted_data()
     QTest::addColumn<QStringList>("lists");
     QTest::addColumn<QString>("current");
     QTest::addColumn<QString>("message");
-    QTest::newRow("the name at the remembered position") << QStringList{"Arbejde", "Favoritter", "Ferie"} << "Ferie"
-                                                         << QString();
-    QTest::newRow("no name at that position") << QStringList{"Arbejde", "Favoritter"} << QString()
-                                              << "Den valgte listefil eksisterer ikke længere.\nVælg en ny listefil.";
+    QTest::newRow("the name at the remembered position")
+        << QStringList { "Arbejde", "Favoritter", "Ferie" } << "Ferie" << QString();
+    QTest::newRow("no name at that position") << QStringList { "Arbejde",
+        "Favoritter" } << QString() << "Den valgte listefil eksisterer ikke længere.\nVælg en ny listefil.";
 }
 
 void TfavoritformTest::refreshingAfterTheCurrentFileWasDeleted()
@@ -503,7 +512,7 @@ void TfavoritformTest::refreshingAfterTheCurrentFileWasDeleted()
 
     Fixture f;
     for (const QString &name : lists)
-        f.writeList(name, {"a.txt"});
+        f.writeList(name, { "a.txt" });
     f.create();
     f.box->show();
     QCOMPARE(f.box->fillistenIndex, 1);
@@ -511,14 +520,14 @@ void TfavoritformTest::refreshingAfterTheCurrentFileWasDeleted()
     f.box->opdaterButton->click();
     QCOMPARE(f.box->FavFilerFilename, current);
     QCOMPARE(f.box->fillisteNavn->text(), current);
-    QCOMPARE(f.app.modal().texts(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(f.app.modal().texts(), message.isEmpty() ? QStringList() : QStringList { message });
     QCOMPARE(f.box->favFilerListe->count(), message.isEmpty() ? 1 : 0);
 }
 
 void TfavoritformTest::showingFolders()
 {
     Fixture f;
-    f.writeList(QStringLiteral("Favoritter"), {"a.txt"});
+    f.writeList(QStringLiteral("Favoritter"), { "a.txt" });
     f.create();
     f.box->redigerButton->click();
     f.box->favFilerListe->setCurrentRow(0);
@@ -530,17 +539,17 @@ void TfavoritformTest::showingFolders()
     QVERIFY(QFile::remove(f.document(QStringLiteral("a.txt"))));
     f.box->FavFiler->selectIndex(0);
     QVERIFY(f.run(f.box->FLVisMappe));
-    QCOMPARE(f.app.modal().texts(), QStringList{"Information:\nMappen blev ikke fundet."});
+    QCOMPARE(f.app.modal().texts(), QStringList { "Information:\nMappen blev ikke fundet." });
 }
 
 void TfavoritformTest::rowsAreDrawnWithAColouredSquareAndALine()
 {
     Fixture f;
-    f.writeList(QStringLiteral("Favoritter"), {"a.txt", "b.txt"});
+    f.writeList(QStringLiteral("Favoritter"), { "a.txt", "b.txt" });
     f.create();
     f.box->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.box));
-    for (FileListBox *list : {f.box->favFilerListe, f.box->fillisten}) {
+    for (FileListBox *list : { f.box->favFilerListe, f.box->fillisten }) {
         const QColor square = list == f.box->favFilerListe ? QColor(0, 255, 255) : QColor(255, 0, 0);
         const QRect row = list->visualItemRect(list->item(0));
         QCOMPARE(row.height(), FileListBox::kRowHeight);

@@ -103,16 +103,18 @@ void TfilformTest::settingsFileIsReadLineByLine_data()
     QTest::addColumn<QRect>("geometry");
     QTest::addColumn<bool>("reported");
 
-    QTest::newRow("four lines") << QByteArray("700\r\n500\r\n100\r\n120\r\n") << QRect(100, 120, 700, 500) << false;
+    QTest::newRow("four lines") << QByteArray("700\r\n500\r\n100\r\n120\r\n") << QRect(100, 120, 700, 500)
+                                << false;
     QTest::newRow("lines after the fourth are ignored")
         << QByteArray("700\r\n500\r\n100\r\n120\r\nmere\r\n") << QRect(100, 120, 700, 500) << false;
     QTest::newRow("three lines: the top keeps its value")
         << QByteArray("700\r\n500\r\n100\r\n") << QRect(100, 40, 700, 500) << true;
-    QTest::newRow("second line not a number") << QByteArray("700\r\nhøj\r\n100\r\n120\r\n")
-                                              << QRect(40, 40, 700, 480) << true;
+    QTest::newRow("second line not a number")
+        << QByteArray("700\r\nhøj\r\n100\r\n120\r\n") << QRect(40, 40, 700, 480) << true;
     QTest::newRow("empty file") << QByteArray() << QRect(40, 40, 580, 480) << true;
-    QTest::newRow("utf-8 with mark and lf") << QByteArray("\xEF\xBB\xBF" "600\n400\n10\n20\n") << QRect(10, 20, 600, 400)
-                                            << false;
+    QTest::newRow("utf-8 with mark and lf") << QByteArray("\xEF\xBB\xBF"
+                                                          "600\n400\n10\n20\n")
+                                            << QRect(10, 20, 600, 400) << false;
 }
 
 void TfilformTest::settingsFileIsReadLineByLine()
@@ -126,8 +128,10 @@ void TfilformTest::settingsFileIsReadLineByLine()
     app.create();
     const Tfilform *box = app.context.filform;
     QCOMPARE(QRect(box->pos(), box->size()), geometry);
-    const QStringList expected = reported ? QStringList{"Information\nDer gik noget galt med opstarten.\nDer kan eventuelt være slettet vigtige filer."}
-                                          : QStringList();
+    const QStringList expected = reported
+        ? QStringList { "Information\nDer gik noget galt med opstarten.\nDer kan eventuelt være slettet "
+                        "vigtige filer." }
+        : QStringList();
     QCOMPARE(app.modal().texts(), expected);
 }
 
@@ -146,15 +150,15 @@ void TfilformTest::listsFollowTheDocumentWindows()
 {
     Fixture f;
     QList<ListedDocument *> windows;
-    for (const char *name : {"a.txt", "b.txt", "c.txt"})
+    for (const char *name : { "a.txt", "b.txt", "c.txt" })
         windows << ListedDocument::open(f.app.context, f.file(QString::fromUtf8(name)));
-    QCOMPARE(rowsOf(*f.box->ListBox2), (QStringList{"a.txt", "b.txt", "c.txt"}));
+    QCOMPARE(rowsOf(*f.box->ListBox2), (QStringList { "a.txt", "b.txt", "c.txt" }));
     QVERIFY(!f.box->ListeForandret2);
 
     windows[0]->closeWindow();
     windows[2]->closeWindow();
-    QCOMPARE(rowsOf(*f.box->ListBox1), (QStringList{"a.txt", "c.txt"}));
-    QCOMPARE(rowsOf(*f.box->ListBox2), QStringList{"b.txt"});
+    QCOMPARE(rowsOf(*f.box->ListBox1), (QStringList { "a.txt", "c.txt" }));
+    QCOMPARE(rowsOf(*f.box->ListBox2), QStringList { "b.txt" });
     QCOMPARE(f.box->FavFiler1->GetFilnavn(0), f.file("a.txt"));
     QVERIFY(f.box->ListeForandret1);
     QVERIFY(f.box->ListeForandret2);
@@ -166,31 +170,32 @@ void TfilformTest::savingUnderANewNameAddsTheNewName()
     Fixture f;
     ListedDocument *window = ListedDocument::open(f.app.context, f.file("udkast.txt"));
     window->saveAs(f.app.root() + QStringLiteral("/filer/endelig.txt"));
-    QCOMPARE(rowsOf(*f.box->ListBox2), (QStringList{"udkast.txt", "endelig.txt"}));
+    QCOMPARE(rowsOf(*f.box->ListBox2), (QStringList { "udkast.txt", "endelig.txt" }));
     QVERIFY(f.box->ListeForandret2);
 }
 
 void TfilformTest::closingADocumentAlreadyInTheClosedListAsksFirst()
 {
     Fixture f;
-    f.closeDocuments({"brev.txt"});
+    f.closeDocuments({ "brev.txt" });
     ListedDocument *window = ListedDocument::open(f.app.context, f.file("brev.txt"));
     f.app.modal().answer(QDialog::Rejected);
     window->closeWindow();
     QCOMPARE(f.app.modal().texts(),
-             QStringList{"Listen over lukkede dokumenter:\nbrev findes allerede i listen.\nSkal den indføres alligevel?"});
-    QCOMPARE(rowsOf(*f.box->ListBox1), QStringList{"brev.txt"});
+        QStringList { "Listen over lukkede dokumenter:\nbrev findes allerede i listen.\nSkal den indføres "
+                      "alligevel?" });
+    QCOMPARE(rowsOf(*f.box->ListBox1), QStringList { "brev.txt" });
     QCOMPARE(f.box->ListBox2->count(), 0);
 }
 
 void TfilformTest::reopeningTheLastOfThreeClosedSelectsTheFirstRow()
 {
     Fixture f;
-    f.closeDocuments({"a.txt", "b.txt", "c.txt"});
+    f.closeDocuments({ "a.txt", "b.txt", "c.txt" });
     const int requests = f.app.context.fields.newCount;
     f.box->ListBox1->setCurrentRow(2);
     QVERIFY(f.run(f.box->FLopenEdit));
-    QCOMPARE(rowsOf(*f.box->ListBox1), (QStringList{"a.txt", "b.txt"}));
+    QCOMPARE(rowsOf(*f.box->ListBox1), (QStringList { "a.txt", "b.txt" }));
     QCOMPARE(f.box->ListBox1->selectedRow(), 0);
     // The document went to the opening service.
     QCOMPARE(f.app.context.fields.docFilnavn, f.file("c.txt"));
@@ -200,28 +205,28 @@ void TfilformTest::reopeningTheLastOfThreeClosedSelectsTheFirstRow()
 void TfilformTest::doubleClickReopensAClosedDocument()
 {
     Fixture f;
-    f.closeDocuments({"a.txt", "b.txt"});
+    f.closeDocuments({ "a.txt", "b.txt" });
     f.box->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.box));
     const QPoint row = f.box->ListBox1->visualItemRect(f.box->ListBox1->item(1)).center();
     QTest::mouseClick(f.box->ListBox1->viewport(), Qt::LeftButton, {}, row);
     QTest::mouseDClick(f.box->ListBox1->viewport(), Qt::LeftButton, {}, row);
-    QCOMPARE(rowsOf(*f.box->ListBox1), QStringList{"a.txt"});
+    QCOMPARE(rowsOf(*f.box->ListBox1), QStringList { "a.txt" });
     QCOMPARE(f.app.context.fields.docFilnavn, f.file("b.txt"));
 }
 
 void TfilformTest::enterReopensTheSelectedClosedDocument()
 {
     Fixture f;
-    f.closeDocuments({"a.txt", "b.txt"});
+    f.closeDocuments({ "a.txt", "b.txt" });
     f.box->ListBox1->setCurrentRow(0);
     QTest::keyClick(f.box->ListBox1, Qt::Key_Return);
-    QCOMPARE(rowsOf(*f.box->ListBox1), QStringList{"b.txt"});
+    QCOMPARE(rowsOf(*f.box->ListBox1), QStringList { "b.txt" });
     QCOMPARE(f.app.context.fields.docFilnavn, f.file("a.txt"));
     // Without a selection Enter does nothing.
     f.box->FavFiler1->selectIndex(-1);
     QTest::keyClick(f.box->ListBox1, Qt::Key_Space);
-    QCOMPARE(rowsOf(*f.box->ListBox1), QStringList{"b.txt"});
+    QCOMPARE(rowsOf(*f.box->ListBox1), QStringList { "b.txt" });
 }
 
 void TfilformTest::bringingAnOpenDocumentForwardSelectsTheNextRow()
@@ -245,7 +250,7 @@ void TfilformTest::bringingAnOpenDocumentForwardSelectsTheNextRow()
 void TfilformTest::selectingARowShowsItsPath()
 {
     Fixture f;
-    f.closeDocuments({"a.txt"});
+    f.closeDocuments({ "a.txt" });
     f.box->ListBox1->setCurrentRow(0);
     QCOMPARE(f.box->infoBar->text(), f.file("a.txt"));
     QEvent leave(QEvent::Leave);
@@ -266,10 +271,11 @@ void TfilformTest::restoringIsOnlyPossibleWithBothListsEmpty()
 void TfilformTest::savedClosedListComesBackWithoutVanishedFiles()
 {
     Fixture f;
-    f.closeDocuments({"a.txt", "b.txt"});
+    f.closeDocuments({ "a.txt", "b.txt" });
     QVERIFY(f.run(f.box->aGemFilliste));
     QVERIFY(!f.box->ListeForandret1);
-    const QByteArray saved = "a.txt\r\n" + f.file("a.txt").toUtf8() + "\r\nb.txt\r\n" + f.file("b.txt").toUtf8() + "\r\n";
+    const QByteArray saved
+        = "a.txt\r\n" + f.file("a.txt").toUtf8() + "\r\nb.txt\r\n" + f.file("b.txt").toUtf8() + "\r\n";
     QCOMPARE(f.app.readSettingsFile(QStringLiteral("FavFiler1.txt")), saved);
     f.box->updateActions();
     QVERIFY(!f.box->aGemFilliste->isEnabled());
@@ -278,10 +284,10 @@ void TfilformTest::savedClosedListComesBackWithoutVanishedFiles()
     f.box->ListeForandret1 = true;
     QVERIFY(QFile::remove(f.file("a.txt")));
     QVERIFY(f.run(f.box->aHentFilliste));
-    QCOMPARE(rowsOf(*f.box->ListBox1), QStringList{"b.txt"});
+    QCOMPARE(rowsOf(*f.box->ListBox1), QStringList { "b.txt" });
     QVERIFY(!f.box->ListeForandret1);
     QCOMPARE(f.app.readSettingsFile(QStringLiteral("FavFiler1.txt")),
-             "b.txt\r\n" + f.file("b.txt").toUtf8() + "\r\n");
+        "b.txt\r\n" + f.file("b.txt").toUtf8() + "\r\n");
 }
 
 void TfilformTest::restoringAnUnreadableListTellsWhyAndKeepsTheFlag()
@@ -299,16 +305,16 @@ void TfilformTest::restoringAnUnreadableListTellsWhyAndKeepsTheFlag()
 void TfilformTest::sortingTellsWhetherTheListChanged()
 {
     Fixture f;
-    f.closeDocuments({"a.txt", "b.txt"});
+    f.closeDocuments({ "a.txt", "b.txt" });
     f.box->ListeForandret1 = false;
     QVERIFY(f.run(f.box->Fabc));
     QCOMPARE(f.box->infoBar->text(), QStringLiteral("Listen blev ikke ændret"));
     QVERIFY(!f.box->ListeForandret1);
 
-    f.closeDocuments({"Æble.txt", "Anker.txt"});
+    f.closeDocuments({ "Æble.txt", "Anker.txt" });
     QVERIFY(f.run(f.box->Fabc));
     QCOMPARE(f.box->infoBar->text(), QStringLiteral("Listen blev sorteret alfabetisk"));
-    QCOMPARE(rowsOf(*f.box->ListBox1), (QStringList{"a.txt", "Anker.txt", "b.txt", "Æble.txt"}));
+    QCOMPARE(rowsOf(*f.box->ListBox1), (QStringList { "a.txt", "Anker.txt", "b.txt", "Æble.txt" }));
     QVERIFY(f.box->ListeForandret1);
     QCOMPARE(f.app.modal().shown.size(), 0);
 }
@@ -316,11 +322,11 @@ void TfilformTest::sortingTellsWhetherTheListChanged()
 void TfilformTest::clearingAnsweredNoStillOffersSaving()
 {
     Fixture f;
-    f.closeDocuments({"a.txt"});
+    f.closeDocuments({ "a.txt" });
     f.box->ListeForandret1 = false;
     f.app.modal().answer(QDialog::Rejected);
     QVERIFY(f.run(f.box->FLsletAlle));
-    QCOMPARE(f.app.modal().texts(), QStringList{"Skal alle indførte elementer i listen fjernes?"});
+    QCOMPARE(f.app.modal().texts(), QStringList { "Skal alle indførte elementer i listen fjernes?" });
     QCOMPARE(f.box->ListBox1->count(), 1);
     f.box->updateActions();
     QVERIFY(f.box->aGemFilliste->isEnabled());
@@ -329,29 +335,29 @@ void TfilformTest::clearingAnsweredNoStillOffersSaving()
 void TfilformTest::deletingTheLastRowSelectsTheOneBefore()
 {
     Fixture f;
-    f.closeDocuments({"a.txt", "b.txt", "c.txt"});
+    f.closeDocuments({ "a.txt", "b.txt", "c.txt" });
     f.box->ListeForandret1 = false;
     f.box->ListBox1->setCurrentRow(2);
     QVERIFY(f.run(f.box->FLsletValgte));
-    QCOMPARE(rowsOf(*f.box->ListBox1), (QStringList{"a.txt", "b.txt"}));
+    QCOMPARE(rowsOf(*f.box->ListBox1), (QStringList { "a.txt", "b.txt" }));
     QCOMPARE(f.box->ListBox1->selectedRow(), 1);
     QVERIFY(f.box->ListeForandret1);
     f.box->ListBox1->setCurrentRow(0);
     QVERIFY(f.run(f.box->FLsletValgte));
     QCOMPARE(f.box->ListBox1->selectedRow(), 0);
-    QCOMPARE(rowsOf(*f.box->ListBox1), QStringList{"b.txt"});
+    QCOMPARE(rowsOf(*f.box->ListBox1), QStringList { "b.txt" });
 }
 
 void TfilformTest::pruningRemovesVanishedFiles()
 {
     Fixture f;
-    f.closeDocuments({"a.txt", "b.txt", "c.txt"});
+    f.closeDocuments({ "a.txt", "b.txt", "c.txt" });
     f.box->ListeForandret1 = false;
     QVERIFY(QFile::remove(f.file("a.txt")));
     QVERIFY(QFile::remove(f.file("c.txt")));
     f.box->FavFiler1->selectIndex(1);
     QVERIFY(f.run(f.box->opdaterBox1));
-    QCOMPARE(rowsOf(*f.box->ListBox1), QStringList{"b.txt"});
+    QCOMPARE(rowsOf(*f.box->ListBox1), QStringList { "b.txt" });
     QVERIFY(!f.box->ListeForandret1);
     QCOMPARE(f.app.modal().shown.size(), 0);
 }
@@ -359,7 +365,7 @@ void TfilformTest::pruningRemovesVanishedFiles()
 void TfilformTest::showingAFolderRemembersItForVanishedFiles()
 {
     Fixture f;
-    f.closeDocuments({"a.txt"});
+    f.closeDocuments({ "a.txt" });
     const QString other = f.app.writeFile(QStringLiteral("andet/b.txt"), "x");
     f.box->documentClosed(other, QStringLiteral("b.txt"));
     f.box->FavFiler1->selectIndex(0);
@@ -382,7 +388,7 @@ void TfilformTest::showingAFolderWithNoneRememberedTellsTheUser()
     QVERIFY(QFile::remove(f.file("a.txt")));
     f.box->FavFiler2->selectIndex(0);
     QVERIFY(f.run(f.box->FLVisMappe2));
-    QCOMPARE(f.app.modal().texts(), QStringList{"Information:\nMappen blev ikke fundet."});
+    QCOMPARE(f.app.modal().texts(), QStringList { "Information:\nMappen blev ikke fundet." });
     QCOMPARE(f.app.shell().calls.size(), 0);
 }
 
@@ -394,7 +400,7 @@ void TfilformTest::openingADocumentStartsInTheFolderLastShown()
     QCOMPARE(fileOpen.count(), 1);
     QCOMPARE(f.app.context.fields.openDialogFolder, QString());
 
-    f.closeDocuments({"a.txt"});
+    f.closeDocuments({ "a.txt" });
     f.box->FavFiler1->selectIndex(0);
     QVERIFY(f.run(f.box->FLVisMappe));
     QVERIFY(f.run(f.box->openDokument));

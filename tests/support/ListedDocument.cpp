@@ -6,6 +6,7 @@
 #include "documents/DocumentListEvents.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMdiSubWindow>
@@ -24,8 +25,7 @@ ListedDocument *ListedDocument::open(AppContext &context, const QString &fileNam
 ListedDocument::ListedDocument(AppContext &context, const QString &fileName)
     : context_(context)
     , fileName_(fileName)
-{
-}
+{ }
 
 QString ListedDocument::capNavn() const
 {
@@ -43,6 +43,8 @@ void ListedDocument::saveAs(const QString &fileName)
 void ListedDocument::closeWindow()
 {
     parentWidget()->close();
+    // The sub-window deletes itself once the event loop runs; until then the area still counts it.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void ListedDocument::closeEvent(QCloseEvent *event)

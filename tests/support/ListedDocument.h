@@ -16,18 +16,18 @@ public:
     QString Filnavn() const override { return fileName_; }
     QString capNavn() const override;
     bool isRichText() const override { return false; }
-    void setEditorMargins(int) override {}
-    void Gem() override {}
-    void GemSom() override {}
-    void filInformation() override {}
-    void udskrivDokument() override {}
+    void setEditorMargins(int) override { }
+    void Gem() override { }
+    void GemSom() override { }
+    void filInformation() override { }
+    void udskrivDokument() override { }
     int FindOrd() override { return 0; }
     int ErstatTekst() override { return 0; }
-    void showRedskabsPanel() override {}
+    void showRedskabsPanel() override { }
 
     // "Gem som": the text is written under the new name.
     void saveAs(const QString &fileName);
-    // Closes the window's sub-window, as the user does.
+    // Closes the window's sub-window, as the user does; the window is gone afterwards.
     void closeWindow();
 
 protected:
