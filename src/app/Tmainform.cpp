@@ -7,12 +7,14 @@
 #include "app/Hint.h"
 #include "app/RadioGroup.h"
 #include "app/ScreenPlacement.h"
+#include "app/FileMessages.h"
 #include "app/SettingsFile.h"
 #include "app/StatusTipRouter.h"
 #include "app/StorageLayout.h"
 #include "documents/DocumentArea.h"
 #include "documents/DocumentWindow.h"
 #include "documents/TFunktioner.h"
+#include "documents/Twinform1.h"
 #include "lists/Tfavoritform.h"
 #include "lists/Tfilform.h"
 #include "lists/Tmappefilform.h"
@@ -27,6 +29,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
@@ -70,7 +73,7 @@ Tmainform::Tmainform(AppContext &context)
     buildLayout();
     fields_.menuBogHeight = 108;
     buildDocumentInfo();
-    funk_ = std::make_unique<TFunktioner>(context, *documents_, [](bool) {});
+    funk_ = std::make_unique<TFunktioner>(context, *documents_, [this](bool rich) { createDocumentWindow(rich); });
     settings_ = std::make_unique<SettingsFile>(fields_.optFilnavn);
     defaultOpt();
     HentOpt();
@@ -172,6 +175,17 @@ QAction *Tmainform::command(const QString &name)
     return commands_->get(name);
 }
 
+void Tmainform::createDocumentWindow(bool rich)
+{
+    if (rich) {
+        context_.inform(QStringLiteral("Rich text-dokumenter (.rtf) kan endnu ikke åbnes til redigering i programmet."));
+        return;
+    }
+    auto *window = new Twinform1(context_);
+    documents_->add(window);
+    window->parentWidget()->showMaximized();
+}
+
 void Tmainform::defaultOpt()
 {
     resize(kDefaultWidth, kDefaultHeight);
@@ -213,7 +227,7 @@ void Tmainform::GemOpt()
                                QString::number(stored.left()), QString::number(stored.top()),
                                QString::number(fields_.filtypeBoksHeight)};
     if (!settings_->write(lines))
-        context_.inform(SettingsFile::writeFailureMessage(settings_->path(), settings_->error()));
+        context_.inform(FileMessages::writeFailure(settings_->path(), settings_->error()));
 }
 
 void Tmainform::UdskrivInfo(const QString &text)
@@ -465,10 +479,14 @@ bool Tmainform::closeProgram()
 {
     if (closed_)
         return true;
+    // Remembered in the order they had before closing; closing them activates one after another.
+    QList<QPointer<DocumentWindow>> open;
+    for (DocumentWindow *window : documents_->windowsInOrder())
+        open << window;
     if (!documents_->closeAll())
         return false;
     FormCloseQuery();
-    FormClose();
+    FormClose(open);
     closed_ = true;
     return true;
 }
@@ -482,18 +500,18 @@ void Tmainform::FormCloseQuery()
     context_.optform->GemOpt();
 }
 
-void Tmainform::FormClose()
+void Tmainform::FormClose(const QList<QPointer<DocumentWindow>> &closedDocuments)
 {
-    writeDokumentfil();
+    writeDokumentfil(closedDocuments);
     GemOpt();
 }
 
-void Tmainform::writeDokumentfil()
+void Tmainform::writeDokumentfil(const QList<QPointer<DocumentWindow>> &documents)
 {
     QStringList open;
     if (context_.optform->dokumentCheck->isChecked()) {
-        for (const DocumentWindow *window : documents_->windowsInOrder()) {
-            if (!window->Filnavn().isEmpty() && QFileInfo::exists(window->Filnavn()))
+        for (const DocumentWindow *window : documents) {
+            if (window && !window->Filnavn().isEmpty() && QFileInfo::exists(window->Filnavn()))
                 open << window->Filnavn();
         }
     }
@@ -503,5 +521,5 @@ void Tmainform::writeDokumentfil()
     }
     SettingsFile remembered(fields_.dokumentfil);
     if (!remembered.write(open))
-        context_.inform(SettingsFile::writeFailureMessage(remembered.path(), remembered.error()));
+        context_.inform(FileMessages::writeFailure(remembered.path(), remembered.error()));
 }
