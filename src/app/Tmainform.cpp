@@ -5,6 +5,7 @@
 #include "app/DocumentTabStrip.h"
 #include "app/FrameCommands.h"
 #include "app/Hint.h"
+#include "app/OpenDocumentsMenu.h"
 #include "app/RadioGroup.h"
 #include "app/ScreenPlacement.h"
 #include "app/FileMessages.h"
@@ -132,6 +133,7 @@ void Tmainform::buildLayout()
 
     MainMenu = new QMenuBar(this);
     setMenuBar(MainMenu);
+    MainMenu->addMenu(new OpenDocumentsMenu(*documents_, this));
 
     TrayIcon = new QSystemTrayIcon(AppIcon::icon(), this);
     TrayIcon->setToolTip(QStringLiteral("Skrivora"));
