@@ -78,7 +78,8 @@ void RtfDocumentBuilder::endParagraph(const RtfParagraphStyle &paragraph, const 
 
 void RtfDocumentBuilder::joinList(const RtfListItem &item)
 {
-    const QString key = item.identity + u'/' + QString::number(item.level);
+    const QString key
+        = item.identity + u'/' + QString::number(item.level) + u'/' + QString::number(int(item.style));
     if (QTextList *list = m_lists.value(key)) {
         list->add(m_cursor.block());
         return;

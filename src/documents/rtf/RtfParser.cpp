@@ -153,15 +153,22 @@ void RtfParser::handleWord(const RtfToken &token)
     case RtfKeyword::Character:
         appendCharacters(QStringView(&info.character, 1));
         return;
-    case RtfKeyword::Unicode: {
-        const char16_t character = char16_t(token.parameter); // negative values stand for 32768..65535
-        appendCharacters(QStringView(&character, 1));
-        m_fallbackToSkip = state().unicodeSkip;
+    case RtfKeyword::Unicode:
+        appendUnicode(token.parameter);
         return;
-    }
     default:
         handleFormattingWord(info.keyword, token);
     }
+}
+
+void RtfParser::appendUnicode(int value)
+{
+    // Negative values stand for 32768..65535; anything outside 16 bits is damage and stands for nothing.
+    if (value >= -32768 && value <= 65535) {
+        const char16_t character = char16_t(value);
+        appendCharacters(QStringView(&character, 1));
+    }
+    m_fallbackToSkip = state().unicodeSkip;
 }
 
 void RtfParser::skipGroup()

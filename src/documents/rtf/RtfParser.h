@@ -41,6 +41,7 @@ private:
 
     void handleWord(const RtfToken &token);
     void skipGroup();
+    void appendUnicode(int value);
     bool handleDestination(RtfKeyword keyword);
     bool handleTableWord(RtfKeyword keyword, const RtfToken &token);
     void handleFormattingWord(RtfKeyword keyword, const RtfToken &token);
