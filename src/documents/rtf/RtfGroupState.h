@@ -55,6 +55,7 @@ struct RtfParagraphState {
     int firstLineIndent = 0;
     int spaceBefore = 0;
     int spaceAfter = 0;
+    bool pageBreakBefore = false;
     int listOverride = 0; // "\lsN"; 0: none
     int listLevel = 0; // "\ilvlN"
     RtfPnState pn;

@@ -58,6 +58,8 @@ Table buildTable()
         { "super", { K::Superscript } },
         { "sub", { K::Subscript } },
         { "nosupersub", { K::NoSuperSub } },
+        { "up", { K::Raise } },
+        { "dn", { K::Lower } },
 
         { "pard", { K::ParagraphDefaults } },
         { "ql", { K::AlignLeft } },
@@ -72,6 +74,7 @@ Table buildTable()
         { "fi", { K::FirstLineIndent } },
         { "sb", { K::SpaceBefore } },
         { "sa", { K::SpaceAfter } },
+        { "pagebb", { K::PageBreakBefore } },
         { "ls", { K::ListOverrideNumber } },
         { "ilvl", { K::ListLevelNumber } },
         { "pn", { K::PnDefinition } },

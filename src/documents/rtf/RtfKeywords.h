@@ -44,6 +44,8 @@ enum class RtfKeyword {
     Superscript,
     Subscript,
     NoSuperSub,
+    Raise,
+    Lower,
     // paragraph formatting
     ParagraphDefaults,
     AlignLeft,
@@ -55,6 +57,7 @@ enum class RtfKeyword {
     FirstLineIndent,
     SpaceBefore,
     SpaceAfter,
+    PageBreakBefore,
     ListOverrideNumber,
     ListLevelNumber,
     PnDefinition,

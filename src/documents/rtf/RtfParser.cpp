@@ -415,6 +415,14 @@ void RtfParser::handleFormattingWord(RtfKeyword keyword, const RtfToken &token)
     case RtfKeyword::NoSuperSub:
         character.position = RtfTextStyle::Position::Normal;
         break;
+    case RtfKeyword::Raise: // "\upN" and "\dnN" move text by N half points; the nearest is a script position
+        character.position = value != 0 || !token.hasParameter ? RtfTextStyle::Position::Superscript
+                                                               : RtfTextStyle::Position::Normal;
+        break;
+    case RtfKeyword::Lower:
+        character.position = value != 0 || !token.hasParameter ? RtfTextStyle::Position::Subscript
+                                                               : RtfTextStyle::Position::Normal;
+        break;
 
     case RtfKeyword::ParagraphDefaults:
         paragraph = RtfParagraphState {};
@@ -445,6 +453,9 @@ void RtfParser::handleFormattingWord(RtfKeyword keyword, const RtfToken &token)
         break;
     case RtfKeyword::SpaceAfter:
         paragraph.spaceAfter = spacingTwips(value);
+        break;
+    case RtfKeyword::PageBreakBefore:
+        paragraph.pageBreakBefore = on;
         break;
     case RtfKeyword::ListOverrideNumber:
         paragraph.listOverride = value;
@@ -630,7 +641,7 @@ void RtfParser::endParagraph()
     flushRun();
     const RtfParagraphState &current = m_states.last().paragraph;
     RtfParagraphStyle paragraph = resolveParagraph(current);
-    paragraph.pageBreakBefore = std::exchange(m_pageBreakPending, false);
+    paragraph.pageBreakBefore = std::exchange(m_pageBreakPending, false) || current.pageBreakBefore;
     m_sink.endParagraph(paragraph, resolveText(m_states.last().character));
     if (current.pn.kind == RtfPnState::Kind::None)
         ++m_pnRun;

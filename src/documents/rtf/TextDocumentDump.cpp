@@ -49,6 +49,18 @@ QString listStyleName(QTextListFormat::Style style)
     }
 }
 
+QString positionName(QTextCharFormat::VerticalAlignment alignment)
+{
+    switch (alignment) {
+    case QTextCharFormat::AlignSuperScript:
+        return QStringLiteral("superscript");
+    case QTextCharFormat::AlignSubScript:
+        return QStringLiteral("subscript");
+    default:
+        return QStringLiteral("normal");
+    }
+}
+
 QJsonValue colourName(const QBrush &brush)
 {
     return brush.style() == Qt::NoBrush ? QJsonValue() : QJsonValue(brush.color().name());
@@ -67,6 +79,7 @@ QJsonObject runJson(const QTextFragment &fragment, const QFont &defaultFont)
         { QStringLiteral("strike"), format.fontStrikeOut() },
         { QStringLiteral("font"), families.isEmpty() ? defaultFont.family() : families.first() },
         { QStringLiteral("size"), size },
+        { QStringLiteral("position"), positionName(format.verticalAlignment()) },
         { QStringLiteral("colour"), colourName(format.foreground()) },
         { QStringLiteral("background"), colourName(format.background()) },
         { QStringLiteral("link"), format.isAnchor() ? QJsonValue(format.anchorHref()) : QJsonValue() },

@@ -11,7 +11,8 @@ class TextDocumentDump {
 public:
     // {"paragraphs": [{"alignment", indents and spacing in points, "pageBreakBefore", "list" (null or
     // style and level), "runs": [{"text", "bold", "italic", "underline", "strike", "font", "size" in points,
-    // "colour" and "background" as "#rrggbb" or null, "link" or null}]}]}
+    // "position" (normal, superscript, subscript), "colour" and "background" as "#rrggbb" or null, "link" or
+    // null}]}]}
     static QJsonObject toJson(const QTextDocument &document);
 
     // One line per paragraph, each ended by '\n'.

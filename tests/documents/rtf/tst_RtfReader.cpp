@@ -1,8 +1,10 @@
 #include "documents/rtf/RtfReader.h"
 #include "documents/rtf/TextDocumentDump.h"
 #include "support/JsonSubset.h"
+#include "support/TestData.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTextDocument>
@@ -18,6 +20,8 @@ private Q_SLOTS:
     void showsText();
     void keepsFormatting_data();
     void keepsFormatting();
+    void readsWordProcessorFiles_data();
+    void readsWordProcessorFiles();
     void readsFromDevice();
     void tellsNonRtfApart_data();
     void tellsNonRtfApart();
@@ -200,8 +204,12 @@ void RtfReaderTest::keepsFormatting_data()
     QTest::newRow("colour index outside the table")
         << QByteArray(R"({\rtf1{\colortbl;\red1\green2\blue3;}\cf7 a})")
         << QByteArray(R"([{"runs":[{"text":"a","colour":null}]}])");
-    QTest::newRow("superscript keeps the text")
-        << QByteArray(R"({\rtf1 m{\super 2}})") << QByteArray(R"([{"runs":[{"text":"m"},{"text":"2"}]}])");
+    QTest::newRow("superscript and subscript")
+        << QByteArray(R"({\rtf1 m{\super 2} H{\sub 2}O {\up6 a}{\dn4 b}{\up0 c}d})")
+        << QByteArray(
+               R"([{"runs":[{"text":"m","position":"normal"},{"text":"2","position":"superscript"},{"text":" H","position":"normal"},
+                         {"text":"2","position":"subscript"},{"text":"O ","position":"normal"},{"text":"a","position":"superscript"},
+                         {"text":"b","position":"subscript"},{"text":"cd","position":"normal"}]}])");
 
     QTest::newRow("alignment")
         << QByteArray(R"({\rtf1\pard\ql a\par\pard\qc b\par\pard\qr c\par\pard\qj d\par})")
@@ -219,6 +227,9 @@ void RtfReaderTest::keepsFormatting_data()
         R"({\rtf1 a\qr\par b})") << QByteArray(R"([{"alignment":"right"},{"alignment":"left"}])");
     QTest::newRow("page break moves the next paragraph")
         << QByteArray(R"({\rtf1 a\page b\par c\par})")
+        << QByteArray(R"([{"pageBreakBefore":false},{"pageBreakBefore":true},{"pageBreakBefore":false}])");
+    QTest::newRow("page break as a paragraph property")
+        << QByteArray(R"({\rtf1 a\par\pagebb b\par\pard c\par})")
         << QByteArray(R"([{"pageBreakBefore":false},{"pageBreakBefore":true},{"pageBreakBefore":false}])");
 
     QTest::newRow("hyperlink keeps its address")
@@ -282,6 +293,33 @@ void RtfReaderTest::keepsFormatting()
     QVERIFY(RtfReader::read(rtf, document).ok());
     const QJsonValue actual = TextDocumentDump::toJson(document).value(u"paragraphs");
     const QString difference = JsonSubset::mismatch(actual, expected.array());
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+}
+
+void RtfReaderTest::readsWordProcessorFiles_data()
+{
+    QTest::addColumn<QString>("name");
+    const QDir folder(TestData::path(QStringLiteral("rtf")));
+    for (const QString &file : folder.entryList({ QStringLiteral("*.rtf") }, QDir::Files)) {
+        const QString name = file.chopped(4);
+        QTest::newRow(qPrintable(name)) << name;
+    }
+}
+
+// Each file comes with the text (.txt) and the paragraphs (.json) a person sees in it, checked by eye.
+void RtfReaderTest::readsWordProcessorFiles()
+{
+    QFETCH(QString, name);
+
+    QTextDocument document;
+    QVERIFY(RtfReader::read(TestData::read(u"rtf/"_qs + name + u".rtf"_qs), document).ok());
+    QCOMPARE(TextDocumentDump::visibleText(document),
+        QString::fromUtf8(TestData::read(u"rtf/"_qs + name + u".txt"_qs)));
+
+    const QJsonDocument expected = QJsonDocument::fromJson(TestData::read(u"rtf/"_qs + name + u".json"_qs));
+    QVERIFY(expected.isArray());
+    const QString difference
+        = JsonSubset::mismatch(TextDocumentDump::toJson(document).value(u"paragraphs"), expected.array());
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
 }
 
