@@ -714,9 +714,8 @@ RtfListItem RtfParser::pnListItem(const RtfParagraphState &paragraph) const
     RtfListItem item;
     if (pn.kind == RtfPnState::Kind::None)
         return item;
-    // Without "\pnlvlN" the indent tells the level.
-    const int levelByIndent
-        = (paragraph.leftIndent + RtfUnits::kListIndentTwips / 2) / RtfUnits::kListIndentTwips;
+    // Without "\pnlvlN" the indent tells the level; what lies beyond whole levels is the paragraph's own.
+    const int levelByIndent = paragraph.leftIndent / RtfUnits::kListIndentTwips;
     item.level = pn.level > 0 ? pn.level : qBound(1, levelByIndent, 9);
     if (pn.kind == RtfPnState::Kind::Bullet) {
         item.style = RtfListItem::bulletStyle(pn.textBefore);

@@ -167,10 +167,13 @@ void RtfWriter::writeListMarker(const QTextBlock &block, const QTextList &list)
     RtfTextEncoder::append(list.itemText(block), m_body);
     m_body += "\\tab}{\\*\\pn\\pnlvlbody\\pnf0\\pnindent0\\pnstart1";
     m_body += pnNumbering(format.style());
+    // Qt puts a "." after the number when the list says nothing else.
+    const QString suffix
+        = format.hasProperty(QTextFormat::ListNumberSuffix) ? format.numberSuffix() : u"."_qs;
     m_body += "{\\pntxtb ";
     RtfTextEncoder::append(format.numberPrefix(), m_body);
     m_body += "}{\\pntxta ";
-    RtfTextEncoder::append(format.numberSuffix(), m_body);
+    RtfTextEncoder::append(suffix, m_body);
     m_body += "}}";
 }
 
