@@ -28,5 +28,9 @@ private:
     bool m_blockPending = false; // the next content starts a new block; the first block already exists
     RtfTextStyle m_lastStyle; // consecutive runs mostly share a style; converting it once saves time
     QTextCharFormat m_lastFormat;
-    QHash<QString, QTextList *> m_lists; // by identity and level; the document owns the lists
+    struct OpenList {
+        QTextList *list = nullptr; // owned by the document
+        int items = 0;
+    };
+    QHash<QString, OpenList> m_lists; // by identity, level and style
 };

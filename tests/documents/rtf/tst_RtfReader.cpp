@@ -7,7 +7,9 @@
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextList>
 #include <QtTest>
 
 // Each construct of RTF the reader understands, in small hand-written snippets, checked by what the user
@@ -22,6 +24,7 @@ private Q_SLOTS:
     void keepsFormatting();
     void readsWordProcessorFiles_data();
     void readsWordProcessorFiles();
+    void longListsKeepEveryItem();
     void readsFromDevice();
     void tellsNonRtfApart_data();
     void tellsNonRtfApart();
@@ -321,6 +324,30 @@ void RtfReaderTest::readsWordProcessorFiles()
     const QString difference
         = JsonSubset::mismatch(TextDocumentDump::toJson(document).value(u"paragraphs"), expected.array());
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
+}
+
+// Long lists are built from several Qt lists (one list of n items costs n² to build); the reader must
+// still give every paragraph its bullet and count numbers on up to two thousand.
+void RtfReaderTest::longListsKeepEveryItem()
+{
+    QByteArray rtf = R"({\rtf1)";
+    for (int i = 0; i < 2500; ++i)
+        rtf += R"({\*\pn\pnlvlbody\pndec{\pntxta .}}\li720 nummer\par)";
+    for (int i = 0; i < 500; ++i)
+        rtf += R"(\pard{\*\pn\pnlvlblt{\pntxtb\'b7}}\li720 punkt\par)";
+    rtf += '}';
+
+    QTextDocument document;
+    QVERIFY(RtfReader::read(rtf, document).ok());
+    QCOMPARE(document.blockCount(), 3000);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        QVERIFY(block.textList());
+        const bool numbered = block.blockNumber() < 2500;
+        QCOMPARE(block.textList()->format().style(),
+            numbered ? QTextListFormat::ListDecimal : QTextListFormat::ListDisc);
+    }
+    QCOMPARE(
+        document.findBlockByNumber(1999).textList()->itemText(document.findBlockByNumber(1999)), u"2000."_qs);
 }
 
 void RtfReaderTest::readsFromDevice()
