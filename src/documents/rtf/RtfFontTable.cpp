@@ -34,7 +34,10 @@ void RtfFontTable::appendName(QStringView text)
     if (!entry)
         return;
     const qsizetype end = text.indexOf(u';');
-    entry->name += end < 0 ? text : text.first(end);
+    for (const QChar c : end < 0 ? text : text.first(end)) {
+        if (c.unicode() >= 0x20) // a tab or a stray byte is no part of a font's name
+            entry->name += c;
+    }
     if (end >= 0)
         endEntry();
 }

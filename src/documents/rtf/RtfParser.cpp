@@ -21,10 +21,17 @@ int spacingTwips(int value)
     return qBound(0, value, kMaxTwips);
 }
 
-bool containsControlCharacter(QStringView text)
+// Characters that have a meaning of their own inside a QTextDocument (paragraph and frame boundaries,
+// embedded objects) or none at all (control characters) never reach it as text.
+bool isStructural(char16_t c)
+{
+    return (c < 0x20 && c != u'\t') || c == 0x2029 || c == 0xFDD0 || c == 0xFDD1 || c == 0xFFFC;
+}
+
+bool containsStructural(QStringView text)
 {
     for (const QChar c : text) {
-        if (c.unicode() < 0x20 && c != u'\t')
+        if (isStructural(c.unicode()))
             return true;
     }
     return false;
@@ -615,11 +622,13 @@ void RtfParser::appendShown(QStringView text)
         m_cellPending = false;
         m_runText += u'\t';
     }
-    if (!containsControlCharacter(text)) {
+    if (!containsStructural(text)) {
         m_runText += text;
     } else {
         for (const QChar c : text) {
-            if (c.unicode() >= 0x20 || c == u'\t')
+            if (c == QChar::ParagraphSeparator)
+                m_runText += QChar::LineSeparator; // a break inside the paragraph is the nearest it can be
+            else if (!isStructural(c.unicode()))
                 m_runText += c;
         }
     }

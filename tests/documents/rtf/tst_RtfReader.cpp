@@ -148,6 +148,8 @@ void RtfReaderTest::showsText_data()
     QTest::newRow("damaged: control characters dropped") << QByteArray("{\\rtf1 a\x01\x02"
                                                                        "b\\'07c}")
                                                          << u"abc\n"_qs;
+    QTest::newRow("damaged: characters with a meaning in the document")
+        << QByteArray(R"({\rtf1 a\u8233?b\u65532?c\u-560?\u-559?d})") << u"a\u2028bcd\n"_qs;
     QTest::newRow("damaged: nul bytes") << QByteArray("{\\rtf1 a\0b}", 11) << u"ab\n"_qs;
     QTest::newRow("damaged: deep nesting")
         << QByteArray(R"({\rtf1 )") + QByteArray(5000, '{') + "x"
