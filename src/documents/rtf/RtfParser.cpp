@@ -714,6 +714,12 @@ RtfParagraphStyle RtfParser::resolveParagraph(const RtfParagraphState &paragraph
         style.list = m_lists.item(paragraph.listOverride, paragraph.listLevel);
     if (style.list.style == RtfListStyle::None)
         style.list = pnListItem(paragraph);
+    if (style.list.style != RtfListStyle::None) {
+        // Each whole half inch of indent is a level (the older form states no level at all), so only indent
+        // short of one more level is the paragraph's own: the same document always gives the same levels.
+        const int levelByIndent = paragraph.leftIndent / RtfUnits::kListIndentTwips;
+        style.list.level = qBound(1, qMax(style.list.level, levelByIndent), 9);
+    }
     return style;
 }
 
@@ -723,9 +729,7 @@ RtfListItem RtfParser::pnListItem(const RtfParagraphState &paragraph) const
     RtfListItem item;
     if (pn.kind == RtfPnState::Kind::None)
         return item;
-    // Without "\pnlvlN" the indent tells the level; what lies beyond whole levels is the paragraph's own.
-    const int levelByIndent = paragraph.leftIndent / RtfUnits::kListIndentTwips;
-    item.level = pn.level > 0 ? pn.level : qBound(1, levelByIndent, 9);
+    item.level = qMax(1, pn.level);
     if (pn.kind == RtfPnState::Kind::Bullet) {
         item.style = RtfListItem::bulletStyle(pn.textBefore);
     } else {
