@@ -83,9 +83,12 @@ void RtfTextEncoder::append(QStringView text, QByteArray &rtf)
                    high != windows1252HighBytes().cend()) {
             appendHex(*high, rtf);
         } else {
+            const char fallback = fallbackFor(c);
             rtf += "\\u";
             rtf += QByteArray::number(qint16(code)); // RTF numbers are signed 16-bit
-            rtf += fallbackFor(c);
+            if (fallback >= '0' && fallback <= '9')
+                rtf += ' '; // a digit would run on into the number
+            rtf += fallback;
         }
     }
 }

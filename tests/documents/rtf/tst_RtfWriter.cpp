@@ -67,6 +67,7 @@ void RtfWriterTest::encodesText_data()
     QTest::newRow("windows-1252 extras") << u"€“”"_qs << QByteArray(R"(\'80\'93\'94)");
     QTest::newRow("greek with fallback") << u"Ω"_qs << QByteArray(R"(\u937?)");
     QTest::newRow("accented letter falls back to its base") << u"ő"_qs << QByteArray(R"(\u337o)");
+    QTest::newRow("digit fallback kept apart from the number") << u"\u2088"_qs << QByteArray(R"(\u8328 8)");
     QTest::newRow("above 32767 is negative") << u"\uF0B7"_qs << QByteArray(R"(\u-3913?)");
     QTest::newRow("surrogate pair") << u"\U0001F600"_qs << QByteArray(R"(\u-10179?\u-8704?)");
     QTest::newRow("braces and backslash") << u"{a}\\"_qs << QByteArray(R"(\{a\}\\)");
