@@ -54,5 +54,16 @@ QString RtfHyperlinkField::address(QStringView instruction)
     }
     if (!bookmark.isEmpty())
         target += u'#' + bookmark;
-    return target;
+    return clean(target);
+}
+
+QString RtfHyperlinkField::instruction(const QString &address)
+{
+    return QStringLiteral("HYPERLINK \"") + clean(address) + u'"';
+}
+
+QString RtfHyperlinkField::clean(QString address)
+{
+    address.removeIf([](QChar c) { return c.unicode() < 0x20; });
+    return address.replace(u'"', QStringLiteral("%22"));
 }

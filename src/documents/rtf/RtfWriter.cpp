@@ -1,5 +1,6 @@
 #include "documents/rtf/RtfWriter.h"
 
+#include "documents/rtf/RtfHyperlinkField.h"
 #include "documents/rtf/RtfTextEncoder.h"
 #include "documents/rtf/RtfUnits.h"
 
@@ -207,9 +208,9 @@ void RtfWriter::switchLink(const QString &address)
     m_openLink = address;
     if (address.isEmpty())
         return;
-    m_body += "{\\field{\\*\\fldinst{HYPERLINK \"";
-    RtfTextEncoder::append(QString(address).replace(u'"', QStringLiteral("%22")), m_body);
-    m_body += "\"}}{\\fldrslt";
+    m_body += "{\\field{\\*\\fldinst{";
+    RtfTextEncoder::append(RtfHyperlinkField::instruction(address), m_body);
+    m_body += "}}{\\fldrslt";
 }
 
 QString RtfWriter::fontFamily(const QTextCharFormat &format) const
