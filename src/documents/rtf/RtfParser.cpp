@@ -1,25 +1,12 @@
 #include "documents/rtf/RtfParser.h"
 
+#include "documents/rtf/RtfFormattingWords.h"
 #include "documents/rtf/RtfHyperlinkField.h"
 #include "documents/rtf/RtfTokenizer.h"
-#include "documents/rtf/RtfUnits.h"
 
 #include <utility>
 
 namespace {
-
-// Word's own limit for indents and spacing, 22 inches; larger values are damage and would only stretch the
-// page.
-constexpr int kMaxTwips = 31680;
-
-int indentTwips(int value)
-{
-    return qBound(-kMaxTwips, value, kMaxTwips);
-}
-int spacingTwips(int value)
-{
-    return qBound(0, value, kMaxTwips);
-}
 
 // Characters that have a meaning of their own inside a QTextDocument (paragraph and frame boundaries,
 // embedded objects) or none at all (control characters) never reach it as text.
@@ -164,7 +151,7 @@ void RtfParser::handleWord(const RtfToken &token)
         appendUnicode(token.parameter);
         return;
     default:
-        handleFormattingWord(info.keyword, token);
+        handleDocumentWord(info.keyword, token);
     }
 }
 
@@ -348,14 +335,14 @@ bool RtfParser::handleTableWord(RtfKeyword keyword, const RtfToken &token)
     }
 }
 
-void RtfParser::handleFormattingWord(RtfKeyword keyword, const RtfToken &token)
+void RtfParser::handleDocumentWord(RtfKeyword keyword, const RtfToken &token)
 {
+    if (RtfFormattingWords::apply(keyword, token, state())) {
+        m_styleChanged = true;
+        return;
+    }
     const int value = token.parameter;
-    const bool on = !token.hasParameter || value != 0; // "\b" switches on, "\b0" off
-    RtfCharacterState &character = state().character;
-    RtfParagraphState &paragraph = state().paragraph;
     const bool inDocument = state().destination == RtfDestination::Document;
-
     switch (keyword) {
     case RtfKeyword::Ansi:
         m_documentCodePage = RtfCodePages::kWindows1252;
@@ -377,108 +364,11 @@ void RtfParser::handleFormattingWord(RtfKeyword keyword, const RtfToken &token)
         m_defaultFont = value;
         break;
 
-    case RtfKeyword::Plain: {
-        QString link = std::move(character.linkAddress);
-        character = RtfCharacterState {};
-        character.linkAddress = std::move(link);
-        break;
-    }
-    case RtfKeyword::Font:
-        character.font = value;
-        break;
-    case RtfKeyword::FontSize:
-        character.halfPoints = token.hasParameter ? qBound(2, value, 3276) : 24;
-        break;
-    case RtfKeyword::Bold:
-        character.bold = on;
-        break;
-    case RtfKeyword::Italic:
-        character.italic = on;
-        break;
-    case RtfKeyword::Underline:
-        character.underline = on;
-        break;
-    case RtfKeyword::UnderlineNone:
-        character.underline = false;
-        break;
-    case RtfKeyword::Strike:
-        character.strike = on;
-        break;
-    case RtfKeyword::Hidden:
-        character.hidden = on;
-        break;
-    case RtfKeyword::Colour:
-        character.colour = value;
-        break;
-    case RtfKeyword::Background:
-        character.background = value;
-        break;
-    case RtfKeyword::Superscript:
-        character.position = RtfTextStyle::Position::Superscript;
-        break;
-    case RtfKeyword::Subscript:
-        character.position = RtfTextStyle::Position::Subscript;
-        break;
-    case RtfKeyword::NoSuperSub:
-        character.position = RtfTextStyle::Position::Normal;
-        break;
-    case RtfKeyword::Raise: // "\upN" and "\dnN" move text by N half points; the nearest is a script position
-        character.position = value != 0 || !token.hasParameter ? RtfTextStyle::Position::Superscript
-                                                               : RtfTextStyle::Position::Normal;
-        break;
-    case RtfKeyword::Lower:
-        character.position = value != 0 || !token.hasParameter ? RtfTextStyle::Position::Subscript
-                                                               : RtfTextStyle::Position::Normal;
-        break;
-
-    case RtfKeyword::ParagraphDefaults:
-        paragraph = RtfParagraphState {};
-        break;
-    case RtfKeyword::AlignLeft:
-        paragraph.alignment = RtfParagraphStyle::Alignment::Left;
-        break;
-    case RtfKeyword::AlignCentre:
-        paragraph.alignment = RtfParagraphStyle::Alignment::Centre;
-        break;
-    case RtfKeyword::AlignRight:
-        paragraph.alignment = RtfParagraphStyle::Alignment::Right;
-        break;
-    case RtfKeyword::AlignJustify:
-        paragraph.alignment = RtfParagraphStyle::Alignment::Justify;
-        break;
-    case RtfKeyword::LeftIndent:
-        paragraph.leftIndent = indentTwips(value);
-        break;
-    case RtfKeyword::RightIndent:
-        paragraph.rightIndent = indentTwips(value);
-        break;
-    case RtfKeyword::FirstLineIndent:
-        paragraph.firstLineIndent = indentTwips(value);
-        break;
-    case RtfKeyword::SpaceBefore:
-        paragraph.spaceBefore = spacingTwips(value);
-        break;
-    case RtfKeyword::SpaceAfter:
-        paragraph.spaceAfter = spacingTwips(value);
-        break;
-    case RtfKeyword::PageBreakBefore:
-        paragraph.pageBreakBefore = on;
-        break;
-    case RtfKeyword::ListOverrideNumber:
-        paragraph.listOverride = value;
-        break;
-    case RtfKeyword::ListLevelNumber:
-        paragraph.listLevel = qBound(0, value, 8);
-        break;
-
     case RtfKeyword::Line:
         appendCharacters(u"\u2028");
         break;
     case RtfKeyword::Tab:
         appendCharacters(u"\t");
-        break;
-    case RtfKeyword::UnicodeSkip:
-        state().unicodeSkip = token.hasParameter ? qBound(0, value, 255) : 1;
         break;
     case RtfKeyword::Paragraph:
         if (inDocument)
@@ -497,9 +387,8 @@ void RtfParser::handleFormattingWord(RtfKeyword keyword, const RtfToken &token)
             endRow();
         break;
     default:
-        return;
+        break;
     }
-    m_styleChanged = true;
 }
 
 void RtfParser::handleSymbol(char symbol)
@@ -610,7 +499,7 @@ void RtfParser::appendCharacters(QStringView text)
 void RtfParser::appendShown(QStringView text)
 {
     if (m_styleChanged) {
-        RtfTextStyle style = resolveText(state().character);
+        RtfTextStyle style = m_styles.text(state().character, m_defaultFont);
         if (!(style == m_runStyle)) {
             flushRun();
             m_runStyle = std::move(style);
@@ -649,9 +538,9 @@ void RtfParser::endParagraph()
     m_cellPending = false;
     flushRun();
     const RtfParagraphState &current = m_states.last().paragraph;
-    RtfParagraphStyle paragraph = resolveParagraph(current);
+    RtfParagraphStyle paragraph = m_styles.paragraph(current, m_pnRun);
     paragraph.pageBreakBefore = std::exchange(m_pageBreakPending, false) || current.pageBreakBefore;
-    m_sink.endParagraph(paragraph, resolveText(m_states.last().character));
+    m_sink.endParagraph(paragraph, m_styles.text(m_states.last().character, m_defaultFont));
     if (current.pn.kind == RtfPnState::Kind::None)
         ++m_pnRun;
     m_paragraphHasContent = false;
@@ -680,63 +569,4 @@ void RtfParser::endRow()
 {
     m_cellPending = false;
     endParagraph();
-}
-
-RtfTextStyle RtfParser::resolveText(const RtfCharacterState &character) const
-{
-    RtfTextStyle style;
-    const int fontIndex = character.font >= 0 ? character.font : m_defaultFont;
-    if (const RtfFontTable::Font *font = m_fonts.font(fontIndex))
-        style.fontFamily = font->name;
-    style.pointSize = character.halfPoints / 2.0;
-    style.bold = character.bold;
-    style.italic = character.italic;
-    style.underline = character.underline;
-    style.strike = character.strike;
-    style.position = character.position;
-    style.colour = m_colours.colour(character.colour);
-    if (character.background > 0)
-        style.background = m_colours.colour(character.background); // "\highlight0" means none
-    style.linkAddress = character.linkAddress;
-    return style;
-}
-
-RtfParagraphStyle RtfParser::resolveParagraph(const RtfParagraphState &paragraph) const
-{
-    RtfParagraphStyle style;
-    style.alignment = paragraph.alignment;
-    style.leftIndent = paragraph.leftIndent;
-    style.rightIndent = paragraph.rightIndent;
-    style.firstLineIndent = paragraph.firstLineIndent;
-    style.spaceBefore = paragraph.spaceBefore;
-    style.spaceAfter = paragraph.spaceAfter;
-    if (paragraph.listOverride > 0)
-        style.list = m_lists.item(paragraph.listOverride, paragraph.listLevel);
-    if (style.list.style == RtfListStyle::None)
-        style.list = pnListItem(paragraph);
-    if (style.list.style != RtfListStyle::None) {
-        // Each whole half inch of indent is a level (the older form states no level at all), so only indent
-        // short of one more level is the paragraph's own: the same document always gives the same levels.
-        const int levelByIndent = paragraph.leftIndent / RtfUnits::kListIndentTwips;
-        style.list.level = qBound(1, qMax(style.list.level, levelByIndent), 9);
-    }
-    return style;
-}
-
-RtfListItem RtfParser::pnListItem(const RtfParagraphState &paragraph) const
-{
-    const RtfPnState &pn = paragraph.pn;
-    RtfListItem item;
-    if (pn.kind == RtfPnState::Kind::None)
-        return item;
-    item.level = qMax(1, pn.level);
-    if (pn.kind == RtfPnState::Kind::Bullet) {
-        item.style = RtfListItem::bulletStyle(pn.textBefore);
-    } else {
-        item.style = pn.numbering;
-        item.prefix = pn.textBefore;
-        item.suffix = pn.textAfter;
-    }
-    item.identity = QStringLiteral("pn%1").arg(m_pnRun);
-    return item;
 }

@@ -7,6 +7,7 @@
 #include "documents/rtf/RtfGroupState.h"
 #include "documents/rtf/RtfKeywords.h"
 #include "documents/rtf/RtfListTable.h"
+#include "documents/rtf/RtfStyleResolver.h"
 #include "documents/rtf/RtfToken.h"
 
 #include <QByteArray>
@@ -16,7 +17,7 @@
 // Reads RTF tokens with a stack of group states (each group inherits its parent's formatting and
 // destination and drops its changes when it closes) and hands the shown content to a sink. Tolerant by
 // design: unknown control words are ignored, a missing closing brace is implied, a stray one ends the
-// document, as word processors do.
+// document, as word processors do. One parser reads one document.
 class RtfParser {
 public:
     enum class Outcome { Finished, TooDeep };
@@ -44,7 +45,7 @@ private:
     void appendUnicode(int value);
     bool handleDestination(RtfKeyword keyword);
     bool handleTableWord(RtfKeyword keyword, const RtfToken &token);
-    void handleFormattingWord(RtfKeyword keyword, const RtfToken &token);
+    void handleDocumentWord(RtfKeyword keyword, const RtfToken &token);
     void handleSymbol(char symbol);
     void handleText(QByteArrayView bytes);
 
@@ -59,16 +60,13 @@ private:
     void endCell();
     void endRow();
 
-    RtfTextStyle resolveText(const RtfCharacterState &character) const;
-    RtfParagraphStyle resolveParagraph(const RtfParagraphState &paragraph) const;
-    RtfListItem pnListItem(const RtfParagraphState &paragraph) const;
-
     RtfContentSink &m_sink;
     QList<RtfGroupState> m_states;
     QList<OpenField> m_fields;
     RtfFontTable m_fonts;
     RtfColourTable m_colours;
     RtfListTable m_lists;
+    RtfStyleResolver m_styles { m_fonts, m_colours, m_lists };
     RtfCodePages m_codePages;
     int m_documentCodePage = RtfCodePages::kWindows1252;
     int m_defaultFont = -1;
