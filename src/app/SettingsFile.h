@@ -51,10 +51,6 @@ public:
 
     static QString flag(bool checked) { return checked ? QStringLiteral("1") : QStringLiteral("0"); }
 
-    // The message shown when a file could not be written.
-    static QString writeFailureMessage(const QString &path, const QString &reason);
-    // The message shown when a file the user asked for could not be read.
-    static QString readFailureMessage(const QString &path, const QString &reason);
     // The message of windows that report a settings file they could not read.
     static QString startupFailureMessage();
 

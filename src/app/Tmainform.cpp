@@ -5,8 +5,10 @@
 #include "app/DocumentTabStrip.h"
 #include "app/FrameCommands.h"
 #include "app/Hint.h"
+#include "app/OpenDocumentsMenu.h"
 #include "app/RadioGroup.h"
 #include "app/ScreenPlacement.h"
+#include "app/FileMessages.h"
 #include "app/SettingsFile.h"
 #include "app/StatusTipRouter.h"
 #include "app/StorageLayout.h"
@@ -14,6 +16,7 @@
 #include "documents/DocumentArea.h"
 #include "documents/DocumentWindow.h"
 #include "documents/TFunktioner.h"
+#include "documents/Twinform1.h"
 #include "lists/Tfavoritform.h"
 #include "lists/Tfilform.h"
 #include "lists/Tmappefilform.h"
@@ -28,6 +31,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
@@ -71,7 +75,7 @@ Tmainform::Tmainform(AppContext &context)
     buildLayout();
     fields_.menuBogHeight = 108;
     buildDocumentInfo();
-    funk_ = std::make_unique<TFunktioner>(context, *documents_, [](bool) {});
+    funk_ = std::make_unique<TFunktioner>(context, *documents_, [this](bool rich) { createDocumentWindow(rich); });
     settings_ = std::make_unique<SettingsFile>(fields_.optFilnavn);
     defaultOpt();
     HentOpt();
@@ -130,6 +134,7 @@ void Tmainform::buildLayout()
 
     MainMenu = new QMenuBar(this);
     setMenuBar(MainMenu);
+    MainMenu->addMenu(new OpenDocumentsMenu(*documents_, this));
 
     TrayIcon = new QSystemTrayIcon(AppIcon::icon(), this);
     TrayIcon->setToolTip(QStringLiteral("Skrivora"));
@@ -173,6 +178,17 @@ QAction *Tmainform::command(const QString &name)
     return commands_->get(name);
 }
 
+void Tmainform::createDocumentWindow(bool rich)
+{
+    if (rich) {
+        context_.inform(QStringLiteral("Rich text-dokumenter (.rtf) kan endnu ikke åbnes til redigering i programmet."));
+        return;
+    }
+    auto *window = new Twinform1(context_);
+    documents_->add(window);
+    window->parentWidget()->showMaximized();
+}
+
 void Tmainform::defaultOpt()
 {
     resize(kDefaultWidth, kDefaultHeight);
@@ -214,7 +230,7 @@ void Tmainform::GemOpt()
                                QString::number(stored.left()), QString::number(stored.top()),
                                QString::number(fields_.filtypeBoksHeight)};
     if (!settings_->write(lines))
-        context_.inform(SettingsFile::writeFailureMessage(settings_->path(), settings_->error()));
+        context_.inform(FileMessages::writeFailure(settings_->path(), settings_->error()));
 }
 
 void Tmainform::UdskrivInfo(const QString &text)
@@ -473,10 +489,14 @@ bool Tmainform::closeProgram()
 {
     if (closed_)
         return true;
+    // Remembered in the order they had before closing; closing them activates one after another.
+    QList<QPointer<DocumentWindow>> open;
+    for (DocumentWindow *window : documents_->windowsInOrder())
+        open << window;
     if (!documents_->closeAll())
         return false;
     FormCloseQuery();
-    FormClose();
+    FormClose(open);
     closed_ = true;
     return true;
 }
@@ -490,18 +510,18 @@ void Tmainform::FormCloseQuery()
     context_.optform->GemOpt();
 }
 
-void Tmainform::FormClose()
+void Tmainform::FormClose(const QList<QPointer<DocumentWindow>> &closedDocuments)
 {
-    writeDokumentfil();
+    writeDokumentfil(closedDocuments);
     GemOpt();
 }
 
-void Tmainform::writeDokumentfil()
+void Tmainform::writeDokumentfil(const QList<QPointer<DocumentWindow>> &documents)
 {
     QStringList open;
     if (context_.optform->dokumentCheck->isChecked()) {
-        for (const DocumentWindow *window : documents_->windowsInOrder()) {
-            if (!window->Filnavn().isEmpty() && QFileInfo::exists(window->Filnavn()))
+        for (const DocumentWindow *window : documents) {
+            if (window && !window->Filnavn().isEmpty() && QFileInfo::exists(window->Filnavn()))
                 open << window->Filnavn();
         }
     }
@@ -511,5 +531,5 @@ void Tmainform::writeDokumentfil()
     }
     SettingsFile remembered(fields_.dokumentfil);
     if (!remembered.write(open))
-        context_.inform(SettingsFile::writeFailureMessage(remembered.path(), remembered.error()));
+        context_.inform(FileMessages::writeFailure(remembered.path(), remembered.error()));
 }

@@ -1,6 +1,7 @@
 #include "app/Topenform.h"
 
 #include "app/AppContext.h"
+#include "app/FileMessages.h"
 #include "app/FrameInterface.h"
 #include "app/RadioGroup.h"
 #include "app/SettingsFile.h"
@@ -92,7 +93,7 @@ void Topenform::GemOpt()
     const QStringList lines
         = { QString::number(handlingsBox->itemIndex()), SettingsFile::flag(checkNyListe->isChecked()) };
     if (!settings_->write(lines))
-        context().inform(SettingsFile::writeFailureMessage(settings_->path(), settings_->error()));
+        context().inform(FileMessages::writeFailure(settings_->path(), settings_->error()));
 }
 
 void Topenform::FormShow()

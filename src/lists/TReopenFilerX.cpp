@@ -1,6 +1,7 @@
 #include "lists/TReopenFilerX.h"
 
 #include "app/AppContext.h"
+#include "app/FileMessages.h"
 #include "app/SettingsFile.h"
 #include "lists/FileListBox.h"
 #include "options/Toptform.h"
@@ -63,7 +64,7 @@ bool TReopenFilerX::HentReopenFiler()
 {
     const SettingsFile::Status status = itemfile_.isEmpty() ? SettingsFile::Status::Missing : file_->read();
     if (status == SettingsFile::Status::Unreadable) {
-        context_.inform(SettingsFile::readFailureMessage(itemfile_, file_->error()));
+        context_.inform(FileMessages::readFailure(itemfile_, file_->error()));
         return false;
     }
     if (status == SettingsFile::Status::Read && !looksLikeText(file_->lines())) {
@@ -87,7 +88,7 @@ bool TReopenFilerX::GemReopenFiler()
         return true;
     if (file_->write(list_.toLines()))
         return true;
-    context_.inform(SettingsFile::writeFailureMessage(itemfile_, file_->error()));
+    context_.inform(FileMessages::writeFailure(itemfile_, file_->error()));
     return false;
 }
 

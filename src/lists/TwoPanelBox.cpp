@@ -1,6 +1,7 @@
 #include "lists/TwoPanelBox.h"
 
 #include "app/AppContext.h"
+#include "app/FileMessages.h"
 #include "app/WhenIdle.h"
 
 #include <QHBoxLayout>
@@ -79,7 +80,7 @@ void TwoPanelBox::readSettings(const std::function<void()> &defaults, const std:
 void TwoPanelBox::writeSettings(const QStringList &lines)
 {
     if (!settings_->write(lines))
-        context().inform(SettingsFile::writeFailureMessage(settings_->path(), settings_->error()));
+        context().inform(FileMessages::writeFailure(settings_->path(), settings_->error()));
 }
 
 void TwoPanelBox::resizeEvent(QResizeEvent *event)

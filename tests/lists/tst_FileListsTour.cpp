@@ -1,9 +1,10 @@
 #include "app/Tmainform.h"
+#include "documents/DocumentArea.h"
+#include "documents/DocumentWindow.h"
 #include "lists/FileListBox.h"
 #include "lists/TReopenFilerX.h"
 #include "lists/Tfavoritform.h"
 #include "lists/Tfilform.h"
-#include "support/ListedDocument.h"
 #include "support/TestApp.h"
 
 #include <QAction>
@@ -21,10 +22,23 @@ QStringList rowsOf(const QListWidget &box)
     return rows;
 }
 
-bool run(QAction *action)
+// A click on the action's button: it runs only when its enable rule allows it.
+bool run(QAction *action, const std::function<void()> &updateActions)
 {
+    updateActions();
+    if (!action->isEnabled())
+        return false;
     action->trigger();
-    return action->isEnabled();
+    return true;
+}
+
+DocumentWindow *windowOf(TestApp &app, const QString &file)
+{
+    for (DocumentWindow *window : app.frame().documents()->windowsInOrder()) {
+        if (window->Filnavn() == file)
+            return window;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -42,48 +56,46 @@ void FileListsTourTest::documentsAndFavouritesAcrossARestart()
     TestApp app;
     app.start();
     QStringList files;
-    QList<ListedDocument *> windows;
-    for (const QString &name : {QStringLiteral("brev.txt"), QStringLiteral("notat.txt"), QStringLiteral("plan.txt")}) {
+    for (const QString &name :
+        { QStringLiteral("brev.txt"), QStringLiteral("notat.txt"), QStringLiteral("plan.txt") })
         files << app.writeFile(name, "Tekst\n");
-        windows << ListedDocument::open(app.context, files.last());
-    }
-
-    // Close two; the document box shows them as closed.
+    app.frame().openFiles(files);
     Tfilform *documentBox = app.context.filform;
     documentBox->show();
-    windows[0]->closeWindow();
-    windows[1]->closeWindow();
-    QCOMPARE(rowsOf(*documentBox->ListBox1), (QStringList{"brev.txt", "notat.txt"}));
-    QCOMPARE(rowsOf(*documentBox->ListBox2), QStringList{"plan.txt"});
+    QCOMPARE(rowsOf(*documentBox->ListBox2), (QStringList { "brev.txt", "notat.txt", "plan.txt" }));
 
-    // Reopen one: it leaves the closed list and goes to the opening service.
+    // Close two; the document box shows them as closed.
+    for (const QString &file : { files[0], files[1] })
+        windowOf(app, file)->parentWidget()->close();
+    QCOMPARE(rowsOf(*documentBox->ListBox1), (QStringList { "brev.txt", "notat.txt" }));
+    QCOMPARE(rowsOf(*documentBox->ListBox2), QStringList { "plan.txt" });
+
+    // Reopen one from the box: it leaves the closed list and opens again.
     documentBox->ListBox1->setCurrentRow(1);
-    documentBox->updateActions();
-    QVERIFY(run(documentBox->FLopenEdit));
-    QCOMPARE(rowsOf(*documentBox->ListBox1), QStringList{"brev.txt"});
-    QCOMPARE(app.context.fields.docFilnavn, files[1]);
+    QVERIFY(run(documentBox->FLopenEdit, [=] { documentBox->updateActions(); }));
+    QCOMPARE(rowsOf(*documentBox->ListBox1), QStringList { "brev.txt" });
+    QCOMPARE(rowsOf(*documentBox->ListBox2), (QStringList { "plan.txt", "notat.txt" }));
+    QVERIFY(windowOf(app, files[1]));
 
-    // A favourites list of its own, with two documents, saved.
+    // A favourites list of its own with the two open documents, saved.
     Tfavoritform *favourites = app.context.favoritform;
     favourites->show();
     favourites->gemEdit->setText(QStringLiteral("Arbejde"));
-    favourites->updateActions();
-    QVERIFY(run(favourites->aGemNytNavn));
-    for (const QString &file : {files[2], files[0]}) {
-        app.context.fields.dokumentFilnavn = file;
-        favourites->updateActions();
-        QVERIFY(run(favourites->insertFil));
+    QVERIFY(run(favourites->aGemNytNavn, [=] { favourites->updateActions(); }));
+    for (const QString &file : { files[2], files[1] }) {
+        app.frame().documents()->activate(windowOf(app, file));
+        QCOMPARE(app.context.fields.dokumentFilnavn, file);
+        QVERIFY(run(favourites->insertFil, [=] { favourites->updateActions(); }));
     }
-    favourites->updateActions();
-    QVERIFY(run(favourites->aGemFilliste));
-    QCOMPARE(rowsOf(*favourites->fillisten), QStringList{"Arbejde"});
-    QCOMPARE(app.modal().shown.size(), 0);
+    QVERIFY(run(favourites->aGemFilliste, [=] { favourites->updateActions(); }));
+    QCOMPARE(rowsOf(*favourites->fillisten), QStringList { "Arbejde" });
+    QCOMPARE(app.modal().texts(), QStringList());
 
     app.restart();
     favourites = app.context.favoritform;
     favourites->show();
     QCOMPARE(favourites->fillisteNavn->text(), QStringLiteral("Arbejde"));
-    QCOMPARE(rowsOf(*favourites->favFilerListe), (QStringList{"plan.txt", "brev.txt"}));
+    QCOMPARE(rowsOf(*favourites->favFilerListe), (QStringList { "plan.txt", "notat.txt" }));
     QCOMPARE(favourites->fillisten->currentItem()->text(), QStringLiteral("Arbejde"));
     QCOMPARE(app.context.filform->ListBox1->count(), 0);
     QCOMPARE(app.context.filform->ListBox2->count(), 0);

@@ -1,9 +1,9 @@
 #include "app/Tmainform.h"
 #include "documents/DocumentArea.h"
+#include "documents/DocumentWindow.h"
 #include "lists/FileListBox.h"
 #include "lists/TReopenFilerX.h"
 #include "lists/Tfilform.h"
-#include "support/ListedDocument.h"
 #include "support/TestApp.h"
 
 #include <QAction>
@@ -31,6 +31,13 @@ struct Fixture {
         box = app.context.filform;
     }
     QString file(const QString &name) { return app.writeFile(name, "Tekst\n"); }
+    // Opens the document in a window of its own, as the open dialog does.
+    DocumentWindow *open(const QString &name)
+    {
+        app.frame().openFiles({file(name)});
+        return app.frame().documents()->activeDocument();
+    }
+    static void close(DocumentWindow *window) { QVERIFY(window->parentWidget()->close()); }
     // Runs an action as a click on its button does: only when its enable rule allows it.
     bool run(QAction *action)
     {
@@ -149,14 +156,15 @@ void TfilformTest::closingWritesSizeAndPosition()
 void TfilformTest::listsFollowTheDocumentWindows()
 {
     Fixture f;
-    QList<ListedDocument *> windows;
+    f.app.start();
+    QList<DocumentWindow *> windows;
     for (const char *name : { "a.txt", "b.txt", "c.txt" })
-        windows << ListedDocument::open(f.app.context, f.file(QString::fromUtf8(name)));
+        windows << f.open(QString::fromUtf8(name));
     QCOMPARE(rowsOf(*f.box->ListBox2), (QStringList { "a.txt", "b.txt", "c.txt" }));
     QVERIFY(!f.box->ListeForandret2);
 
-    windows[0]->closeWindow();
-    windows[2]->closeWindow();
+    f.close(windows[0]);
+    f.close(windows[2]);
     QCOMPARE(rowsOf(*f.box->ListBox1), (QStringList { "a.txt", "c.txt" }));
     QCOMPARE(rowsOf(*f.box->ListBox2), QStringList { "b.txt" });
     QCOMPARE(f.box->FavFiler1->GetFilnavn(0), f.file("a.txt"));
@@ -168,8 +176,10 @@ void TfilformTest::listsFollowTheDocumentWindows()
 void TfilformTest::savingUnderANewNameAddsTheNewName()
 {
     Fixture f;
-    ListedDocument *window = ListedDocument::open(f.app.context, f.file("udkast.txt"));
-    window->saveAs(f.app.root() + QStringLiteral("/filer/endelig.txt"));
+    f.app.start();
+    DocumentWindow *window = f.open(QStringLiteral("udkast.txt"));
+    f.app.platform.fileDialogs.saveAnswers.enqueue(f.app.root() + QStringLiteral("/filer/endelig.txt"));
+    window->GemSom();
     QCOMPARE(rowsOf(*f.box->ListBox2), (QStringList { "udkast.txt", "endelig.txt" }));
     QVERIFY(f.box->ListeForandret2);
 }
@@ -178,9 +188,10 @@ void TfilformTest::closingADocumentAlreadyInTheClosedListAsksFirst()
 {
     Fixture f;
     f.closeDocuments({ "brev.txt" });
-    ListedDocument *window = ListedDocument::open(f.app.context, f.file("brev.txt"));
+    f.app.start();
+    DocumentWindow *window = f.open(QStringLiteral("brev.txt"));
     f.app.modal().answer(QDialog::Rejected);
-    window->closeWindow();
+    f.close(window);
     QCOMPARE(f.app.modal().texts(),
         QStringList { "Listen over lukkede dokumenter:\nbrev findes allerede i listen.\nSkal den indføres "
                       "alligevel?" });
@@ -191,15 +202,18 @@ void TfilformTest::closingADocumentAlreadyInTheClosedListAsksFirst()
 void TfilformTest::reopeningTheLastOfThreeClosedSelectsTheFirstRow()
 {
     Fixture f;
+    f.app.start();
     f.closeDocuments({ "a.txt", "b.txt", "c.txt" });
     const int requests = f.app.context.fields.newCount;
     f.box->ListBox1->setCurrentRow(2);
     QVERIFY(f.run(f.box->FLopenEdit));
     QCOMPARE(rowsOf(*f.box->ListBox1), (QStringList { "a.txt", "b.txt" }));
     QCOMPARE(f.box->ListBox1->selectedRow(), 0);
-    // The document went to the opening service.
+    // The document went to the opening service and opened in a window of its own.
     QCOMPARE(f.app.context.fields.docFilnavn, f.file("c.txt"));
     QCOMPARE(f.app.context.fields.newCount, requests + 1);
+    QCOMPARE(f.app.frame().documents()->activeDocument()->Filnavn(), f.file("c.txt"));
+    QCOMPARE(rowsOf(*f.box->ListBox2), QStringList { "c.txt" });
 }
 
 void TfilformTest::doubleClickReopensAClosedDocument()
@@ -232,9 +246,9 @@ void TfilformTest::enterReopensTheSelectedClosedDocument()
 void TfilformTest::bringingAnOpenDocumentForwardSelectsTheNextRow()
 {
     Fixture f;
-    ListedDocument *first = ListedDocument::open(f.app.context, f.file("a.txt"));
-    ListedDocument *second = ListedDocument::open(f.app.context, f.file("b.txt"));
-    f.app.frame().show();
+    f.app.start();
+    DocumentWindow *first = f.open(QStringLiteral("a.txt"));
+    DocumentWindow *second = f.open(QStringLiteral("b.txt"));
     f.app.frame().documents()->activate(second);
     QCOMPARE(f.app.frame().documents()->activeDocument(), second);
     f.box->ListBox2->setCurrentRow(0);
@@ -263,7 +277,8 @@ void TfilformTest::restoringIsOnlyPossibleWithBothListsEmpty()
     Fixture f;
     f.box->updateActions();
     QVERIFY(f.box->aHentFilliste->isEnabled());
-    ListedDocument::open(f.app.context, f.file("a.txt"));
+    f.app.start();
+    f.open(QStringLiteral("a.txt"));
     f.box->updateActions();
     QVERIFY(!f.box->aHentFilliste->isEnabled());
 }
@@ -384,7 +399,8 @@ void TfilformTest::showingAFolderRemembersItForVanishedFiles()
 void TfilformTest::showingAFolderWithNoneRememberedTellsTheUser()
 {
     Fixture f;
-    ListedDocument::open(f.app.context, f.file("a.txt"));
+    f.app.start();
+    f.open(QStringLiteral("a.txt"));
     QVERIFY(QFile::remove(f.file("a.txt")));
     f.box->FavFiler2->selectIndex(0);
     QVERIFY(f.run(f.box->FLVisMappe2));
