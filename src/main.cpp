@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "app/Tmainform.h"
 #include "app/WindowSet.h"
+#include "options/ThemeService.h"
 #include "platform/SystemPlatform.h"
 #include "platform/TerminationSignals.h"
 
@@ -48,6 +49,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(SKRIVORA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("skrivora"));
     installDanishTranslations(app);
+    // The start look, before any window exists; the options box then applies the user's own.
+    ThemeService::apply(QStringLiteral("Sky"));
 
     SystemPlatform system;
     AppContext context(system.platform());
