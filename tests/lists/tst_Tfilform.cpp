@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -34,7 +35,7 @@ struct Fixture {
     // Opens the document in a window of its own, as the open dialog does.
     DocumentWindow *open(const QString &name)
     {
-        app.frame().openFiles({file(name)});
+        app.frame().openFiles({ file(name) });
         return app.frame().documents()->activeDocument();
     }
     static void close(DocumentWindow *window) { QVERIFY(window->parentWidget()->close()); }
@@ -78,6 +79,7 @@ private Q_SLOTS:
     void selectingARowShowsItsPath();
 
     void restoringIsOnlyPossibleWithBothListsEmpty();
+    void enableRulesFollowWhenTheProgramIsIdle();
     void savedClosedListComesBackWithoutVanishedFiles();
     void restoringAnUnreadableListTellsWhyAndKeepsTheFlag();
     void sortingTellsWhetherTheListChanged();
@@ -280,6 +282,21 @@ void TfilformTest::restoringIsOnlyPossibleWithBothListsEmpty()
     f.app.start();
     f.open(QStringLiteral("a.txt"));
     f.box->updateActions();
+    QVERIFY(!f.box->aHentFilliste->isEnabled());
+}
+
+void TfilformTest::enableRulesFollowWhenTheProgramIsIdle()
+{
+    Fixture f;
+    f.box->updateActions();
+    QVERIFY(!f.box->FLsletAlle->isEnabled());
+    f.closeDocuments({ "a.txt" });
+    // The event loop between two of the user's actions: it goes idle, and the rules run.
+    QEventLoop loop;
+    connect(f.box->FLsletAlle, &QAction::changed, &loop, &QEventLoop::quit);
+    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+    loop.exec();
+    QVERIFY(f.box->FLsletAlle->isEnabled());
     QVERIFY(!f.box->aHentFilliste->isEnabled());
 }
 
