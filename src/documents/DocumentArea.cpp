@@ -18,6 +18,14 @@ DocumentArea::DocumentArea(QWidget *parent)
     });
 }
 
+DocumentArea::~DocumentArea()
+{
+    // The windows are destroyed by the base class, after the order list is gone: they must not report
+    // to it then.
+    for (DocumentWindow *window : std::as_const(order_))
+        disconnect(window, &QObject::destroyed, this, nullptr);
+}
+
 DocumentWindow *DocumentArea::documentOf(QMdiSubWindow *subWindow)
 {
     return subWindow ? qobject_cast<DocumentWindow *>(subWindow->widget()) : nullptr;

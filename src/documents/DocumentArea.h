@@ -12,6 +12,7 @@ class DocumentArea : public QMdiArea {
 
 public:
     explicit DocumentArea(QWidget *parent = nullptr);
+    ~DocumentArea() override;
 
     // Puts the window into its own sub-window; the area owns it from now on.
     void add(DocumentWindow *window);
