@@ -11,14 +11,17 @@
 #include "app/MainMenuPanel.h"
 #include "app/MenuBook.h"
 #include "app/MenuPanelController.h"
+#include "app/OpenDocumentsMenu.h"
 #include "app/RadioGroup.h"
 #include "app/ScreenPlacement.h"
+#include "app/FileMessages.h"
 #include "app/SettingsFile.h"
 #include "app/StatusTipRouter.h"
 #include "app/StorageLayout.h"
 #include "documents/DocumentArea.h"
 #include "documents/DocumentWindow.h"
 #include "documents/TFunktioner.h"
+#include "documents/Twinform1.h"
 #include "lists/Tfavoritform.h"
 #include "lists/Tfilform.h"
 #include "lists/Tmappefilform.h"
@@ -33,6 +36,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
@@ -76,7 +80,7 @@ Tmainform::Tmainform(AppContext &context)
     buildDocumentInfo();  // the menu book's pages show these fields
     buildLayout();
     fields_.menuBogHeight = 108;
-    funk_ = std::make_unique<TFunktioner>(context, *documents_, [](bool) {});
+    funk_ = std::make_unique<TFunktioner>(context, *documents_, [this](bool rich) { createDocumentWindow(rich); });
     settings_ = std::make_unique<SettingsFile>(fields_.optFilnavn);
     defaultOpt();
     HentOpt();
@@ -134,6 +138,7 @@ void Tmainform::buildLayout()
     MainMenu = new QMenuBar(this);
     MainMenuPanel::fillMenuBar(MainMenu, *commands_);
     setMenuBar(MainMenu);
+    MainMenu->addMenu(new OpenDocumentsMenu(*documents_, this));
 
     TrayIcon = new QSystemTrayIcon(AppIcon::icon(), this);
     TrayIcon->setToolTip(QStringLiteral("Skrivora"));
@@ -215,6 +220,17 @@ QAction *Tmainform::command(const QString &name)
     return commands_->get(name);
 }
 
+void Tmainform::createDocumentWindow(bool rich)
+{
+    if (rich) {
+        context_.inform(QStringLiteral("Rich text-dokumenter (.rtf) kan endnu ikke åbnes til redigering i programmet."));
+        return;
+    }
+    auto *window = new Twinform1(context_);
+    documents_->add(window);
+    window->parentWidget()->showMaximized();
+}
+
 void Tmainform::defaultOpt()
 {
     resize(kDefaultWidth, kDefaultHeight);
@@ -256,7 +272,7 @@ void Tmainform::GemOpt()
                                QString::number(stored.left()), QString::number(stored.top()),
                                QString::number(fields_.filtypeBoksHeight)};
     if (!settings_->write(lines))
-        context_.inform(SettingsFile::writeFailureMessage(settings_->path(), settings_->error()));
+        context_.inform(FileMessages::writeFailure(settings_->path(), settings_->error()));
 }
 
 void Tmainform::UdskrivInfo(const QString &text)
@@ -512,10 +528,14 @@ bool Tmainform::closeProgram()
 {
     if (closed_)
         return true;
+    // Remembered in the order they had before closing; closing them activates one after another.
+    QList<QPointer<DocumentWindow>> open;
+    for (DocumentWindow *window : documents_->windowsInOrder())
+        open << window;
     if (!documents_->closeAll())
         return false;
     FormCloseQuery();
-    FormClose();
+    FormClose(open);
     closed_ = true;
     return true;
 }
@@ -529,18 +549,18 @@ void Tmainform::FormCloseQuery()
     context_.optform->GemOpt();
 }
 
-void Tmainform::FormClose()
+void Tmainform::FormClose(const QList<QPointer<DocumentWindow>> &closedDocuments)
 {
-    writeDokumentfil();
+    writeDokumentfil(closedDocuments);
     GemOpt();
 }
 
-void Tmainform::writeDokumentfil()
+void Tmainform::writeDokumentfil(const QList<QPointer<DocumentWindow>> &documents)
 {
     QStringList open;
     if (context_.optform->dokumentCheck->isChecked()) {
-        for (const DocumentWindow *window : documents_->windowsInOrder()) {
-            if (!window->Filnavn().isEmpty() && QFileInfo::exists(window->Filnavn()))
+        for (const DocumentWindow *window : documents) {
+            if (window && !window->Filnavn().isEmpty() && QFileInfo::exists(window->Filnavn()))
                 open << window->Filnavn();
         }
     }
@@ -550,5 +570,5 @@ void Tmainform::writeDokumentfil()
     }
     SettingsFile remembered(fields_.dokumentfil);
     if (!remembered.write(open))
-        context_.inform(SettingsFile::writeFailureMessage(remembered.path(), remembered.error()));
+        context_.inform(FileMessages::writeFailure(remembered.path(), remembered.error()));
 }

@@ -10,6 +10,7 @@
 
 class AppContext;
 class DocumentArea;
+class DocumentWindow;
 class DocumentTabStrip;
 class FrameClientArea;
 class FrameCommandHandlers;
@@ -101,6 +102,7 @@ private:
     void connectCommands();
     void showMatchCount(int count);
     void buildDocumentInfo();
+    void createDocumentWindow(bool rich);
     void activateByCaption(const QString &caption);
     void showFileNameOfTab(const QString &caption);
     QString activeCaption() const;
@@ -108,8 +110,9 @@ private:
     void showStartupBoxes();
 
     void FormCloseQuery();
-    void FormClose();
-    void writeDokumentfil();
+    // The documents that were open, in window order, with their names as they closed.
+    void FormClose(const QList<QPointer<DocumentWindow>> &closedDocuments);
+    void writeDokumentfil(const QList<QPointer<DocumentWindow>> &documents);
     void updateProgramSizeAction();
     void restoreFromTray();
     QRect storedGeometry() const;

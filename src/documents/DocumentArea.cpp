@@ -2,7 +2,31 @@
 
 #include "documents/DocumentWindow.h"
 
+#include <QCloseEvent>
 #include <QMdiSubWindow>
+
+#include <functional>
+
+namespace {
+
+// Tells when it has really closed: a document may refuse, to keep text the user asked to save.
+class DocumentSubWindow : public QMdiSubWindow {
+public:
+    explicit DocumentSubWindow(std::function<void()> closed) : closed_(std::move(closed)) {}
+
+protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        QMdiSubWindow::closeEvent(event);
+        if (event->isAccepted())
+            closed_();
+    }
+
+private:
+    std::function<void()> closed_;
+};
+
+} // namespace
 
 DocumentArea::DocumentArea(QWidget *parent)
     : QMdiArea(parent)
@@ -18,14 +42,6 @@ DocumentArea::DocumentArea(QWidget *parent)
     });
 }
 
-DocumentArea::~DocumentArea()
-{
-    // The windows are destroyed by the base class, after the order list is gone: they must not report
-    // to it then.
-    for (DocumentWindow *window : std::as_const(order_))
-        disconnect(window, &QObject::destroyed, this, nullptr);
-}
-
 DocumentWindow *DocumentArea::documentOf(QMdiSubWindow *subWindow)
 {
     return subWindow ? qobject_cast<DocumentWindow *>(subWindow->widget()) : nullptr;
@@ -33,11 +49,13 @@ DocumentWindow *DocumentArea::documentOf(QMdiSubWindow *subWindow)
 
 void DocumentArea::add(DocumentWindow *window)
 {
-    QMdiSubWindow *subWindow = addSubWindow(window);
+    auto *subWindow = new DocumentSubWindow([this, window] { order_.removeOne(window); });
+    subWindow->setWidget(window);
     subWindow->setAttribute(Qt::WA_DeleteOnClose);
+    addSubWindow(subWindow);
     order_.append(window);
     // Only the pointer is compared here: by the time destroyed() arrives the window is gone.
-    connect(window, &QObject::destroyed, this, [this, window] { order_.removeOne(window); });
+    connect(window, &QObject::destroyed, &windowsAlive_, [this, window] { order_.removeOne(window); });
 }
 
 void DocumentArea::activate(DocumentWindow *window)

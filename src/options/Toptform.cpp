@@ -4,6 +4,7 @@
 #include "app/FrameInterface.h"
 #include "app/Hint.h"
 #include "app/RadioGroup.h"
+#include "app/FileMessages.h"
 #include "app/SettingsFile.h"
 
 #include <QCheckBox>
@@ -326,7 +327,7 @@ void Toptform::GemOpt()
         SettingsFile::flag(minimerCheck->isChecked()),
     };
     if (!settings_->write(lines))
-        context_.inform(SettingsFile::writeFailureMessage(settings_->path(), settings_->error()));
+        context_.inform(FileMessages::writeFailure(settings_->path(), settings_->error()));
 }
 
 void Toptform::setProgSize(int aW, int aH)

@@ -6,6 +6,8 @@
 #include "app/Tgenvejsform.h"
 #include "app/Tmainform.h"
 #include "documents/DocumentArea.h"
+#include "documents/PlainEditor.h"
+#include "documents/Twinform1.h"
 #include "lists/Tfavoritform.h"
 #include "lists/Tfilform.h"
 #include "lists/Tmappefilform.h"
@@ -71,6 +73,7 @@ private Q_SLOTS:
     void closeAllBoxesLeavesTheOtherBoxes();
     void saveStaysDisabledUntilTheDocumentChanges();
     void saveAsAndPrintGoToTheActiveDocument();
+    void keysReachAPlainTextDocumentOpenedFromTheDialog();
     void documentCommandsNeedADocument_data();
     void documentCommandsNeedADocument();
     void findNeedsASearchTextAndShowsTheCount();
@@ -230,6 +233,33 @@ void tst_FrameCommandSet::saveStaysDisabledUntilTheDocumentChanges()
 
     QCOMPARE(document->calls, QStringList({ "Gem", "filInformation" }));
     QVERIFY(!enabled(app, "fileGem"));
+}
+
+void tst_FrameCommandSet::keysReachAPlainTextDocumentOpenedFromTheDialog()
+{
+    TestApp app;
+    QVERIFY(startActive(app));
+    const QString path = app.writeFile(QStringLiteral("brev.txt"), "Hej\n");
+    app.platform.fileDialogs.openAnswers.enqueue({ path });
+    QTest::keyClick(&app.frame(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(app.frame().documents()->windowsInOrder().size(), 1);
+    auto *document = qobject_cast<Twinform1 *>(app.frame().documents()->windowsInOrder().first());
+    QVERIFY(document);
+    document->Editor->setFocus();
+    QTRY_VERIFY(document->Editor->hasFocus());
+    QVERIFY(!enabled(app, "fileGem"));
+
+    QTest::keyClick(document->Editor, Qt::Key_X);
+    QVERIFY(enabled(app, "fileGem"));
+    QTest::keyClick(&app.frame(), Qt::Key_S, Qt::ControlModifier);
+
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), QByteArray("xHej\n"));
+    QVERIFY(!enabled(app, "fileGem"));
+    QTest::keyClick(&app.frame(), Qt::Key_1, Qt::ControlModifier);
+    QCOMPARE(app.frame().menuBog->currentWidget()->objectName(), QStringLiteral("menuSide1"));
+    QVERIFY(app.frame().infoWidgets().filnavnEdit->text().contains(QStringLiteral("brev.txt")));
 }
 
 void tst_FrameCommandSet::saveAsAndPrintGoToTheActiveDocument()

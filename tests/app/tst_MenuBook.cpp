@@ -325,10 +325,11 @@ void tst_MenuBook::menuBarHoldsTheSevenPageCommands()
         captions << item->text();
         if (item->text() == QLatin1String("Info"))
             info = item;
+        // Page items open no menu of their own; only the list of open documents does.
+        QCOMPARE(item->menu() != nullptr, item->text() == QStringLiteral("Åbne"));
     }
-    QCOMPARE(captions, QStringList({ "Fil", "Dokument", "Søg", "Vindue", "Bokse", "Egenskaber", "Info" }));
-    for (QAction *item : app.frame().MainMenu->actions())
-        QVERIFY(!item->menu());
+    QCOMPARE(
+        captions, QStringList({ "Fil", "Dokument", "Søg", "Vindue", "Bokse", "Egenskaber", "Info", "Åbne" }));
 
     QVERIFY(info);
     info->trigger();
