@@ -3,6 +3,7 @@
 #include "app/StartupProbe.h"
 #include "app/Tmainform.h"
 #include "app/WindowSet.h"
+#include "options/ThemeService.h"
 #include "platform/SystemPlatform.h"
 #include "platform/TerminationSignals.h"
 
@@ -52,6 +53,8 @@ int main(int argc, char *argv[])
     // Installed before the windows exist, so a termination that arrives during start-up still closes the
     // program in order once the event loop runs.
     TerminationSignals termination;
+    // The start look, before any window exists; the options box then applies the user's own.
+    ThemeService::apply(QStringLiteral("Sky"));
 
     SystemPlatform system;
     AppContext context(system.platform());

@@ -91,7 +91,8 @@ Tmainform::Tmainform(AppContext &context)
         screens << screen->availableGeometry();
     move(ScreenPlacement::reachablePosition(QRect(pos(), frameGeometry().size()), screens));
 
-    qApp->installEventFilter(new StatusTipRouter([this](const QString &hint) { HintInfo(hint); }, this));
+    hintRouter_ = new StatusTipRouter([this](const QString &hint) { HintInfo(hint); }, this);
+    qApp->installEventFilter(hintRouter_);
 }
 
 Tmainform::~Tmainform() = default;
@@ -306,6 +307,36 @@ void Tmainform::hideOptionsPage()
     menuPanel_->hideOptionsPage();
 }
 
+void Tmainform::hideMenuBook()
+{
+    menuBog->hide();
+}
+
+void Tmainform::setTabStripVisible(bool visible)
+{
+    tc->setVisible(visible);
+}
+
+void Tmainform::setStatusLineVisible(bool visible)
+{
+    Info->setVisible(visible);
+}
+
+void Tmainform::setTrayIconEnabled(bool enabled)
+{
+    TrayIcon->setVisible(enabled);
+}
+
+void Tmainform::setHintRouting(bool toHintInfo)
+{
+    hintRouter_->setEnabled(toHintInfo);
+}
+
+void Tmainform::removeMainMenu()
+{
+    delete MainMenu;  // the guarded pointer becomes null
+}
+
 void Tmainform::doHandling(int actionNo)
 {
     DocumentWindow *window = documents_->activeDocument();
@@ -416,10 +447,10 @@ void Tmainform::showEvent(QShowEvent *event)
 void Tmainform::FormShow()
 {
     const Toptform &options = *context_.optform;
-    TrayIcon->setVisible(options.trayCheck->isChecked());
+    setTrayIconEnabled(options.trayCheck->isChecked());
     setStandardSize();
-    if (!options.windowsCheck->isChecked() && MainMenu)
-        delete MainMenu;
+    if (!options.windowsCheck->isChecked())
+        removeMainMenu();
     hovedmenuPanel->setVisible(options.hovedmenuCheck->isChecked());
 
     for (QString name : commandLineFiles_) {
@@ -435,7 +466,7 @@ void Tmainform::FormShow()
         }
     }
 
-    tc->setVisible(options.dokumentlinjeCheck->isChecked());
+    setTabStripVisible(options.dokumentlinjeCheck->isChecked());
     setAcceptDrops(true);
     if (options.minimerCheck->isChecked())
         setWindowState(windowState() | Qt::WindowMinimized);

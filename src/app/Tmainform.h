@@ -23,6 +23,7 @@ class QMenuBar;
 class QSystemTrayIcon;
 class QTabWidget;
 class SettingsFile;
+class StatusTipRouter;
 class TFunktioner;
 
 // The frame: the main window holding the document windows, the menu book, the tab strip and the status
@@ -73,6 +74,12 @@ public:
     void HintInfo(const QString &hint) override;
     void setStandardSize() override;
     void hideOptionsPage() override;
+    void hideMenuBook() override;
+    void setTabStripVisible(bool visible) override;
+    void setStatusLineVisible(bool visible) override;
+    void setTrayIconEnabled(bool enabled) override;
+    void setHintRouting(bool toHintInfo) override;
+    void removeMainMenu() override;
     void doHandling(int actionNo) override;
     void udskrivFilInfo() override;
     void InsertTab() override;
@@ -132,4 +139,5 @@ private:
     FrameClientArea *client_;
     std::unique_ptr<MenuPanelController> menuPanel_;
     FrameCommandHandlers *handlers_;
+    StatusTipRouter *hintRouter_;
 };

@@ -6,6 +6,7 @@
 #include "app/FrameInterface.h"
 #include "app/Hint.h"
 #include "app/RadioGroup.h"
+#include "app/TooltipSwitch.h"
 #include "documents/DocumentArea.h"
 #include "documents/DocumentListEvents.h"
 #include "documents/PlainEditor.h"
@@ -325,10 +326,9 @@ void Twinform1::FormActivate()
             subWindow->showMaximized();
         context_.frame->InsertTab();
         context_.frame->SetTCindex();
-        const bool tooltips = context_.optform->hintBox->itemIndex() != 0;
-        setAttribute(Qt::WA_AlwaysShowToolTips, tooltips);
-        for (QWidget *child : redskabsPanel->findChildren<QWidget *>())
-            child->setToolTipDuration(tooltips ? -1 : 1);
+        // Hints on the status line mean no tooltips here; otherwise the window shows its own, even
+        // when no other window of the program does.
+        TooltipSwitch::setShown(this, context_.optform->hintBox->itemIndex() != 0);
     }
     context_.frame->fokusTab(capNavn_);
     XYinfo();

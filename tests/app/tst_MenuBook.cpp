@@ -61,6 +61,7 @@ private Q_SLOTS:
     void keysWorkWhereverTheFocusIs();
     void fileInformationComesFromTheActiveDocument();
     void buttonsShowTheWholeCaption();
+    void hovedmenuTwiceRemovesMenuBarForGood_data();
     void hovedmenuTwiceRemovesMenuBarForGood();
     void menuBarHoldsTheSevenPageCommands();
     void bottomButtonsRunTheirCommands();
@@ -292,24 +293,33 @@ void tst_MenuBook::buttonsShowTheWholeCaption()
         QVERIFY2(captions.contains(QString::fromUtf8(caption)), caption);
 }
 
+void tst_MenuBook::hovedmenuTwiceRemovesMenuBarForGood_data()
+{
+    QTest::addColumn<bool>("windowsMenu");
+    QTest::newRow("with the menu bar") << true; // the options then start without the page buttons
+    QTest::newRow("with the page buttons") << false;
+}
+
 void tst_MenuBook::hovedmenuTwiceRemovesMenuBarForGood()
 {
+    QFETCH(bool, windowsMenu);
     TestApp app;
     app.create();
-    app.context.optform->windowsCheck->setChecked(true);
+    app.context.optform->windowsCheck->setChecked(windowsMenu);
     QVERIFY(startActive(app));
     Tmainform &frame = app.frame();
-    QVERIFY(frame.MainMenu);
+    QCOMPARE(bool(frame.MainMenu), windowsMenu);
+    const bool panelAtStart = frame.hovedmenuPanel->isVisible();
     QTest::keyClick(&frame, Qt::Key_1, Qt::ControlModifier);
 
     QTest::keyClick(&frame, Qt::Key_H, Qt::ControlModifier);
     QVERIFY(!frame.MainMenu);
-    QVERIFY(frame.hovedmenuPanel->isHidden());
+    QCOMPARE(frame.hovedmenuPanel->isVisible(), !panelAtStart);
     QVERIFY(frame.menuBog->isHidden());
 
     QTest::keyClick(&frame, Qt::Key_H, Qt::ControlModifier);
     QVERIFY(!frame.MainMenu);
-    QVERIFY(frame.hovedmenuPanel->isVisible());
+    QCOMPARE(frame.hovedmenuPanel->isVisible(), panelAtStart);
     QVERIFY(frame.menuBog->isHidden());
 }
 

@@ -265,10 +265,13 @@ void TmainformTest::standardSizeFollowsTheMarginOption()
     QCOMPARE(app.frame().size(), QSize(728, 700));
     QVERIFY(!programSize->isEnabled());
 
+    // Switching margins on resizes the frame to the new standard size at once.
     app.context.optform->marginCheck->setChecked(true);
-    app.frame().setStandardSize();
     QCOMPARE(app.context.fields.standardWidth, 861u);
     QCOMPARE(app.context.fields.standardHeight, 800u);
+    QCOMPARE(app.frame().size(), QSize(861, 800));
+    QVERIFY(!programSize->isEnabled());
+    app.frame().resize(900, 800);
     QVERIFY(programSize->isEnabled());
 }
 
