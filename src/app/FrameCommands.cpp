@@ -51,6 +51,14 @@ constexpr CommandSpec kCommands[] = {
     {"closeAllBokse", "Luk alle bokse", "Luk alle åbne bokse", ""},
     {"insertFavoritliste", "", "Indsæt aktuelle dokument i favoritlisten", ""},
     {"aProgramSize", "Udfør", "Sæt standard programstørrelse", ""},
+    {"googleUrl", "Google", "Skriv tekst og søg på nettet med Google", "Shift+Ctrl+G"},
+    {"bingUrl", "Bing", "Skriv tekst og søg på nettet med Bing", "Shift+Ctrl+B"},
+    {"tubeUrl", "YouTube", "Skriv tekst og søg med YouTube", ""},
+    {"aDato", "Dato", "Udskriv dato", ""},
+    {"aKlokken", "Klokken", "Udskriv klokken", ""},
+    {"aDato2", "Dato: 00-00-0000", "Udskriv dato med format dd-mm-åååå", ""},
+    {"aDato3", "Dato: 0000-00-00", "Udskriv dato med format åååå-mm-dd", ""},
+    {"aDatoUdskriv", "Udskriv datoer", "Udskriv datoer for valgte år", ""},
 };
 
 } // namespace

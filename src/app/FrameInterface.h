@@ -4,9 +4,12 @@
 
 class DocumentArea;
 class QAction;
+class QPrinter;
 class QWidget;
 class TFunktioner;
+struct DatePageControls;
 struct DocumentInfoWidgets;
+struct SearchPageControls;
 
 // What the windows created after the main window may ask of it.
 class FrameInterface {
@@ -17,6 +20,12 @@ public:
     virtual TFunktioner *funk() = 0;
     virtual DocumentArea *documents() = 0;
     virtual const DocumentInfoWidgets &infoWidgets() = 0;
+    // The search text and options of the menu book's "Søg" page, read by find and replace.
+    virtual const SearchPageControls &searchControls() = 0;
+    // The year field of the "Dokument" page that the holiday list is written for.
+    virtual const DatePageControls &dateControls() = 0;
+    // The printer the program prints on, as the printer settings left it.
+    virtual QPrinter &printer() = 0;
 
     // Puts the text into the status line.
     virtual void UdskrivInfo(const QString &text) = 0;

@@ -2,9 +2,15 @@
 
 #include "app/AppContext.h"
 #include "app/AppIcon.h"
+#include "app/CommandButton.h"
 #include "app/DocumentTabStrip.h"
+#include "app/FrameClientArea.h"
+#include "app/FrameCommandHandlers.h"
 #include "app/FrameCommands.h"
 #include "app/Hint.h"
+#include "app/MainMenuPanel.h"
+#include "app/MenuBook.h"
+#include "app/MenuPanelController.h"
 #include "app/OpenDocumentsMenu.h"
 #include "app/RadioGroup.h"
 #include "app/ScreenPlacement.h"
@@ -72,9 +78,9 @@ Tmainform::Tmainform(AppContext &context)
     storageFailure_ = StorageLayout::settle(fields_, context.platform.dataRoot, context.platform.userName);
     setWindowTitle(QStringLiteral("Velkommen ") + fields_.Brugernavn);
     commands_ = new FrameCommands(this);
+    buildDocumentInfo();  // the menu book's pages show these fields
     buildLayout();
     fields_.menuBogHeight = 108;
-    buildDocumentInfo();
     funk_ = std::make_unique<TFunktioner>(context, *documents_, [this](bool rich) { createDocumentWindow(rich); });
     settings_ = std::make_unique<SettingsFile>(fields_.optFilnavn);
     defaultOpt();
@@ -99,20 +105,16 @@ void Tmainform::buildLayout()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    hovedmenuPanel = new QWidget(central);
-    hovedmenuPanel->setObjectName(QStringLiteral("hovedmenuPanel"));
-    new QHBoxLayout(hovedmenuPanel);
+    hovedmenuPanel = new MainMenuPanel(*commands_, central);
     layout->addWidget(hovedmenuPanel);
 
     // The book shows one page at a time without a row of tabs; the page buttons choose the page.
-    menuBog = new QTabWidget(central);
-    menuBog->setObjectName(QStringLiteral("menuBog"));
-    menuBog->tabBar()->hide();
+    menuBook_ = new MenuBook(*commands_, info_, central);
+    menuBog = menuBook_;
     menuBog->hide();
-    layout->addWidget(menuBog);
-
     documents_ = new DocumentArea(central);
-    layout->addWidget(documents_, 1);
+    client_ = new FrameClientArea(menuBog, documents_, central);
+    layout->addWidget(client_, 1);
 
     tc = new DocumentTabStrip(central);
     tc->setObjectName(QStringLiteral("tc"));
@@ -130,10 +132,13 @@ void Tmainform::buildLayout()
     Info->setMaximumHeight(kStatusLineMaxHeight);
     Info->setMinimumWidth(1);
     bottom->addWidget(Info, 1);
+    bottom->addWidget(new CommandButton(command(QStringLiteral("aHovedmenu")), bundPanel));
+    bottom->addWidget(new CommandButton(command(QStringLiteral("aRedskabslinje")), bundPanel));
     layout->addWidget(bundPanel);
     setCentralWidget(central);
 
     MainMenu = new QMenuBar(this);
+    MainMenuPanel::fillMenuBar(MainMenu, *commands_);
     setMenuBar(MainMenu);
     MainMenu->addMenu(new OpenDocumentsMenu(*documents_, this));
 
@@ -147,6 +152,44 @@ void Tmainform::buildLayout()
     addActions(commands_->all());
     connect(command(QStringLiteral("aProgramSize")), &QAction::triggered, this,
             [this] { resize(int(fields_.standardWidth), int(fields_.standardHeight)); });
+    connectCommands();
+}
+
+void Tmainform::connectCommands()
+{
+    menuPanel_ = std::make_unique<MenuPanelController>(
+        *menuBook_, *client_, *hovedmenuPanel, MainMenu, fields_.menuBogHeight, [this] {
+            const Toptform *options = context_.optform;
+            return options ? QList<QWidget *>{options->optPanel1, options->optPanel2, options->optPanel3}
+                           : QList<QWidget *>{};
+        });
+    handlers_ = new FrameCommandHandlers(context_, *this, *commands_, *menuPanel_, menuBook_->searchControls(),
+                                         [this](const QStringList &files) { openFiles(files); }, this);
+}
+
+void Tmainform::setMenuPanel(int page)
+{
+    menuPanel_->setMenuPanel(page);
+}
+
+void Tmainform::updateActions()
+{
+    handlers_->updateActions();
+}
+
+const SearchPageControls &Tmainform::searchControls()
+{
+    return menuBook_->searchControls();
+}
+
+const DatePageControls &Tmainform::dateControls()
+{
+    return menuBook_->dateControls();
+}
+
+QPrinter &Tmainform::printer()
+{
+    return handlers_->printer();
 }
 
 // The fields describing the active document; the menu book's pages show them.
@@ -262,9 +305,7 @@ void Tmainform::updateProgramSizeAction()
 
 void Tmainform::hideOptionsPage()
 {
-    if (menuBog->isVisible() && menuBog->currentWidget()
-        && menuBog->currentWidget()->objectName() == QLatin1String("Egenskaber"))
-        menuBog->hide();
+    menuPanel_->hideOptionsPage();
 }
 
 void Tmainform::hideMenuBook()
@@ -319,15 +360,21 @@ void Tmainform::doHandling(int actionNo)
         window->udskrivDokument();
         break;
     case 4:
-        window->FindOrd();
+        showMatchCount(window->FindOrd());
         break;
     case 5:
-        window->ErstatTekst();
+        showMatchCount(window->ErstatTekst());
         break;
     case 6:
         window->showRedskabsPanel();
         break;
     }
+}
+
+void Tmainform::showMatchCount(int count)
+{
+    const QString text = QStringLiteral("Antal forekomster: ") + QString::number(count);
+    menuBook_->searchControls().antalFundLabel->setText(text);
 }
 
 void Tmainform::udskrivFilInfo()

@@ -12,8 +12,12 @@ class AppContext;
 class DocumentArea;
 class DocumentWindow;
 class DocumentTabStrip;
+class FrameClientArea;
+class FrameCommandHandlers;
 class FrameCommands;
 struct FrameFields;
+class MenuBook;
+class MenuPanelController;
 class QLabel;
 class QMenuBar;
 class QSystemTrayIcon;
@@ -52,12 +56,21 @@ public:
     // Asks every document, then writes every window's settings; false when a document stopped it.
     bool closeProgram();
 
+    // Opens, switches to or closes a page of the menu book (0 "Fil" to 6 "Bokse").
+    void setMenuPanel(int page);
+    MenuBook *menuBook() const { return menuBook_; }
+    // Enables and disables the commands by their rules; runs by itself whenever the program is idle.
+    void updateActions();
+
     // FrameInterface
     QWidget *frameWidget() override { return this; }
     QAction *command(const QString &name) override;
     TFunktioner *funk() override { return funk_.get(); }
     DocumentArea *documents() override { return documents_; }
     const DocumentInfoWidgets &infoWidgets() override { return info_; }
+    const SearchPageControls &searchControls() override;
+    const DatePageControls &dateControls() override;
+    QPrinter &printer() override;
     void UdskrivInfo(const QString &text) override;
     void HintInfo(const QString &hint) override;
     void setStandardSize() override;
@@ -94,6 +107,8 @@ protected:
 
 private:
     void buildLayout();
+    void connectCommands();
+    void showMatchCount(int count);
     void buildDocumentInfo();
     void createDocumentWindow(bool rich);
     void activateByCaption(const QString &caption);
@@ -121,5 +136,9 @@ private:
     DocumentArea *documents_;
     FrameCommands *commands_;
     DocumentInfoWidgets info_;
+    MenuBook *menuBook_;
+    FrameClientArea *client_;
+    std::unique_ptr<MenuPanelController> menuPanel_;
+    FrameCommandHandlers *handlers_;
     StatusTipRouter *hintRouter_;
 };

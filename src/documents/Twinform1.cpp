@@ -5,6 +5,7 @@
 #include "app/FileMessages.h"
 #include "app/FrameInterface.h"
 #include "app/Hint.h"
+#include "app/TmemoForm.h"
 #include "app/RadioGroup.h"
 #include "app/TooltipSwitch.h"
 #include "documents/DocumentArea.h"
@@ -184,9 +185,8 @@ void Twinform1::buildCommands()
     });
     // Plain text only, whatever the clipboard holds besides; the clipboard keeps the plain text.
     connect(pasteFromInfo, &QAction::triggered, this, [this] {
-        QClipboard *clipboard = QApplication::clipboard();
-        clipboard->setText(clipboard->text());
-        Editor->insertPlainText(clipboard->text());
+        context_.memoForm->makeClipboardPlain();
+        Editor->paste();
     });
     // Has the whole text examined again; the clipboard and the modified state stay as they are.
     connect(aStavekontrol, &QAction::triggered, this, [this] {

@@ -1,0 +1,71 @@
+#include "support/StubDocumentWindow.h"
+
+#include "app/AppContext.h"
+#include "app/DocumentInfoWidgets.h"
+#include "app/FrameInterface.h"
+#include "app/Tmainform.h"
+#include "documents/DocumentArea.h"
+#include "support/TestApp.h"
+
+#include <QCloseEvent>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+StubDocumentWindow::StubDocumentWindow(AppContext &context, const QString &caption)
+    : editor(new QPlainTextEdit(this))
+    , context_(context)
+    , caption_(caption)
+{
+    setWindowTitle(caption);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(editor);
+}
+
+StubDocumentWindow *StubDocumentWindow::open(TestApp &app, const QString &caption)
+{
+    auto *window = new StubDocumentWindow(app.context, caption);
+    DocumentArea *documents = app.frame().documents();
+    documents->add(window);
+    window->parentWidget()->show();
+    documents->activate(window);
+    return window;
+}
+
+void StubDocumentWindow::Gem()
+{
+    calls << QStringLiteral("Gem");
+    setModified(false);
+}
+
+void StubDocumentWindow::filInformation()
+{
+    calls << QStringLiteral("filInformation");
+    context_.frame->infoWidgets().setName(caption_);
+}
+
+int StubDocumentWindow::FindOrd()
+{
+    calls << QStringLiteral("FindOrd");
+    return matches;
+}
+
+int StubDocumentWindow::ErstatTekst()
+{
+    calls << QStringLiteral("ErstatTekst");
+    return matches;
+}
+
+void StubDocumentWindow::setModified(bool modified)
+{
+    modified_ = modified;
+    context_.fields.docModified = modified;
+}
+
+void StubDocumentWindow::closeEvent(QCloseEvent *event)
+{
+    if (modified_)
+        context_.ask(QStringLiteral("Gem ændringer i ") + caption_ + u'?');
+    event->accept();
+}
