@@ -42,7 +42,6 @@ const char *const kCommandsWithoutWork[] = {
     "googleUrl",
     "bingUrl",
     "tubeUrl",
-    "insertFavoritliste",
 };
 
 bool boxIsHidden(const QWidget *box)
@@ -137,6 +136,10 @@ void FrameCommandHandlers::connectHandlers()
     AppContext &context = context_;
     on("mappefilBox", [this, &context] { showBox(context.mappefilform); });
     on("favoritBox", [this, &context] { showBox(context.favoritform); });
+    on("insertFavoritliste", [this, &context] {
+        showBox(context.favoritform);
+        context.favoritform->insertFil->trigger();
+    });
     on("dokumentBox", [this, &context] { showBox(context.filform); });
     on("aSearchTekst", [this, &context] { showBox(context.findformen); });
     on("aSearchMappeFiler", [this, &context] { showBox(context.filmappeform); });
@@ -161,6 +164,8 @@ void FrameCommandHandlers::addEnableRules()
 
     setEnableRule(QStringLiteral("mappefilBox"), [&context] { return boxIsHidden(context.mappefilform); });
     setEnableRule(QStringLiteral("favoritBox"), [&context] { return boxIsHidden(context.favoritform); });
+    setEnableRule(QStringLiteral("insertFavoritliste"),
+                  [&context] { return !context.fields.dokumentFilnavn.isEmpty(); });
     setEnableRule(QStringLiteral("dokumentBox"), [&context] { return boxIsHidden(context.filform); });
     setEnableRule(QStringLiteral("aSearchTekst"), [&context] { return boxIsHidden(context.findformen); });
     setEnableRule(
@@ -202,7 +207,7 @@ bool FrameCommandHandlers::hasDocuments() const
 void FrameCommandHandlers::fileOpen()
 {
     const QStringList files = context_.platform.fileDialogs.openFiles(
-        frame_.frameWidget(), QStringLiteral("Åben"), QString(), QString());
+        frame_.frameWidget(), QStringLiteral("Åben"), context_.fields.openDialogFolder, QString());
     if (!files.isEmpty())
         openFiles_(files);
 }

@@ -7,9 +7,11 @@
 #include "app/Tmainform.h"
 #include "documents/DocumentArea.h"
 #include "documents/PlainEditor.h"
+#include "documents/TFunktioner.h"
 #include "documents/Twinform1.h"
 #include "lists/Tfavoritform.h"
 #include "lists/Tfilform.h"
+#include "lists/TReopenFilerX.h"
 #include "lists/Tmappefilform.h"
 #include "search/Tfilmappeform.h"
 #include "search/Tfindformen.h"
@@ -89,6 +91,7 @@ private Q_SLOTS:
     void tilingArrangesTheDocuments();
     void minimiseAllMinimisesEveryDocument();
     void commandsWithoutTheirWorkYetStayDisabled();
+    void insertFavouriteAddsTheActiveDocument();
     void commandsCarryCaptionHintAndKeys_data();
     void commandsCarryCaptionHintAndKeys();
 };
@@ -486,7 +489,7 @@ void tst_FrameCommandSet::commandsWithoutTheirWorkYetStayDisabled()
     QVERIFY(startActive(app));
     StubDocumentWindow::open(app, QStringLiteral("a.txt"));
     for (const char *name : { "aDato", "aKlokken", "aDato2", "aDato3", "aDatoUdskriv", "googleUrl", "bingUrl",
-             "tubeUrl", "insertFavoritliste" })
+             "tubeUrl" })
         QVERIFY2(!enabled(app, name), name);
 }
 
@@ -537,6 +540,20 @@ void tst_FrameCommandSet::commandsCarryCaptionHintAndKeys()
     for (const QKeySequence &key : action->shortcuts())
         actual << key.toString(QKeySequence::PortableText);
     QCOMPARE(actual.join(QStringLiteral(", ")), keys);
+}
+
+void tst_FrameCommandSet::insertFavouriteAddsTheActiveDocument()
+{
+    TestApp app;
+    QVERIFY(startActive(app));
+    QVERIFY(!enabled(app, "insertFavoritliste"));
+    const QString path = app.writeFile(QStringLiteral("favorit.txt"), "x");
+    app.frame().funk()->openwin(path, QString());
+    QVERIFY(enabled(app, "insertFavoritliste"));
+    app.frame().command(QStringLiteral("insertFavoritliste"))->trigger();
+    QVERIFY(app.context.favoritform->isVisible());
+    QCOMPARE(app.context.favoritform->FavFiler->entries().size(), 1);
+    QCOMPARE(app.context.favoritform->FavFiler->entries().first().Filnavn, path);
 }
 
 QTEST_MAIN(tst_FrameCommandSet)
