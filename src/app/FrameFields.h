@@ -8,6 +8,8 @@
 struct FrameFields {
     // True from the main window's creation until the start-up work of its first show is done.
     bool opstart = true;
+    // True while the program closes its documents on the way out.
+    bool programClosing = false;
 
     // Who runs the program and where its files live; settled in the main window's creation.
     QString Brugernavn;

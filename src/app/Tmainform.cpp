@@ -571,8 +571,11 @@ bool Tmainform::closeProgram()
     QList<QPointer<DocumentWindow>> open;
     for (DocumentWindow *window : documents_->windowsInOrder())
         open << window;
-    if (!documents_->closeAll())
+    fields_.programClosing = true;
+    if (!documents_->closeAll()) {
+        fields_.programClosing = false;
         return false;
+    }
     FormCloseQuery();
     FormClose(open);
     closed_ = true;

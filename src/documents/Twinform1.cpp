@@ -568,7 +568,8 @@ void Twinform1::FormClose()
         context_.frame->infoWidgets().reset();
         context_.fields.dokumentFilnavn.clear();
     }
-    if (!Filnavn_.isEmpty() && QFileInfo::exists(Filnavn_) && context_.documentLists)
+    // On the program's way out the lists are not kept, so nothing is moved (and no duplicate asked about).
+    if (!Filnavn_.isEmpty() && QFileInfo::exists(Filnavn_) && context_.documentLists && !context_.fields.programClosing)
         context_.documentLists->documentClosed(Filnavn_, capNavn_);
     context_.frame->CloseTab(capNavn_);
 }

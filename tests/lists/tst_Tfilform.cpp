@@ -72,6 +72,7 @@ private Q_SLOTS:
     void listsFollowTheDocumentWindows();
     void savingUnderANewNameAddsTheNewName();
     void closingADocumentAlreadyInTheClosedListAsksFirst();
+    void closingTheProgramAsksNothingAboutTheLists();
     void reopeningTheLastOfThreeClosedSelectsTheFirstRow();
     void doubleClickReopensAClosedDocument();
     void enterReopensTheSelectedClosedDocument();
@@ -199,6 +200,17 @@ void TfilformTest::closingADocumentAlreadyInTheClosedListAsksFirst()
                       "alligevel?" });
     QCOMPARE(rowsOf(*f.box->ListBox1), QStringList { "brev.txt" });
     QCOMPARE(f.box->ListBox2->count(), 0);
+}
+
+// The lists are not kept past the program's end: a question about them there would change nothing.
+void TfilformTest::closingTheProgramAsksNothingAboutTheLists()
+{
+    Fixture f;
+    f.closeDocuments({ "brev.txt" });
+    f.app.start();
+    f.open(QStringLiteral("brev.txt"));
+    QVERIFY(f.app.close());
+    QCOMPARE(f.app.modal().texts(), QStringList());
 }
 
 void TfilformTest::reopeningTheLastOfThreeClosedSelectsTheFirstRow()
