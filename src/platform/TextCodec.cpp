@@ -1,7 +1,5 @@
 #include "platform/TextCodec.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <algorithm>
 #include <array>
@@ -222,4 +220,25 @@ QString TextCodec::name(TextEncoding encoding)
     }
     Q_UNREACHABLE();
     return {};
+}
+
+NamedCharset::NamedCharset(const QByteArray &name)
+    : encoder_(name.constData())
+    , decoder_(name.constData())
+{
+}
+
+std::optional<QByteArray> NamedCharset::encode(QStringView text)
+{
+    encoder_.resetState();
+    QByteArray bytes = encoder_(text);
+    if (encoder_.hasError())
+        return std::nullopt;
+    return bytes;
+}
+
+QString NamedCharset::decode(QByteArrayView bytes)
+{
+    decoder_.resetState();
+    return decoder_(bytes);
 }

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <optional>
 
@@ -69,4 +71,19 @@ public:
     static QString lineBreak(LineEnding lineEnding);
     static QString normaliseLineBreaks(QString text);
     static QString name(TextEncoding encoding);
+};
+
+// A character set named the way outside libraries name theirs, such as the "SET" line of a spelling
+// dictionary ("UTF-8", "ISO8859-1"), for talking to such a library; files go through TextCodec.
+class NamedCharset {
+public:
+    explicit NamedCharset(const QByteArray &name);
+    bool isValid() const { return encoder_.isValid() && decoder_.isValid(); }
+    // Empty optional when the set cannot hold every character of the text.
+    std::optional<QByteArray> encode(QStringView text);
+    QString decode(QByteArrayView bytes);
+
+private:
+    QStringEncoder encoder_;
+    QStringDecoder decoder_;
 };
