@@ -181,6 +181,7 @@ void DocumentLoaderTest::destroyingTheEditorDuringTheLoadStopsIt()
     QVERIFY(!loader.isComplete());
 }
 
+// Starting again in the middle of a slice once stopped the load with a read error.
 void DocumentLoaderTest::fileThatIsNotUtf8FurtherOnIsReadAsWindows1252()
 {
     // Valid UTF-8 with Danish letters for the first megabyte, then one Windows-1252 "ø".
@@ -202,6 +203,7 @@ void DocumentLoaderTest::unreadableFilesAreRefusedInDanish_data()
     QTest::addColumn<QString>("reason");
     QTest::newRow("missing") << QStringLiteral("findes-ikke.txt") << FileError::reason(ENOENT);
     QTest::newRow("a folder") << QStringLiteral("mappe") << FileError::reason(EISDIR);
+    QTest::newRow("a device without end") << QStringLiteral("/dev/zero") << DocumentLoader::notAFileText();
     QTest::newRow("no access") << QStringLiteral("laast.txt") << FileError::reason(EACCES);
 }
 
@@ -218,7 +220,7 @@ void DocumentLoaderTest::unreadableFilesAreRefusedInDanish()
     PlainEditor editor;
     editor.setPlainText(QStringLiteral("bliver stående"));
     DocumentLoader loader;
-    QVERIFY(!loader.start(dir_.filePath(name), editor));
+    QVERIFY(!loader.start(QDir::isAbsolutePath(name) ? name : dir_.filePath(name), editor));
     QCOMPARE(loader.errorText(), reason);
     QCOMPARE(editor.toPlainText(), QStringLiteral("bliver stående"));
     QVERIFY(!loader.isLoading());

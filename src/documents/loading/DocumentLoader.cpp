@@ -28,6 +28,11 @@ void removeAllText(QTextDocument *document)
 
 } // namespace
 
+QString DocumentLoader::notAFileText()
+{
+    return QStringLiteral("Navnet er ikke en almindelig fil.");
+}
+
 DocumentLoader::DocumentLoader(QObject *parent)
     : QObject(parent)
 {
@@ -52,6 +57,11 @@ bool DocumentLoader::start(const QString &path, PlainEditor &editor, LineEnding 
     }
     if (info.isDir()) {
         errorText_ = FileError::reason(EISDIR);
+        return false;
+    }
+    // Devices and pipes have no end to wait for.
+    if (!info.isFile()) {
+        errorText_ = notAFileText();
         return false;
     }
     if (info.size() > kLargestFile) {
@@ -107,32 +117,35 @@ void DocumentLoader::readFor(qint64 byteBudget, qint64 milliseconds)
 {
     QElapsedTimer clock;
     clock.start();
-    const qint64 first = bytesRead_;
-    while (loading_ && bytesRead_ - first < byteBudget && clock.elapsed() < milliseconds)
-        readPiece(std::min(kPieceBytes, byteBudget - (bytesRead_ - first)));
+    qint64 used = 0;
+    while (loading_ && used < byteBudget && clock.elapsed() < milliseconds)
+        used += readPiece(std::min(kPieceBytes, byteBudget - used));
     // A file read up to its known size ends now rather than one slice later.
     if (loading_ && bytesRead_ >= totalBytes_)
         readPiece(kPieceBytes);
 }
 
-void DocumentLoader::readPiece(qint64 maxBytes)
+qint64 DocumentLoader::readPiece(qint64 maxBytes)
 {
     buffer_.resize(maxBytes);
     errno = 0;
     const qint64 count = file_.read(buffer_.data(), maxBytes);
     if (count < 0) {
         fail(FileError::reason(errno ? errno : EIO));
-        return;
+        return 0;
     }
     const QString text = count == 0 ? decoder_.finish() : decoder_.decode(QByteArrayView(buffer_).first(count));
     if (decoder_.needsRestart()) {
         restartInWindows1252();
-        return;
+        return count;
     }
     end_.insertText(text);
     bytesRead_ += count;
     if (count == 0)
         complete();
+    else if (bytesRead_ > kLargestFile)  // the file grew while it was read
+        fail(FileError::reason(EFBIG));
+    return count;
 }
 
 void DocumentLoader::restartInWindows1252()

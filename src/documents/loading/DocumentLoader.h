@@ -40,12 +40,16 @@ public:
     static constexpr qint64 kLargestFile = qint64(1) << 30;
 
     // Empties the editor and starts reading the file into it. False, with errorText() in Danish, when
-    // the file cannot be opened (missing, a folder, no access, too big); the editor is then untouched.
+    // the file cannot be opened (missing, a folder, a device, no access, too big); the editor is then
+    // untouched.
     // The fallback is the line ending of a file without line breaks. finished() may be emitted before
     // this returns (small files), so connect first.
     bool start(const QString &path, PlainEditor &editor, LineEnding fallback = TextCodec::platformLineEnding());
     // Stops reading; the editor keeps the text read so far and becomes editable again. No signal.
     void cancel();
+
+    // The reason given for a name that is no regular file (a device, a pipe).
+    static QString notAFileText();
 
     bool isLoading() const { return loading_; }
     // True once the whole file is in the editor.
@@ -67,8 +71,9 @@ Q_SIGNALS:
 private:
     void readSlice();
     void readFor(qint64 byteBudget, qint64 milliseconds);
-    // Reads and inserts up to one piece; at the end of the file the load completes.
-    void readPiece(qint64 maxBytes);
+    // Reads and inserts up to one piece; at the end of the file the load completes. Returns the bytes
+    // read.
+    qint64 readPiece(qint64 maxBytes);
     void restartInWindows1252();
     void complete();
     void fail(const QString &reason);

@@ -27,7 +27,10 @@ bool isAllCapitals(QStringView word)
 
 SpellingService::SpellingService(QStringList dictionaryFolders, QString userWordsPath, QObject *parent)
     : QObject(parent)
-    , dictionaryFolders_(std::move(dictionaryFolders))
+    , loading_(std::async(std::launch::async,
+                          [folders = std::move(dictionaryFolders)] {
+                              return HunspellDictionary::open(folders, QString::fromLatin1(kDictionaryName));
+                          }))
     , userWordsFile_(std::move(userWordsPath))
 {
     switch (userWordsFile_.read()) {
@@ -57,9 +60,8 @@ QString SpellingService::userWordsPath(const QString &settingsFolder)
 
 HunspellDictionary *SpellingService::dictionary()
 {
-    if (!triedLoading_) {
-        triedLoading_ = true;
-        dictionary_ = HunspellDictionary::open(dictionaryFolders_, QString::fromLatin1(kDictionaryName));
+    if (loading_.valid()) {
+        dictionary_ = loading_.get();
         if (dictionary_) {
             for (const QString &word : std::as_const(userWords_))
                 dictionary_->add(word);

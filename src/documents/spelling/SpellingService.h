@@ -9,12 +9,15 @@
 #include <QSet>
 #include <QStringList>
 
+#include <future>
 #include <memory>
 
 // The program's spell checking, shared by every document window: the Danish dictionary, the user's own
 // words (kept in a file in the settings folder, one word a line) and the words ignored for this run.
-// The dictionary is loaded on first use, so a program that never checks a word never pays for it.
-// Without a dictionary nothing is marked and isAvailable() is false.
+// The dictionary (half a second's work) is loaded on a thread of its own from the moment the service is
+// made, so the program starts without waiting for it; the first check waits only if it is not ready
+// yet. Everything else happens on the user-interface thread. Without a dictionary nothing is marked and
+// isAvailable() is false.
 //
 // Create one for the program, for instance in the frame:
 //     spelling = new SpellingService(HunspellDictionary::systemFolders(),
@@ -55,10 +58,9 @@ private:
     bool isKnown(const QString &word);
     void accept(const QString &word);
 
-    QStringList dictionaryFolders_;
+    std::future<std::unique_ptr<HunspellDictionary>> loading_;
     // Read at creation and written back in the encoding it had.
     SettingsFile userWordsFile_;
-    bool triedLoading_ = false;
     std::unique_ptr<HunspellDictionary> dictionary_;
     QStringList userWords_;
     // Why the user's words could not be read; their file is then never written over.
