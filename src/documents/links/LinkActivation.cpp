@@ -13,13 +13,12 @@
 LinkActivation::LinkActivation(EditorControl &editor, Shell &shell, std::function<void(int code)> failed)
     : QObject(editor.widget())
     , editor_(editor)
-    , area_(qobject_cast<QAbstractScrollArea *>(editor.widget()))
+    , viewport_(qobject_cast<QAbstractScrollArea *>(editor.widget())->viewport())
     , shell_(shell)
     , failed_(std::move(failed))
 {
-    Q_ASSERT(area_);
-    area_->viewport()->installEventFilter(this);
-    area_->viewport()->setMouseTracking(true);
+    viewport_->installEventFilter(this);
+    viewport_->setMouseTracking(true);
 }
 
 QString LinkActivation::addressAt(const QPoint &viewportPoint) const
@@ -39,7 +38,7 @@ QString LinkActivation::addressAt(const QPoint &viewportPoint) const
 
 bool LinkActivation::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != area_->viewport())
+    if (watched != viewport_)
         return QObject::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::ToolTip: {
@@ -48,14 +47,14 @@ bool LinkActivation::eventFilter(QObject *watched, QEvent *event)
         if (address.isEmpty())
             QToolTip::hideText();
         else
-            QToolTip::showText(help->globalPos(), address, area_->viewport());
+            QToolTip::showText(help->globalPos(), address, viewport_);
         return true;
     }
     case QEvent::MouseMove: {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         const bool overLink = mouse->modifiers().testFlag(Qt::ControlModifier)
                               && !addressAt(mouse->position().toPoint()).isEmpty();
-        area_->viewport()->setCursor(overLink ? Qt::PointingHandCursor : Qt::IBeamCursor);
+        viewport_->setCursor(overLink ? Qt::PointingHandCursor : Qt::IBeamCursor);
         break;
     }
     case QEvent::MouseButtonPress: {

@@ -5,8 +5,8 @@
 #include <functional>
 
 class EditorControl;
-class QAbstractScrollArea;
 class QPoint;
+class QWidget;
 class Shell;
 
 // Makes the web addresses in an editor work as links: resting the mouse on one shows the address as a
@@ -29,7 +29,8 @@ protected:
 
 private:
     EditorControl &editor_;
-    QAbstractScrollArea *area_;
+    // Not reached through the editor: the filter must not call the editor while it is being destroyed.
+    QWidget *viewport_;
     Shell &shell_;
     std::function<void(int)> failed_;
 };

@@ -25,12 +25,12 @@ SpellingMenu::SpellingMenu(EditorControl &editor, SpellingService *spelling,
     : QObject(editor.widget())
     , editor_(editor)
     , area_(qobject_cast<QAbstractScrollArea *>(editor.widget()))
+    , viewport_(area_->viewport())
     , spelling_(spelling)
     , inform_(std::move(inform))
 {
-    Q_ASSERT(area_);
     // A right-click arrives at the viewport, the menu key at the editor itself.
-    area_->viewport()->installEventFilter(this);
+    viewport_->installEventFilter(this);
     area_->installEventFilter(this);
 }
 
@@ -41,13 +41,13 @@ QString SpellingMenu::unavailableText()
 
 bool SpellingMenu::eventFilter(QObject *watched, QEvent *event)
 {
-    if (!active_ || event->type() != QEvent::ContextMenu)
+    if (!active_ || event->type() != QEvent::ContextMenu || (watched != viewport_ && watched != area_))
         return QObject::eventFilter(watched, event);
     auto *request = static_cast<QContextMenuEvent *>(event);
     const int position = request->reason() == QContextMenuEvent::Keyboard
                              ? editor_.textCursor().position()
-                             : editor_.cursorForPosition(area_->viewport()->mapFrom(static_cast<QWidget *>(watched),
-                                                                                    request->pos()))
+                             : editor_.cursorForPosition(viewport_->mapFrom(static_cast<QWidget *>(watched),
+                                                                            request->pos()))
                                    .position();
     QMenu *menu = createMenu(position, area_);
     menu->setAttribute(Qt::WA_DeleteOnClose);

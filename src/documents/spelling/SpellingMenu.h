@@ -42,7 +42,10 @@ private:
     void addEditCommands(QMenu &menu);
 
     EditorControl &editor_;
+    // Both kept apart from the editor interface: the filter must not call the editor while it is
+    // being destroyed.
     QAbstractScrollArea *area_;
+    QWidget *viewport_;
     QPointer<SpellingService> spelling_;
     std::function<void(const QString &)> inform_;
     bool active_ = true;

@@ -50,10 +50,10 @@ TextMarker::TextMarker(EditorControl &editor, SpellingService *spelling)
     : QObject(editor.widget())
     , editor_(editor)
     , area_(qobject_cast<QAbstractScrollArea *>(editor.widget()))
+    , viewport_(area_->viewport())
     , document_(editor.document())
     , spelling_(spelling)
 {
-    Q_ASSERT(area_);
     viewTimer_.setSingleShot(true);
     viewTimer_.setInterval(0);
     connect(&viewTimer_, &QTimer::timeout, this, &TextMarker::markView);
@@ -63,7 +63,7 @@ TextMarker::TextMarker(EditorControl &editor, SpellingService *spelling)
     connect(editor.widget(), SIGNAL(cursorPositionChanged()), this, SLOT(caretMoved()));
     if (spelling)
         connect(spelling, &SpellingService::wordsChanged, this, &TextMarker::remarkAll);
-    area_->viewport()->installEventFilter(this);
+    viewport_->installEventFilter(this);
     scheduleView();
 }
 
@@ -81,7 +81,7 @@ void TextMarker::scheduleView()
 bool TextMarker::eventFilter(QObject *watched, QEvent *event)
 {
     // Marking right before the paint shows new paragraphs with their marks, never a frame without.
-    if (watched == area_->viewport() && event->type() == QEvent::Paint)
+    if (watched == viewport_ && event->type() == QEvent::Paint)
         markView();
     return QObject::eventFilter(watched, event);
 }
@@ -89,9 +89,9 @@ bool TextMarker::eventFilter(QObject *watched, QEvent *event)
 void TextMarker::markView()
 {
     viewTimer_.stop();
-    const QWidget *viewport = area_->viewport();
     QTextBlock block = editor_.cursorForPosition(QPoint(0, 0)).block();
-    const QTextBlock last = editor_.cursorForPosition(QPoint(viewport->width() - 1, viewport->height() - 1)).block();
+    const QTextBlock last =
+        editor_.cursorForPosition(QPoint(viewport_->width() - 1, viewport_->height() - 1)).block();
     firstInView_ = block.blockNumber();
     lastInView_ = last.blockNumber();
     for (; block.isValid(); block = block.next()) {

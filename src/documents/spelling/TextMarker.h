@@ -55,6 +55,8 @@ private:
 
     EditorControl &editor_;
     QAbstractScrollArea *area_;
+    // Kept apart from area_: the filter must not call the editor while the editor is being destroyed.
+    QWidget *viewport_;
     QTextDocument *document_;
     QPointer<SpellingService> spelling_;
     // Marks made before remarkAll() are out of date.
