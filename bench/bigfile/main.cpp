@@ -35,15 +35,15 @@ constexpr int kKeyPresses = 21;
 // misspelt word, as in exported notes and logs.
 void generate(const QString &path, qint64 bytes)
 {
-    static const char *const words[] = {
-        "og", "i", "at", "det", "en", "den", "til", "er", "som", "på", "de", "med", "han", "af", "for", "ikke",
-        "der", "var", "mig", "sig", "men", "et", "har", "om", "vi", "min", "havde", "ham", "hun", "nu", "over",
-        "da", "fra", "du", "ud", "sin", "dem", "os", "op", "man", "hans", "hvor", "eller", "hvad", "skal", "selv",
-        "her", "alle", "vil", "blev", "kunne", "ind", "når", "være", "dog", "noget", "ville", "jo", "deres",
-        "efter", "ned", "skulle", "denne", "end", "dette", "mit", "også", "under", "have", "dig", "anden", "hende",
-        "mine", "alt", "meget", "sit", "sine", "vor", "mod", "disse", "hvis", "din", "nogle", "hos", "blive",
-        "mange", "ad", "bliver", "hendes", "været", "thi", "jer", "sådan", "rødgrød", "fløde", "ærø", "færge",
-        "blåbær", "kørekort", "øresund", "sølvbryllup", "æblekage", "skærgård"};
+    static const char *const words[] = { "og", "i", "at", "det", "en", "den", "til", "er", "som", "på", "de",
+        "med", "han", "af", "for", "ikke", "der", "var", "mig", "sig", "men", "et", "har", "om", "vi", "min",
+        "havde", "ham", "hun", "nu", "over", "da", "fra", "du", "ud", "sin", "dem", "os", "op", "man", "hans",
+        "hvor", "eller", "hvad", "skal", "selv", "her", "alle", "vil", "blev", "kunne", "ind", "når", "være",
+        "dog", "noget", "ville", "jo", "deres", "efter", "ned", "skulle", "denne", "end", "dette", "mit",
+        "også", "under", "have", "dig", "anden", "hende", "mine", "alt", "meget", "sit", "sine", "vor", "mod",
+        "disse", "hvis", "din", "nogle", "hos", "blive", "mange", "ad", "bliver", "hendes", "været", "thi",
+        "jer", "sådan", "rødgrød", "fløde", "ærø", "færge", "blåbær", "kørekort", "øresund", "sølvbryllup",
+        "æblekage", "skærgård" };
     std::mt19937 random(2026);
     std::uniform_int_distribution<int> pick(0, int(std::size(words)) - 1);
     std::uniform_int_distribution<int> length(3, 40);
@@ -99,7 +99,7 @@ protected:
         if (event->type() == QEvent::KeyRelease) {
             const PositionTracker::Position at = tracker_.position();
             label.setText(QString::number(at.line + 1) + u',' + QString::number(at.column) + u' '
-                          + QString::number(at.lineCount));
+                + QString::number(at.lineCount));
         }
         return false;
     }
@@ -112,9 +112,10 @@ private:
 // times grow with the load of other programs; this one does not.
 double processorMilliseconds()
 {
-    rusage usage{};
+    rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
-    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
+        + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
 }
 
 double median(QList<double> values)
@@ -148,7 +149,7 @@ double keyPressMicroseconds(PlainEditor &editor, PositionDisplay &display, QText
 int runOnce(const QString &path)
 {
     SpellingService spelling(HunspellDictionary::systemFolders(), QString());
-    spelling.isAvailable();  // the dictionary is loaded once per program, not per document
+    spelling.isAvailable(); // the dictionary is loaded once per program, not per document
     PlainEditor editor;
     editor.resize(800, 600);
     editor.show();
@@ -194,7 +195,7 @@ int runOnce(const QString &path)
     const double keyStart = keyPressMicroseconds(editor, display, QTextCursor::Start);
     const double keyEnd = keyPressMicroseconds(editor, display, QTextCursor::End);
     std::printf("%.1f %.1f %.1f %lld %.1f %.1f %.1f %.1f\n", first, loaded, idle, peak, keyStart, keyEnd,
-                loadedProcessor, idleProcessor);
+        loadedProcessor, idleProcessor);
     return 0;
 }
 
@@ -207,14 +208,15 @@ int main(int argc, char **argv)
         return runOnce(QString::fromLocal8Bit(argv[2]));
     }
     QCoreApplication app(argc, argv);
-    QList<int> sizes{1, 10, 50};
+    QList<int> sizes { 1, 10, 50 };
     if (qEnvironmentVariableIntValue("SKRIVORA_BENCH_200MB") == 1)
         sizes.append(200);
     QTemporaryDir dir;
-    std::printf("bigfile: plain-text window, 800x600, word wrap, spelling and links marked; medians of %d runs\n",
-                kRuns);
+    std::printf(
+        "bigfile: plain-text window, 800x600, word wrap, spelling and links marked; medians of %d runs\n",
+        kRuns);
     std::printf("%8s %10s %18s %18s %9s %13s %11s\n", "size", "first ms", "loaded ms (cpu)", "idle ms (cpu)",
-                "peak MB", "key@start us", "key@end us");
+        "peak MB", "key@start us", "key@end us");
     for (const int megabytes : sizes) {
         const QString path = dir.filePath(QStringLiteral("%1MB.txt").arg(megabytes));
         generate(path, qint64(megabytes) * 1000 * 1000);
@@ -222,16 +224,16 @@ int main(int argc, char **argv)
         for (int run = 0; run < kRuns; ++run) {
             QProcess child;
             child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--run"), path});
+            child.start(QCoreApplication::applicationFilePath(), { QStringLiteral("--run"), path });
             if (!child.waitForFinished(-1) || child.exitCode() != 0)
                 qFatal("run for %d MB failed", megabytes);
             const QList<QByteArray> values = child.readAllStandardOutput().trimmed().split(' ');
             for (int i = 0; i < 8 && i < values.size(); ++i)
                 columns[i].append(values[i].toDouble());
         }
-        std::printf("%6d MB %10.1f %9.0f (%6.0f) %9.0f (%6.0f) %9.0f %13.1f %11.1f\n", megabytes, median(columns[0]),
-                    median(columns[1]), median(columns[6]), median(columns[2]), median(columns[7]),
-                    median(columns[3]) / 1024.0, median(columns[4]), median(columns[5]));
+        std::printf("%6d MB %10.1f %9.0f (%6.0f) %9.0f (%6.0f) %9.0f %13.1f %11.1f\n", megabytes,
+            median(columns[0]), median(columns[1]), median(columns[6]), median(columns[2]),
+            median(columns[7]), median(columns[3]) / 1024.0, median(columns[4]), median(columns[5]));
         std::fflush(stdout);
         QFile::remove(path);
     }

@@ -9,15 +9,15 @@ constexpr qsizetype kMarkLength = 3;
 
 bool hasNonAscii(QByteArrayView bytes)
 {
-    return std::any_of(bytes.begin(), bytes.end(), [](char b) { return static_cast<unsigned char>(b) >= 0x80; });
+    return std::any_of(
+        bytes.begin(), bytes.end(), [](char b) { return static_cast<unsigned char>(b) >= 0x80; });
 }
 
 } // namespace
 
 TextStreamDecoder::TextStreamDecoder(LineEnding fallback)
     : fallback_(fallback)
-{
-}
+{ }
 
 TextStreamDecoder TextStreamDecoder::windows1252(LineEnding fallback)
 {

@@ -26,7 +26,11 @@ void BigDocumentTest::bigFileOpensMarkedAndCounted()
     QByteArray bytes;
     for (int n = 0; bytes.size() < 4 * 1024 * 1024; ++n)
         bytes += "Linje " + QByteArray::number(n) + " med en hsu og www.example.dk/" + QByteArray::number(n)
-                 + QByteArray(" og mere tekst om r\xC3\xB8" "dgr\xC3\xB8" "d").repeated(n % 5) + '\n';
+            + QByteArray(" og mere tekst om r\xC3\xB8"
+                         "dgr\xC3\xB8"
+                         "d")
+                  .repeated(n % 5)
+            + '\n';
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);

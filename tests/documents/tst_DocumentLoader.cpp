@@ -63,14 +63,16 @@ void DocumentLoaderTest::smallFileIsReadWholeInStart_data()
     QTest::addColumn<LineEnding>("lineEnding");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("utf-8 with mark, crlf") << QByteArray("\xEF\xBB\xBF" "bl\xC3\xA5\r\nb\xC3\xA6r\r\n")
-                                           << TextEncoding::Utf8Bom << LineEnding::CrLf << QStringLiteral("blå\nbær\n");
-    QTest::newRow("windows-1252, lf") << QByteArray("bl\xE5\nb\xE6r") << TextEncoding::Windows1252 << LineEnding::Lf
-                                      << QStringLiteral("blå\nbær");
+    QTest::newRow("utf-8 with mark, crlf")
+        << QByteArray("\xEF\xBB\xBF"
+                      "bl\xC3\xA5\r\nb\xC3\xA6r\r\n")
+        << TextEncoding::Utf8Bom << LineEnding::CrLf << QStringLiteral("blå\nbær\n");
+    QTest::newRow("windows-1252, lf") << QByteArray("bl\xE5\nb\xE6r") << TextEncoding::Windows1252
+                                      << LineEnding::Lf << QStringLiteral("blå\nbær");
     QTest::newRow("utf-16 le, cr") << QByteArray("\xFF\xFE\xE6\x00\r\x00", 6) << TextEncoding::Utf16LE
                                    << LineEnding::Cr << QStringLiteral("æ\n");
-    QTest::newRow("empty file takes the fallback") << QByteArray() << TextEncoding::Utf8 << LineEnding::CrLf
-                                                   << QString();
+    QTest::newRow("empty file takes the fallback")
+        << QByteArray() << TextEncoding::Utf8 << LineEnding::CrLf << QString();
 }
 
 void DocumentLoaderTest::smallFileIsReadWholeInStart()

@@ -96,7 +96,7 @@ void LinkActivationTest::refusedAddressIsReportedWithItsCode()
 {
     shell_.result = Shell::NoAssociation;
     QTest::mouseClick(editor_->viewport(), Qt::LeftButton, Qt::ControlModifier, pointAt(5));
-    QCOMPARE(failures_, QList<int>{Shell::NoAssociation});
+    QCOMPARE(failures_, QList<int> { Shell::NoAssociation });
 }
 
 QTEST_MAIN(LinkActivationTest)

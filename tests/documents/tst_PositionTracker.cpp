@@ -22,8 +22,8 @@ PositionTracker::Position truthAfterFullLayout(PlainEditor &editor)
     const int caret = editor.textCursor().selectionEnd();
     const QTextBlock block = document->findBlock(caret);
     const QTextLine line = block.layout()->lineForTextPosition(caret - block.position());
-    return {block.firstLineNumber() + line.lineNumber(), caret - block.position() - line.textStart(),
-            document->lineCount()};
+    return { block.firstLineNumber() + line.lineNumber(), caret - block.position() - line.textStart(),
+        document->lineCount() };
 }
 
 void placeCaret(PlainEditor &editor, int position, int anchor = -1)
@@ -122,7 +122,7 @@ void PositionTrackerTest::caretOfASelectionIsItsEnd()
     PlainEditor editor;
     show(editor, QStringLiteral("første linje\nanden linje"));
     auto *tracker = new PositionTracker(editor);
-    placeCaret(editor, 3, 16);  // selected from the second line back into the first
+    placeCaret(editor, 3, 16); // selected from the second line back into the first
     const PositionTracker::Position at = tracker->position();
     QCOMPARE(at.line, 1);
     QCOMPARE(at.column, 3);

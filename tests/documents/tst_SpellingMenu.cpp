@@ -29,7 +29,7 @@ QAction *actionNamed(const QMenu &menu, const QString &caption)
     return nullptr;
 }
 
-const QStringList kEditCommands{"Annuller", "Klip", "Kopier", "Indsæt", "Slet", "Vælg alt"};
+const QStringList kEditCommands { "Annuller", "Klip", "Kopier", "Indsæt", "Slet", "Vælg alt" };
 
 } // namespace
 
@@ -53,8 +53,8 @@ private:
 
 void SpellingMenuTest::initTestCase()
 {
-    spelling_ = std::make_unique<SpellingService>(HunspellDictionary::systemFolders(),
-                                                  dir_.filePath(QStringLiteral("Brugerordbog.txt")));
+    spelling_ = std::make_unique<SpellingService>(
+        HunspellDictionary::systemFolders(), dir_.filePath(QStringLiteral("Brugerordbog.txt")));
     QVERIFY(spelling_->isAvailable());
 }
 
@@ -68,8 +68,10 @@ void SpellingMenuTest::suggestionReplacesTheWordAsOneUndoStep()
     const QStringList shown = captions(*menu);
     QVERIFY(shown.contains(QStringLiteral("fløde")));
     QVERIFY(shown.indexOf(QStringLiteral("fløde")) < shown.indexOf(QStringLiteral("Tilføj til ordbogen")));
-    const QStringList spellingCommands{QStringLiteral("Tilføj til ordbogen"), QStringLiteral("Ignorer alle")};
-    QCOMPARE(shown.mid(shown.indexOf(QStringLiteral("Tilføj til ordbogen"))), spellingCommands + kEditCommands);
+    const QStringList spellingCommands { QStringLiteral("Tilføj til ordbogen"),
+        QStringLiteral("Ignorer alle") };
+    QCOMPARE(
+        shown.mid(shown.indexOf(QStringLiteral("Tilføj til ordbogen"))), spellingCommands + kEditCommands);
 
     actionNamed(*menu, QStringLiteral("fløde"))->trigger();
     QCOMPARE(editor.toPlainText(), QStringLiteral("Jeg spiser fløde nu"));
@@ -81,18 +83,21 @@ void SpellingMenuTest::addedWordIsSavedAndFailureIsReported()
 {
     PlainEditor editor;
     editor.setPlainText(QStringLiteral("Hos Grøntflødøk"));
-    SpellingMenu spellingMenu(editor, spelling_.get(), [this](const QString &text) { informed_.append(text); });
+    SpellingMenu spellingMenu(
+        editor, spelling_.get(), [this](const QString &text) { informed_.append(text); });
     std::unique_ptr<QMenu> menu(spellingMenu.createMenu(6, &editor));
     actionNamed(*menu, QStringLiteral("Tilføj til ordbogen"))->trigger();
     QCOMPARE(informed_, QStringList());
     QFile words(dir_.filePath(QStringLiteral("Brugerordbog.txt")));
     QVERIFY(words.open(QIODevice::ReadOnly));
-    QVERIFY(words.readAll().contains("Gr\xC3\xB8ntfl\xC3\xB8" "d\xC3\xB8k\r\n"));
+    QVERIFY(words.readAll().contains("Gr\xC3\xB8ntfl\xC3\xB8"
+                                     "d\xC3\xB8k\r\n"));
     menu.reset(spellingMenu.createMenu(6, &editor));
     QVERIFY(!actionNamed(*menu, QStringLiteral("Tilføj til ordbogen")));
 
     // A settings folder that has gone away: the word counts for now, and the user is told.
-    SpellingService homeless(HunspellDictionary::systemFolders(), dir_.filePath(QStringLiteral("væk/Brugerordbog.txt")));
+    SpellingService homeless(
+        HunspellDictionary::systemFolders(), dir_.filePath(QStringLiteral("væk/Brugerordbog.txt")));
     SpellingMenu failing(editor, &homeless, [this](const QString &text) { informed_.append(text); });
     editor.setPlainText(QStringLiteral("Hos Blåflødøk"));
     menu.reset(failing.createMenu(6, &editor));
@@ -100,7 +105,7 @@ void SpellingMenuTest::addedWordIsSavedAndFailureIsReported()
     QCOMPARE(informed_.size(), 1);
     QVERIFY(informed_.first().startsWith(QStringLiteral("Filen:\r")));
     QVERIFY(informed_.first().contains(QStringLiteral("kunne ikke gemmes.")));
-    QVERIFY(!homeless.isMisspelt(editor.toPlainText(), {4, 9}));
+    QVERIFY(!homeless.isMisspelt(editor.toPlainText(), { 4, 9 }));
 }
 
 void SpellingMenuTest::ignoredWordIsNoLongerOffered()
@@ -131,13 +136,14 @@ void SpellingMenuTest::correctWordShowsTheEditCommands()
 void SpellingMenuTest::missingDictionaryIsSaidInDanish()
 {
     QTemporaryDir empty;
-    SpellingService missing({empty.path()}, dir_.filePath(QStringLiteral("andre.txt")));
+    SpellingService missing({ empty.path() }, dir_.filePath(QStringLiteral("andre.txt")));
     PlainEditor editor;
     editor.setPlainText(QStringLiteral("hsu"));
     SpellingMenu spellingMenu(editor, &missing, {});
     std::unique_ptr<QMenu> menu(spellingMenu.createMenu(1, &editor));
-    QCOMPARE(captions(*menu), QStringList{SpellingMenu::unavailableText()} + kEditCommands);
-    QCOMPARE(SpellingMenu::unavailableText(), QStringLiteral("Stavekontrollen er ikke tilgængelig: den danske ordbog mangler."));
+    QCOMPARE(captions(*menu), QStringList { SpellingMenu::unavailableText() } + kEditCommands);
+    QCOMPARE(SpellingMenu::unavailableText(),
+        QStringLiteral("Stavekontrollen er ikke tilgængelig: den danske ordbog mangler."));
     QVERIFY(!menu->actions().first()->isEnabled());
 }
 

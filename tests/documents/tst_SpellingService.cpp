@@ -13,7 +13,7 @@ bool misspelt(SpellingService &spelling, const QString &text)
 {
     const auto words = WordFinder::words(text);
     return std::any_of(words.begin(), words.end(),
-                       [&](const WordFinder::Word &word) { return spelling.isMisspelt(text, word); });
+        [&](const WordFinder::Word &word) { return spelling.isMisspelt(text, word); });
 }
 
 } // namespace
@@ -86,7 +86,9 @@ void SpellingServiceTest::addedWordsPersistInTheSettingsFolder()
     }
     QFile file(wordsPath());
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("Skrivora\xC3\xB8k\r\nBl\xC3\xA5" "b\xC3\xA6rt\xC3\xA6rtefabrik\xC3\xB8k\r\n"));
+    QCOMPARE(file.readAll(),
+        QByteArray("Skrivora\xC3\xB8k\r\nBl\xC3\xA5"
+                   "b\xC3\xA6rt\xC3\xA6rtefabrik\xC3\xB8k\r\n"));
 
     SpellingService again(HunspellDictionary::systemFolders(), wordsPath());
     QVERIFY(!misspelt(again, QStringLiteral("Skrivoraøk")));
@@ -109,7 +111,7 @@ void SpellingServiceTest::ignoredWordsCountForThisRunOnly()
 void SpellingServiceTest::withoutDictionaryNothingIsMarked()
 {
     QTemporaryDir empty;
-    SpellingService spelling({empty.path()}, wordsPath());
+    SpellingService spelling({ empty.path() }, wordsPath());
     QVERIFY(!spelling.isAvailable());
     QVERIFY(!misspelt(spelling, QStringLiteral("hsu xqzt")));
     QVERIFY(spelling.suggestions(QStringLiteral("hsu")).isEmpty());
@@ -123,7 +125,8 @@ void SpellingServiceTest::unreadableWordListIsNeverWrittenOver()
     QVERIFY(QDir().mkpath(path));
     SpellingService spelling(HunspellDictionary::systemFolders(), path);
     const QString message = spelling.addWord(QStringLiteral("Skrivoraøk"));
-    QCOMPARE(message, SettingsFile::writeFailureMessage(path, QStringLiteral("Navnet er en mappe, ikke en fil.")));
+    QCOMPARE(
+        message, SettingsFile::writeFailureMessage(path, QStringLiteral("Navnet er en mappe, ikke en fil.")));
     QVERIFY(QFileInfo(path).isDir());
     QVERIFY(!misspelt(spelling, QStringLiteral("Skrivoraøk")));
 }
@@ -141,7 +144,7 @@ void SpellingServiceTest::dictionaryInAnotherCharacterSet()
     dic.write("2\nbl\xE5\ngr\xF8n\n");
     dic.close();
 
-    auto dictionary = HunspellDictionary::open({folder.path()}, QStringLiteral("da_DK"));
+    auto dictionary = HunspellDictionary::open({ folder.path() }, QStringLiteral("da_DK"));
     QVERIFY(dictionary);
     QVERIFY(dictionary->isCorrect(QStringLiteral("blå")));
     QVERIFY(!dictionary->isCorrect(QStringLiteral("blæ")));

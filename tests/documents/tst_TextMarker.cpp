@@ -54,8 +54,8 @@ private:
 
 void TextMarkerTest::initTestCase()
 {
-    spelling_ = std::make_unique<SpellingService>(HunspellDictionary::systemFolders(),
-                                                  dir_.filePath(QStringLiteral("Brugerordbog.txt")));
+    spelling_ = std::make_unique<SpellingService>(
+        HunspellDictionary::systemFolders(), dir_.filePath(QStringLiteral("Brugerordbog.txt")));
     QVERIFY(spelling_->isAvailable());
 }
 
@@ -86,10 +86,11 @@ void TextMarkerTest::typedWordIsMarkedOnceTheCaretLeavesIt()
     QCOMPARE(marksOf(*editor_), QStringList());
 
     QTest::keyClicks(editor_.get(), QStringLiteral(" og en xqzw"));
-    QTRY_COMPARE(marksOf(*editor_), QStringList{QStringLiteral("misspelt:hsu")});
+    QTRY_COMPARE(marksOf(*editor_), QStringList { QStringLiteral("misspelt:hsu") });
 
     QTest::keyClick(editor_.get(), Qt::Key_Home);
-    QTRY_COMPARE(marksOf(*editor_), (QStringList{QStringLiteral("misspelt:hsu"), QStringLiteral("misspelt:xqzw")}));
+    QTRY_COMPARE(
+        marksOf(*editor_), (QStringList { QStringLiteral("misspelt:hsu"), QStringLiteral("misspelt:xqzw") }));
 }
 
 void TextMarkerTest::addressesAreLinksAndNotSpellChecked()
@@ -97,18 +98,18 @@ void TextMarkerTest::addressesAreLinksAndNotSpellChecked()
     new TextMarker(*editor_, spelling_.get());
     showText(QStringLiteral("Læs mere på www.xqzwdr.dk/hsu om hsu."));
     QTRY_COMPARE(marksOf(*editor_),
-                 (QStringList{QStringLiteral("link:www.xqzwdr.dk/hsu"), QStringLiteral("misspelt:hsu")}));
+        (QStringList { QStringLiteral("link:www.xqzwdr.dk/hsu"), QStringLiteral("misspelt:hsu") }));
 }
 
 void TextMarkerTest::onlyParagraphsInViewAreMarked()
 {
     new TextMarker(*editor_, spelling_.get());
     showText(QStringLiteral("En linje med hsu\n").repeated(5000));
-    QTRY_COMPARE(marksOf(*editor_, 0), QStringList{QStringLiteral("misspelt:hsu")});
+    QTRY_COMPARE(marksOf(*editor_, 0), QStringList { QStringLiteral("misspelt:hsu") });
     QCOMPARE(editor_->document()->findBlockByNumber(3000).userData(), nullptr);
 
     editor_->verticalScrollBar()->setValue(editor_->verticalScrollBar()->maximum());
-    QTRY_COMPARE(marksOf(*editor_, 4999), QStringList{QStringLiteral("misspelt:hsu")});
+    QTRY_COMPARE(marksOf(*editor_, 4999), QStringList { QStringLiteral("misspelt:hsu") });
     QCOMPARE(editor_->document()->findBlockByNumber(3000).userData(), nullptr);
 }
 
@@ -116,7 +117,7 @@ void TextMarkerTest::addedWordLosesItsMarks()
 {
     new TextMarker(*editor_, spelling_.get());
     showText(QStringLiteral("Et ord som Kvaksalverøk findes ikke."));
-    QTRY_COMPARE(marksOf(*editor_), QStringList{QStringLiteral("misspelt:Kvaksalverøk")});
+    QTRY_COMPARE(marksOf(*editor_), QStringList { QStringLiteral("misspelt:Kvaksalverøk") });
     QCOMPARE(spelling_->addWord(QStringLiteral("Kvaksalverøk")), QString());
     QTRY_COMPARE(marksOf(*editor_), QStringList());
 }
@@ -124,10 +125,10 @@ void TextMarkerTest::addedWordLosesItsMarks()
 void TextMarkerTest::withoutDictionaryOnlyLinksAreMarked()
 {
     QTemporaryDir empty;
-    SpellingService missing({empty.path()}, dir_.filePath(QStringLiteral("andre.txt")));
+    SpellingService missing({ empty.path() }, dir_.filePath(QStringLiteral("andre.txt")));
     new TextMarker(*editor_, &missing);
     showText(QStringLiteral("hsu https://example.dk hsu"));
-    QTRY_COMPARE(marksOf(*editor_), QStringList{QStringLiteral("link:https://example.dk")});
+    QTRY_COMPARE(marksOf(*editor_), QStringList { QStringLiteral("link:https://example.dk") });
 }
 
 void TextMarkerTest::marksLeaveTextUndoAndModifiedFlagAlone()

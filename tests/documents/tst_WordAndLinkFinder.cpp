@@ -21,14 +21,16 @@ void WordAndLinkFinderTest::wordsAsTheSpellCheckerSeesThem_data()
     QTest::addColumn<QStringList>("words");
 
     QTest::newRow("danish letters") << QStringLiteral("Rødgrød med fløde på Ærø")
-                                    << QStringList{"Rødgrød", "med", "fløde", "på", "Ærø"};
-    QTest::newRow("hyphen joins") << QStringLiteral("Ærø-færge og e-mail") << QStringList{"Ærø-færge", "og", "e-mail"};
-    QTest::newRow("full stop inside joins, after does not") << QStringLiteral("bl.a. f.eks. slut.")
-                                                            << QStringList{"bl.a", "f.eks", "slut"};
-    QTest::newRow("dash between spaces") << QStringLiteral("ja - nej") << QStringList{"ja", "nej"};
-    QTest::newRow("apostrophe") << QStringLiteral("Jens' bil") << QStringList{"Jens", "bil"};
-    QTest::newRow("digits are part of words") << QStringLiteral("A4-papir 2026") << QStringList{"A4-papir", "2026"};
-    QTest::newRow("empty") << QString() << QStringList{};
+                                    << QStringList { "Rødgrød", "med", "fløde", "på", "Ærø" };
+    QTest::newRow("hyphen joins") << QStringLiteral("Ærø-færge og e-mail")
+                                  << QStringList { "Ærø-færge", "og", "e-mail" };
+    QTest::newRow("full stop inside joins, after does not")
+        << QStringLiteral("bl.a. f.eks. slut.") << QStringList { "bl.a", "f.eks", "slut" };
+    QTest::newRow("dash between spaces") << QStringLiteral("ja - nej") << QStringList { "ja", "nej" };
+    QTest::newRow("apostrophe") << QStringLiteral("Jens' bil") << QStringList { "Jens", "bil" };
+    QTest::newRow("digits are part of words")
+        << QStringLiteral("A4-papir 2026") << QStringList { "A4-papir", "2026" };
+    QTest::newRow("empty") << QString() << QStringList {};
 }
 
 void WordAndLinkFinderTest::wordsAsTheSpellCheckerSeesThem()
@@ -44,9 +46,9 @@ void WordAndLinkFinderTest::wordsAsTheSpellCheckerSeesThem()
 void WordAndLinkFinderTest::wordAtTheCaret()
 {
     const QString text = QStringLiteral("to ord");
-    QCOMPARE(WordFinder::wordAt(text, 0), std::optional(WordFinder::Word{0, 2}));
-    QCOMPARE(WordFinder::wordAt(text, 2), std::optional(WordFinder::Word{0, 2}));
-    QCOMPARE(WordFinder::wordAt(text, 3), std::optional(WordFinder::Word{3, 3}));
+    QCOMPARE(WordFinder::wordAt(text, 0), std::optional(WordFinder::Word { 0, 2 }));
+    QCOMPARE(WordFinder::wordAt(text, 2), std::optional(WordFinder::Word { 0, 2 }));
+    QCOMPARE(WordFinder::wordAt(text, 3), std::optional(WordFinder::Word { 3, 3 }));
     QCOMPARE(WordFinder::wordAt(QStringLiteral("a  b"), 2), std::nullopt);
 }
 
@@ -56,18 +58,18 @@ void WordAndLinkFinderTest::addressesInText_data()
     QTest::addColumn<QStringList>("addresses");
 
     QTest::newRow("https") << QStringLiteral("Se https://example.dk/side?a=1&b=2 nu")
-                           << QStringList{"https://example.dk/side?a=1&b=2"};
-    QTest::newRow("www without scheme") << QStringLiteral("Gå til www.dr.dk.") << QStringList{"www.dr.dk"};
-    QTest::newRow("sentence punctuation stays outside") << QStringLiteral("(se http://a.dk/x), eller ftp://f.dk!")
-                                                        << QStringList{"http://a.dk/x", "ftp://f.dk"};
+                           << QStringList { "https://example.dk/side?a=1&b=2" };
+    QTest::newRow("www without scheme") << QStringLiteral("Gå til www.dr.dk.") << QStringList { "www.dr.dk" };
+    QTest::newRow("sentence punctuation stays outside") << QStringLiteral(
+        "(se http://a.dk/x), eller ftp://f.dk!") << QStringList { "http://a.dk/x", "ftp://f.dk" };
     QTest::newRow("brackets inside the address stay")
         << QStringLiteral("https://da.wikipedia.org/wiki/Ærø_(ø) er fin")
-        << QStringList{"https://da.wikipedia.org/wiki/Ærø_(ø)"};
+        << QStringList { "https://da.wikipedia.org/wiki/Ærø_(ø)" };
     QTest::newRow("mailto and file") << QStringLiteral("mailto:a@b.dk file:///tmp/x.txt")
-                                     << QStringList{"mailto:a@b.dk", "file:///tmp/x.txt"};
-    QTest::newRow("scheme alone is no address") << QStringLiteral("https:// og www.") << QStringList{};
-    QTest::newRow("not inside a word") << QStringLiteral("xwww.dk kl. 10:30") << QStringList{};
-    QTest::newRow("capitals") << QStringLiteral("HTTP://EXAMPLE.DK") << QStringList{"HTTP://EXAMPLE.DK"};
+                                     << QStringList { "mailto:a@b.dk", "file:///tmp/x.txt" };
+    QTest::newRow("scheme alone is no address") << QStringLiteral("https:// og www.") << QStringList {};
+    QTest::newRow("not inside a word") << QStringLiteral("xwww.dk kl. 10:30") << QStringList {};
+    QTest::newRow("capitals") << QStringLiteral("HTTP://EXAMPLE.DK") << QStringList { "HTTP://EXAMPLE.DK" };
 }
 
 void WordAndLinkFinderTest::addressesInText()

@@ -53,7 +53,7 @@ bool LinkActivation::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseMove: {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         const bool overLink = mouse->modifiers().testFlag(Qt::ControlModifier)
-                              && !addressAt(mouse->position().toPoint()).isEmpty();
+            && !addressAt(mouse->position().toPoint()).isEmpty();
         viewport_->setCursor(overLink ? Qt::PointingHandCursor : Qt::IBeamCursor);
         break;
     }

@@ -6,9 +6,9 @@ namespace {
 
 const QRegularExpression &addressStart()
 {
-    static const QRegularExpression start(QStringLiteral(R"((?<![\w.@/-])(?:(?:https?|ftp|file)://|mailto:|www\.))"),
-                                          QRegularExpression::CaseInsensitiveOption
-                                              | QRegularExpression::UseUnicodePropertiesOption);
+    static const QRegularExpression start(
+        QStringLiteral(R"((?<![\w.@/-])(?:(?:https?|ftp|file)://|mailto:|www\.))"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
     return start;
 }
 
@@ -60,7 +60,7 @@ QList<LinkFinder::Link> LinkFinder::links(QStringView text)
         // A scheme or "www." with nothing after it is no address.
         if (end <= match.capturedEnd())
             continue;
-        found.append({int(start), int(end - start), text.sliced(start, end - start).toString()});
+        found.append({ int(start), int(end - start), text.sliced(start, end - start).toString() });
     }
     return found;
 }

@@ -134,7 +134,8 @@ qint64 DocumentLoader::readPiece(qint64 maxBytes)
         fail(FileError::reason(errno ? errno : EIO));
         return 0;
     }
-    const QString text = count == 0 ? decoder_.finish() : decoder_.decode(QByteArrayView(buffer_).first(count));
+    const QString text
+        = count == 0 ? decoder_.finish() : decoder_.decode(QByteArrayView(buffer_).first(count));
     if (decoder_.needsRestart()) {
         restartInWindows1252();
         return count;
@@ -143,7 +144,7 @@ qint64 DocumentLoader::readPiece(qint64 maxBytes)
     bytesRead_ += count;
     if (count == 0)
         complete();
-    else if (bytesRead_ > kLargestFile)  // the file grew while it was read
+    else if (bytesRead_ > kLargestFile) // the file grew while it was read
         fail(FileError::reason(EFBIG));
     return count;
 }

@@ -44,7 +44,8 @@ public:
     // untouched.
     // The fallback is the line ending of a file without line breaks. finished() may be emitted before
     // this returns (small files), so connect first.
-    bool start(const QString &path, PlainEditor &editor, LineEnding fallback = TextCodec::platformLineEnding());
+    bool start(
+        const QString &path, PlainEditor &editor, LineEnding fallback = TextCodec::platformLineEnding());
     // Stops reading; the editor keeps the text read so far and becomes editable again. No signal.
     void cancel();
 
@@ -82,7 +83,7 @@ private:
 
     QPointer<PlainEditor> editor_;
     QFile file_;
-    TextStreamDecoder decoder_{LineEnding::Lf};
+    TextStreamDecoder decoder_ { LineEnding::Lf };
     LineEnding fallback_ = LineEnding::Lf;
     QTextCursor end_;
     QByteArray buffer_;

@@ -15,7 +15,7 @@ constexpr qreal kSafetyPixels = 2;
 
 // Lays the text out as the editor's plain-text layout does and hands each line to the visitor, which
 // returns false to stop.
-template<typename Visit>
+template <typename Visit>
 void layOut(const QString &text, const BlockLineMeasurer::Settings &settings, Visit visit)
 {
     QTextLayout layout(text, settings.font);
@@ -89,7 +89,7 @@ BlockLineMeasurer::LineAt BlockLineMeasurer::lineAt(const QString &text, int pos
     layOut(text, settings_, [&](const QTextLine &line) {
         if (line.textStart() > position)
             return false;
-        found = {line.lineNumber(), line.textStart()};
+        found = { line.lineNumber(), line.textStart() };
         return true;
     });
     return found;

@@ -22,13 +22,14 @@ public:
         bool operator==(const Settings &other) const
         {
             return font == other.font && width == other.width && option.wrapMode() == other.option.wrapMode()
-                && option.tabStopDistance() == other.option.tabStopDistance() && option.flags() == other.option.flags();
+                && option.tabStopDistance() == other.option.tabStopDistance()
+                && option.flags() == other.option.flags();
         }
     };
 
     struct LineAt {
-        int line = 0;   // within the paragraph, from 0
-        int start = 0;  // the line's first character within the paragraph
+        int line = 0; // within the paragraph, from 0
+        int start = 0; // the line's first character within the paragraph
     };
 
     void setSettings(const Settings &settings);

@@ -2,10 +2,10 @@
 
 #include "documents/PlainEditor.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFontMetricsF>
-#include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -66,7 +66,8 @@ bool PositionTracker::refreshSettings()
     settings.option = document_->defaultTextOption();
     // The editor gives its layout the viewport's width once it has been sized (shown); until then the
     // layout has no width and wraps nothing. The layout turns that width into the paragraph width so.
-    const qreal textWidth = editor_ && !editor_->testAttribute(Qt::WA_PendingResizeEvent) ? editor_->viewport()->width() : 0;
+    const qreal textWidth
+        = editor_ && !editor_->testAttribute(Qt::WA_PendingResizeEvent) ? editor_->viewport()->width() : 0;
     if (textWidth > 0) {
         qreal extra = 0;
         if (settings.option.flags() & QTextOption::AddSpaceForLineAndParagraphSeparators)
@@ -175,7 +176,7 @@ PositionTracker::Position PositionTracker::position()
     if (layout->lineCount() > 0) {
         const QTextLine laidOut = layout->lineForTextPosition(inBlock);
         if (laidOut.isValid())
-            line = {laidOut.lineNumber(), laidOut.textStart()};
+            line = { laidOut.lineNumber(), laidOut.textStart() };
     } else {
         line = measurer_.lineAt(block.text(), inBlock);
     }

@@ -36,9 +36,9 @@ class PositionTracker : public QObject {
 
 public:
     struct Position {
-        int line = 0;       // the caret's laid-out line, from 0
-        int column = 0;     // characters before the caret on that line
-        int lineCount = 1;  // laid-out lines of the whole text; an empty text has 1
+        int line = 0; // the caret's laid-out line, from 0
+        int column = 0; // characters before the caret on that line
+        int lineCount = 1; // laid-out lines of the whole text; an empty text has 1
     };
 
     explicit PositionTracker(PlainEditor &editor);

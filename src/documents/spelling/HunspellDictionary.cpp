@@ -6,8 +6,8 @@
 
 QStringList HunspellDictionary::systemFolders()
 {
-    return {QStringLiteral("/usr/share/hunspell"), QStringLiteral("/usr/share/myspell"),
-            QStringLiteral("/usr/share/myspell/dicts")};
+    return { QStringLiteral("/usr/share/hunspell"), QStringLiteral("/usr/share/myspell"),
+        QStringLiteral("/usr/share/myspell/dicts") };
 }
 
 std::unique_ptr<HunspellDictionary> HunspellDictionary::open(const QStringList &folders, const QString &name)
@@ -18,7 +18,7 @@ std::unique_ptr<HunspellDictionary> HunspellDictionary::open(const QStringList &
         if (!aff.isFile() || !aff.isReadable() || !dic.isFile() || !dic.isReadable())
             continue;
         auto hunspell = std::make_unique<Hunspell>(QFile::encodeName(aff.absoluteFilePath()).constData(),
-                                                   QFile::encodeName(dic.absoluteFilePath()).constData());
+            QFile::encodeName(dic.absoluteFilePath()).constData());
         const QByteArray charset(hunspell->get_dic_encoding());
         std::unique_ptr<HunspellDictionary> dictionary(new HunspellDictionary(std::move(hunspell), charset));
         if (dictionary->charset_.isValid())
@@ -30,8 +30,7 @@ std::unique_ptr<HunspellDictionary> HunspellDictionary::open(const QStringList &
 HunspellDictionary::HunspellDictionary(std::unique_ptr<Hunspell> hunspell, const QByteArray &charset)
     : hunspell_(std::move(hunspell))
     , charset_(charset)
-{
-}
+{ }
 
 HunspellDictionary::~HunspellDictionary() = default;
 

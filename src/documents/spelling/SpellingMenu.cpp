@@ -20,8 +20,8 @@ constexpr int kMostSuggestions = 8;
 
 } // namespace
 
-SpellingMenu::SpellingMenu(EditorControl &editor, SpellingService *spelling,
-                           std::function<void(const QString &)> inform)
+SpellingMenu::SpellingMenu(
+    EditorControl &editor, SpellingService *spelling, std::function<void(const QString &)> inform)
     : QObject(editor.widget())
     , editor_(editor)
     , area_(qobject_cast<QAbstractScrollArea *>(editor.widget()))
@@ -45,10 +45,9 @@ bool SpellingMenu::eventFilter(QObject *watched, QEvent *event)
         return QObject::eventFilter(watched, event);
     auto *request = static_cast<QContextMenuEvent *>(event);
     const int position = request->reason() == QContextMenuEvent::Keyboard
-                             ? editor_.textCursor().position()
-                             : editor_.cursorForPosition(viewport_->mapFrom(static_cast<QWidget *>(watched),
-                                                                            request->pos()))
-                                   .position();
+        ? editor_.textCursor().position()
+        : editor_.cursorForPosition(viewport_->mapFrom(static_cast<QWidget *>(watched), request->pos()))
+              .position();
     QMenu *menu = createMenu(position, area_);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(request->globalPos());
@@ -94,13 +93,14 @@ void SpellingMenu::addSpelling(QMenu &menu, int position)
     if (suggestions.isEmpty())
         menu.addAction(QStringLiteral("(Ingen forslag)"))->setEnabled(false);
     menu.addSeparator();
-    connect(menu.addAction(QStringLiteral("Tilføj til ordbogen")), &QAction::triggered, this, [this, misspelt] {
-        if (!spelling_)
-            return;
-        const QString failure = spelling_->addWord(misspelt);
-        if (!failure.isEmpty() && inform_)
-            inform_(failure);
-    });
+    connect(
+        menu.addAction(QStringLiteral("Tilføj til ordbogen")), &QAction::triggered, this, [this, misspelt] {
+            if (!spelling_)
+                return;
+            const QString failure = spelling_->addWord(misspelt);
+            if (!failure.isEmpty() && inform_)
+                inform_(failure);
+        });
     connect(menu.addAction(QStringLiteral("Ignorer alle")), &QAction::triggered, this, [this, misspelt] {
         if (spelling_)
             spelling_->ignore(misspelt);
@@ -121,7 +121,8 @@ void SpellingMenu::addEditCommands(QMenu &menu)
     menu.addAction(QStringLiteral("Klip"), [this] { editor_.cut(); })->setEnabled(editable && selected);
     menu.addAction(QStringLiteral("Kopier"), [this] { editor_.copy(); })->setEnabled(selected);
     menu.addAction(QStringLiteral("Indsæt"), [this] { editor_.paste(); })->setEnabled(editable && canPaste);
-    menu.addAction(QStringLiteral("Slet"), [this] { editor_.deleteSelection(); })->setEnabled(editable && selected);
+    menu.addAction(QStringLiteral("Slet"), [this] { editor_.deleteSelection(); })
+        ->setEnabled(editable && selected);
     menu.addSeparator();
     menu.addAction(QStringLiteral("Vælg alt"), [this] { editor_.selectAll(); })
         ->setEnabled(!editor_.document()->isEmpty());

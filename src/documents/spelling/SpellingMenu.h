@@ -17,13 +17,14 @@ class SpellingService;
 // Messages (a word list that could not be saved) go to the inform callback, the information dialog.
 //
 // Use from a document window:
-//     spellingMenu = new SpellingMenu(*editor, spelling, [this](const QString &text) { context.inform(text); });
-//     spellingMenu->setActive(editor has no PUwin);   // puButtonClick switches it
+//     spellingMenu = new SpellingMenu(*editor, spelling, [this](const QString &text) { context.inform(text);
+//     }); spellingMenu->setActive(editor has no PUwin);   // puButtonClick switches it
 class SpellingMenu : public QObject {
     Q_OBJECT
 
 public:
-    SpellingMenu(EditorControl &editor, SpellingService *spelling, std::function<void(const QString &)> inform);
+    SpellingMenu(
+        EditorControl &editor, SpellingService *spelling, std::function<void(const QString &)> inform);
 
     // While active, right-clicks (and the menu key) in the editor open this menu.
     void setActive(bool active) { active_ = active; }

@@ -28,9 +28,9 @@ bool isAllCapitals(QStringView word)
 SpellingService::SpellingService(QStringList dictionaryFolders, QString userWordsPath, QObject *parent)
     : QObject(parent)
     , loading_(std::async(std::launch::async,
-                          [folders = std::move(dictionaryFolders)] {
-                              return HunspellDictionary::open(folders, QString::fromLatin1(kDictionaryName));
-                          }))
+          [folders = std::move(dictionaryFolders)] {
+              return HunspellDictionary::open(folders, QString::fromLatin1(kDictionaryName));
+          }))
     , userWordsFile_(std::move(userWordsPath))
 {
     switch (userWordsFile_.read()) {

@@ -90,8 +90,8 @@ void TextMarker::markView()
 {
     viewTimer_.stop();
     QTextBlock block = editor_.cursorForPosition(QPoint(0, 0)).block();
-    const QTextBlock last =
-        editor_.cursorForPosition(QPoint(viewport_->width() - 1, viewport_->height() - 1)).block();
+    const QTextBlock last
+        = editor_.cursorForPosition(QPoint(viewport_->width() - 1, viewport_->height() - 1)).block();
     firstInView_ = block.blockNumber();
     lastInView_ = last.blockNumber();
     for (; block.isValid(); block = block.next()) {
@@ -148,7 +148,7 @@ void TextMarker::mark(QTextBlock block, bool typing)
     MarkState *state = stateOf(block);
     if (!state) {
         state = new MarkState;
-        block.setUserData(state);  // the block owns it
+        block.setUserData(state); // the block owns it
     }
     const QList<QTextLayout::FormatRange> marks = marksFor(block, typing);
     state->generation = generation_;
@@ -166,7 +166,7 @@ QList<QTextLayout::FormatRange> TextMarker::marksFor(const QTextBlock &block, bo
     const QList<LinkFinder::Link> links = LinkFinder::links(text);
     const QTextCharFormat link = linkFormat(area_->palette());
     for (const LinkFinder::Link &found : links)
-        marks.append({found.start, found.length, link});
+        marks.append({ found.start, found.length, link });
     if (!spelling_ || !spelling_->isAvailable())
         return marks;
 
@@ -185,7 +185,7 @@ QList<QTextLayout::FormatRange> TextMarker::marksFor(const QTextBlock &block, bo
             continue;
         }
         if (spelling_->isMisspelt(text, word))
-            marks.append({word.start, word.length, misspelt});
+            marks.append({ word.start, word.length, misspelt });
     }
     return marks;
 }

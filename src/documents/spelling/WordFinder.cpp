@@ -33,7 +33,7 @@ QList<WordFinder::Word> WordFinder::words(QStringView text)
             else
                 break;
         }
-        found.append({int(start), int(i - start)});
+        found.append({ int(start), int(i - start) });
     }
     return found;
 }
