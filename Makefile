@@ -1,5 +1,6 @@
 # Skrivora: `make run` builds and starts the editor, `make test` builds and runs every test,
-# `make bench` runs the benchmarks. Missing Debian packages are installed first when run as root.
+# `make bench` runs the benchmarks, `make fuzz` fuzzes the RTF reader for FUZZ_SECONDS (clang, in
+# build-fuzz). Missing Debian packages are installed first when run as root.
 
 BUILD_TYPE ?= RelWithDebInfo
 SANITIZE ?= 0
@@ -17,7 +18,11 @@ endif
 PACKAGES = cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev \
 	libhunspell-dev hunspell-da fonts-liberation fonts-crosextra-carlito
 
-.PHONY: all deps build run test bench clean
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 600
+FUZZ_PACKAGES = clang libclang-rt-14-dev
+
+.PHONY: all deps build run test bench fuzz clean
 
 all: build
 
@@ -38,7 +43,18 @@ test: build
 
 bench: deps $(BUILD_DIR)/CMakeCache.txt
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target benchmarks
-	@for program in $(BUILD_DIR)/bench-*; do echo "== $$program"; QT_QPA_PLATFORM=offscreen $$program || exit 1; done
+	@for program in $(BUILD_DIR)/bench-*; do [ -f "$$program" ] && [ -x "$$program" ] || continue; \
+		echo "== $$program"; QT_QPA_PLATFORM=offscreen $$program || exit 1; done
+
+# Findings (crashes, hangs, round-trip differences) land in $(FUZZ_DIR)/findings; the run stops at the first.
+fuzz: deps
+	@./scripts/install-packages $(FUZZ_PACKAGES)
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DSKRIVORA_FUZZ=ON -DSKRIVORA_SANITIZE=ON
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz-rtf-reader
+	mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/findings
+	QT_QPA_PLATFORM=offscreen $(FUZZ_DIR)/fuzz/fuzz-rtf-reader -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+		-dict=fuzz/rtf.dict -artifact_prefix=$(FUZZ_DIR)/findings/ $(FUZZ_DIR)/corpus tests/data/rtf
 
 clean:
-	rm -rf build build-sanitize
+	rm -rf build build-sanitize $(FUZZ_DIR)

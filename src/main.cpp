@@ -1,7 +1,9 @@
 #include "app/AppContext.h"
 #include "app/CommandLine.h"
+#include "app/StartupProbe.h"
 #include "app/Tmainform.h"
 #include "app/WindowSet.h"
+#include "options/ThemeService.h"
 #include "platform/SystemPlatform.h"
 #include "platform/TerminationSignals.h"
 
@@ -48,6 +50,11 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(SKRIVORA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("skrivora"));
     installDanishTranslations(app);
+    // Installed before the windows exist, so a termination that arrives during start-up still closes the
+    // program in order once the event loop runs.
+    TerminationSignals termination;
+    // The start look, before any window exists; the options box then applies the user's own.
+    ThemeService::apply(QStringLiteral("Sky"));
 
     SystemPlatform system;
     AppContext context(system.platform());
@@ -59,13 +66,13 @@ int main(int argc, char *argv[])
     }
     frame.setCommandLineFiles(CommandLine::parse(QApplication::arguments()).files);
 
-    TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &frame, &QWidget::close);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &frame, [&frame](QSessionManager &manager) {
         if (!frame.closeProgram())
             manager.cancel();
     });
 
+    StartupProbe::watch(frame);
     frame.show();
     return QApplication::exec();
 }

@@ -26,6 +26,16 @@ public:
     virtual void setStandardSize() = 0;
     // Hides the menu book when it shows the options page.
     virtual void hideOptionsPage() = 0;
+    // Hides the menu book, whichever page it shows.
+    virtual void hideMenuBook() = 0;
+    // What the options switch on and off at once.
+    virtual void setTabStripVisible(bool visible) = 0;
+    virtual void setStatusLineVisible(bool visible) = 0;
+    virtual void setTrayIconEnabled(bool enabled) = 0;
+    // Whether the hints of the whole program go to HintInfo (else each widget keeps its own).
+    virtual void setHintRouting(bool toHintInfo) = 0;
+    // Removes the menu bar for the rest of the run; nothing when it is gone already.
+    virtual void removeMainMenu() = 0;
     // Runs a numbered operation on the active document window.
     virtual void doHandling(int actionNo) = 0;
     // doHandling 2: the file information of the active document.

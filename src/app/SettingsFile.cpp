@@ -2,7 +2,6 @@
 
 #include "platform/FileError.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -107,11 +106,6 @@ bool SettingsFile::write(const QStringList &lines)
     if (result.ok)
         encoding_ = encoded.encoding;
     return result.ok;
-}
-
-QString SettingsFile::writeFailureMessage(const QString &path, const QString &reason)
-{
-    return QStringLiteral("Filen:\r") + QDir::toNativeSeparators(path) + QStringLiteral("\rkunne ikke gemmes.\r") + reason;
 }
 
 QString SettingsFile::startupFailureMessage()

@@ -48,8 +48,6 @@ public:
 
     static QString flag(bool checked) { return checked ? QStringLiteral("1") : QStringLiteral("0"); }
 
-    // The message shown when a file could not be written.
-    static QString writeFailureMessage(const QString &path, const QString &reason);
     // The message of windows that report a settings file they could not read.
     static QString startupFailureMessage();
 

@@ -10,7 +10,7 @@ StatusTipRouter::StatusTipRouter(std::function<void(const QString &)> handler, Q
 
 bool StatusTipRouter::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::StatusTip) {
+    if (enabled_ && event->type() == QEvent::StatusTip) {
         handler_(static_cast<QStatusTipEvent *>(event)->tip());
         return true;  // handled once, not again at every parent on the way up
     }

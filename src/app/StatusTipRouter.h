@@ -12,7 +12,10 @@ class StatusTipRouter : public QObject {
 public:
     explicit StatusTipRouter(std::function<void(const QString &)> handler, QObject *parent = nullptr);
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Switched off, every widget's hint takes its ordinary way again.
+    void setEnabled(bool enabled) { enabled_ = enabled; }
 
 private:
     std::function<void(const QString &)> handler_;
+    bool enabled_ = true;
 };

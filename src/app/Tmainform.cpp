@@ -5,14 +5,17 @@
 #include "app/DocumentTabStrip.h"
 #include "app/FrameCommands.h"
 #include "app/Hint.h"
+#include "app/OpenDocumentsMenu.h"
 #include "app/RadioGroup.h"
 #include "app/ScreenPlacement.h"
+#include "app/FileMessages.h"
 #include "app/SettingsFile.h"
 #include "app/StatusTipRouter.h"
 #include "app/StorageLayout.h"
 #include "documents/DocumentArea.h"
 #include "documents/DocumentWindow.h"
 #include "documents/TFunktioner.h"
+#include "documents/Twinform1.h"
 #include "lists/Tfavoritform.h"
 #include "lists/Tfilform.h"
 #include "lists/Tmappefilform.h"
@@ -27,6 +30,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
@@ -70,7 +74,7 @@ Tmainform::Tmainform(AppContext &context)
     buildLayout();
     fields_.menuBogHeight = 108;
     buildDocumentInfo();
-    funk_ = std::make_unique<TFunktioner>(context, *documents_, [](bool) {});
+    funk_ = std::make_unique<TFunktioner>(context, *documents_, [this](bool rich) { createDocumentWindow(rich); });
     settings_ = std::make_unique<SettingsFile>(fields_.optFilnavn);
     defaultOpt();
     HentOpt();
@@ -81,7 +85,8 @@ Tmainform::Tmainform(AppContext &context)
         screens << screen->availableGeometry();
     move(ScreenPlacement::reachablePosition(QRect(pos(), frameGeometry().size()), screens));
 
-    qApp->installEventFilter(new StatusTipRouter([this](const QString &hint) { HintInfo(hint); }, this));
+    hintRouter_ = new StatusTipRouter([this](const QString &hint) { HintInfo(hint); }, this);
+    qApp->installEventFilter(hintRouter_);
 }
 
 Tmainform::~Tmainform() = default;
@@ -129,6 +134,7 @@ void Tmainform::buildLayout()
 
     MainMenu = new QMenuBar(this);
     setMenuBar(MainMenu);
+    MainMenu->addMenu(new OpenDocumentsMenu(*documents_, this));
 
     TrayIcon = new QSystemTrayIcon(AppIcon::icon(), this);
     TrayIcon->setToolTip(QStringLiteral("Skrivora"));
@@ -172,6 +178,17 @@ QAction *Tmainform::command(const QString &name)
     return commands_->get(name);
 }
 
+void Tmainform::createDocumentWindow(bool rich)
+{
+    if (rich) {
+        context_.inform(QStringLiteral("Rich text-dokumenter (.rtf) kan endnu ikke åbnes til redigering i programmet."));
+        return;
+    }
+    auto *window = new Twinform1(context_);
+    documents_->add(window);
+    window->parentWidget()->showMaximized();
+}
+
 void Tmainform::defaultOpt()
 {
     resize(kDefaultWidth, kDefaultHeight);
@@ -213,7 +230,7 @@ void Tmainform::GemOpt()
                                QString::number(stored.left()), QString::number(stored.top()),
                                QString::number(fields_.filtypeBoksHeight)};
     if (!settings_->write(lines))
-        context_.inform(SettingsFile::writeFailureMessage(settings_->path(), settings_->error()));
+        context_.inform(FileMessages::writeFailure(settings_->path(), settings_->error()));
 }
 
 void Tmainform::UdskrivInfo(const QString &text)
@@ -247,6 +264,36 @@ void Tmainform::hideOptionsPage()
     if (menuBog->isVisible() && menuBog->currentWidget()
         && menuBog->currentWidget()->objectName() == QLatin1String("Egenskaber"))
         menuBog->hide();
+}
+
+void Tmainform::hideMenuBook()
+{
+    menuBog->hide();
+}
+
+void Tmainform::setTabStripVisible(bool visible)
+{
+    tc->setVisible(visible);
+}
+
+void Tmainform::setStatusLineVisible(bool visible)
+{
+    Info->setVisible(visible);
+}
+
+void Tmainform::setTrayIconEnabled(bool enabled)
+{
+    TrayIcon->setVisible(enabled);
+}
+
+void Tmainform::setHintRouting(bool toHintInfo)
+{
+    hintRouter_->setEnabled(toHintInfo);
+}
+
+void Tmainform::removeMainMenu()
+{
+    delete MainMenu;  // the guarded pointer becomes null
 }
 
 void Tmainform::doHandling(int actionNo)
@@ -353,10 +400,10 @@ void Tmainform::showEvent(QShowEvent *event)
 void Tmainform::FormShow()
 {
     const Toptform &options = *context_.optform;
-    TrayIcon->setVisible(options.trayCheck->isChecked());
+    setTrayIconEnabled(options.trayCheck->isChecked());
     setStandardSize();
-    if (!options.windowsCheck->isChecked() && MainMenu)
-        delete MainMenu;
+    if (!options.windowsCheck->isChecked())
+        removeMainMenu();
     hovedmenuPanel->setVisible(options.hovedmenuCheck->isChecked());
 
     for (QString name : commandLineFiles_) {
@@ -372,7 +419,7 @@ void Tmainform::FormShow()
         }
     }
 
-    tc->setVisible(options.dokumentlinjeCheck->isChecked());
+    setTabStripVisible(options.dokumentlinjeCheck->isChecked());
     setAcceptDrops(true);
     if (options.minimerCheck->isChecked())
         setWindowState(windowState() | Qt::WindowMinimized);
@@ -465,10 +512,14 @@ bool Tmainform::closeProgram()
 {
     if (closed_)
         return true;
+    // Remembered in the order they had before closing; closing them activates one after another.
+    QList<QPointer<DocumentWindow>> open;
+    for (DocumentWindow *window : documents_->windowsInOrder())
+        open << window;
     if (!documents_->closeAll())
         return false;
     FormCloseQuery();
-    FormClose();
+    FormClose(open);
     closed_ = true;
     return true;
 }
@@ -482,18 +533,18 @@ void Tmainform::FormCloseQuery()
     context_.optform->GemOpt();
 }
 
-void Tmainform::FormClose()
+void Tmainform::FormClose(const QList<QPointer<DocumentWindow>> &closedDocuments)
 {
-    writeDokumentfil();
+    writeDokumentfil(closedDocuments);
     GemOpt();
 }
 
-void Tmainform::writeDokumentfil()
+void Tmainform::writeDokumentfil(const QList<QPointer<DocumentWindow>> &documents)
 {
     QStringList open;
     if (context_.optform->dokumentCheck->isChecked()) {
-        for (const DocumentWindow *window : documents_->windowsInOrder()) {
-            if (!window->Filnavn().isEmpty() && QFileInfo::exists(window->Filnavn()))
+        for (const DocumentWindow *window : documents) {
+            if (window && !window->Filnavn().isEmpty() && QFileInfo::exists(window->Filnavn()))
                 open << window->Filnavn();
         }
     }
@@ -503,5 +554,5 @@ void Tmainform::writeDokumentfil()
     }
     SettingsFile remembered(fields_.dokumentfil);
     if (!remembered.write(open))
-        context_.inform(SettingsFile::writeFailureMessage(remembered.path(), remembered.error()));
+        context_.inform(FileMessages::writeFailure(remembered.path(), remembered.error()));
 }

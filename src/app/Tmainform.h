@@ -10,6 +10,7 @@
 
 class AppContext;
 class DocumentArea;
+class DocumentWindow;
 class DocumentTabStrip;
 class FrameCommands;
 struct FrameFields;
@@ -18,6 +19,7 @@ class QMenuBar;
 class QSystemTrayIcon;
 class QTabWidget;
 class SettingsFile;
+class StatusTipRouter;
 class TFunktioner;
 
 // The frame: the main window holding the document windows, the menu book, the tab strip and the status
@@ -59,6 +61,12 @@ public:
     void HintInfo(const QString &hint) override;
     void setStandardSize() override;
     void hideOptionsPage() override;
+    void hideMenuBook() override;
+    void setTabStripVisible(bool visible) override;
+    void setStatusLineVisible(bool visible) override;
+    void setTrayIconEnabled(bool enabled) override;
+    void setHintRouting(bool toHintInfo) override;
+    void removeMainMenu() override;
     void doHandling(int actionNo) override;
     void udskrivFilInfo() override;
     void InsertTab() override;
@@ -86,6 +94,7 @@ protected:
 private:
     void buildLayout();
     void buildDocumentInfo();
+    void createDocumentWindow(bool rich);
     void activateByCaption(const QString &caption);
     void showFileNameOfTab(const QString &caption);
     QString activeCaption() const;
@@ -93,8 +102,9 @@ private:
     void showStartupBoxes();
 
     void FormCloseQuery();
-    void FormClose();
-    void writeDokumentfil();
+    // The documents that were open, in window order, with their names as they closed.
+    void FormClose(const QList<QPointer<DocumentWindow>> &closedDocuments);
+    void writeDokumentfil(const QList<QPointer<DocumentWindow>> &documents);
     void updateProgramSizeAction();
     void restoreFromTray();
     QRect storedGeometry() const;
@@ -110,4 +120,5 @@ private:
     DocumentArea *documents_;
     FrameCommands *commands_;
     DocumentInfoWidgets info_;
+    StatusTipRouter *hintRouter_;
 };

@@ -2,7 +2,31 @@
 
 #include "documents/DocumentWindow.h"
 
+#include <QCloseEvent>
 #include <QMdiSubWindow>
+
+#include <functional>
+
+namespace {
+
+// Tells when it has really closed: a document may refuse, to keep text the user asked to save.
+class DocumentSubWindow : public QMdiSubWindow {
+public:
+    explicit DocumentSubWindow(std::function<void()> closed) : closed_(std::move(closed)) {}
+
+protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        QMdiSubWindow::closeEvent(event);
+        if (event->isAccepted())
+            closed_();
+    }
+
+private:
+    std::function<void()> closed_;
+};
+
+} // namespace
 
 DocumentArea::DocumentArea(QWidget *parent)
     : QMdiArea(parent)
@@ -25,11 +49,13 @@ DocumentWindow *DocumentArea::documentOf(QMdiSubWindow *subWindow)
 
 void DocumentArea::add(DocumentWindow *window)
 {
-    QMdiSubWindow *subWindow = addSubWindow(window);
+    auto *subWindow = new DocumentSubWindow([this, window] { order_.removeOne(window); });
+    subWindow->setWidget(window);
     subWindow->setAttribute(Qt::WA_DeleteOnClose);
+    addSubWindow(subWindow);
     order_.append(window);
     // Only the pointer is compared here: by the time destroyed() arrives the window is gone.
-    connect(window, &QObject::destroyed, this, [this, window] { order_.removeOne(window); });
+    connect(window, &QObject::destroyed, &windowsAlive_, [this, window] { order_.removeOne(window); });
 }
 
 void DocumentArea::activate(DocumentWindow *window)

@@ -29,4 +29,7 @@ private:
     static DocumentWindow *documentOf(QMdiSubWindow *subWindow);
 
     QList<DocumentWindow *> order_;
+    // Context of the connections that reach into order_. The windows die in the base class's destructor,
+    // after the members: this goes first and takes those connections with it.
+    QObject windowsAlive_;
 };

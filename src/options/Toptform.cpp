@@ -4,18 +4,34 @@
 #include "app/FrameInterface.h"
 #include "app/Hint.h"
 #include "app/RadioGroup.h"
+#include "app/FileMessages.h"
 #include "app/SettingsFile.h"
+#include "app/TooltipSwitch.h"
+#include "documents/Ttypeform.h"
+#include "lists/Tfavoritform.h"
+#include "lists/Tfilform.h"
+#include "lists/Tmappefilform.h"
+#include "options/StartupRegistration.h"
+#include "options/Tboksform.h"
+#include "options/ThemeService.h"
+#include "platform/ModalRunner.h"
+#include "search/Tfilmappeform.h"
+#include "search/Tfindformen.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -59,24 +75,45 @@ void selectPosition(QComboBox *box, int position)
     box->setCurrentIndex(position >= 0 && position < box->count() ? position : -1);
 }
 
+QStringList entriesOf(const QComboBox *box)
+{
+    QStringList entries;
+    for (int i = 0; i < box->count(); ++i)
+        entries << box->itemText(i);
+    return entries;
+}
+
+// The box drops down as many rows as it has entries.
+void dropDownAll(QComboBox *box)
+{
+    box->setMaxVisibleItems(std::max(1, box->count()));
+}
+
+constexpr int kMaxElementerStep = 10;
+
+QString designFailureMessage()
+{
+    return QStringLiteral("Information:\rDer opstod en fejl i designskift.");
+}
+
 } // namespace
 
 const QStringList &Toptform::standardFontNames()
 {
-    static const QStringList names = {
-        QStringLiteral("Arial"),          QStringLiteral("Calibri"),         QStringLiteral("Consolas"),
-        QStringLiteral("Courier New"),    QStringLiteral("Garamond"),        QStringLiteral("Lucida Calligraphy"),
-        QStringLiteral("Lucida Console"), QStringLiteral("Lucida Handwriting"), QStringLiteral("Segoe Print"),
-        QStringLiteral("Tahoma"),         QStringLiteral("Times New Roman"), QStringLiteral("Verdana")};
+    static const QStringList names = { QStringLiteral("Arial"), QStringLiteral("Calibri"),
+        QStringLiteral("Consolas"), QStringLiteral("Courier New"), QStringLiteral("Garamond"),
+        QStringLiteral("Lucida Calligraphy"), QStringLiteral("Lucida Console"),
+        QStringLiteral("Lucida Handwriting"), QStringLiteral("Segoe Print"), QStringLiteral("Tahoma"),
+        QStringLiteral("Times New Roman"), QStringLiteral("Verdana") };
     return names;
 }
 
 const QStringList &Toptform::fontSizes()
 {
-    static const QStringList sizes = {
-        QStringLiteral("8"),  QStringLiteral("9"),  QStringLiteral("10"), QStringLiteral("11"), QStringLiteral("12"),
-        QStringLiteral("14"), QStringLiteral("16"), QStringLiteral("18"), QStringLiteral("22"), QStringLiteral("24"),
-        QStringLiteral("26"), QStringLiteral("28"), QStringLiteral("36"), QStringLiteral("48"), QStringLiteral("72")};
+    static const QStringList sizes = { QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("10"),
+        QStringLiteral("11"), QStringLiteral("12"), QStringLiteral("14"), QStringLiteral("16"),
+        QStringLiteral("18"), QStringLiteral("22"), QStringLiteral("24"), QStringLiteral("26"),
+        QStringLiteral("28"), QStringLiteral("36"), QStringLiteral("48"), QStringLiteral("72") };
     return sizes;
 }
 
@@ -87,22 +124,32 @@ Toptform::Toptform(AppContext &context)
     , optPanel3(new QFrame(this))
     , context_(context)
 {
+    // The click handlers that run while the settings are read reach the frame, which reads the options
+    // back (setStandardSize): it must find this window already.
+    context.optform = this;
     setWindowTitle(QStringLiteral("Egenskaber"));
     buildPanel1();
     buildPanel2();
     buildPanel3();
     auto *layout = new QHBoxLayout(this);
-    for (QFrame *panel : {optPanel1, optPanel2, optPanel3}) {
+    for (QFrame *panel : { optPanel1, optPanel2, optPanel3 }) {
         panel->setFrameShape(QFrame::StyledPanel);
         layout->addWidget(panel);
     }
+    startupRegistration = new StartupRegistration(context, QCoreApplication::applicationFilePath(), this);
+    connectHandlers();
 
     fontBoxFilename = context.fields.OptMappe + QStringLiteral("/fontBox.txt");
+    fontBoxFile_ = std::make_unique<SettingsFile>(fontBoxFilename);
+    readFontNames();
     lagerBoxFilename = context.fields.OptMappe + QStringLiteral("/lagerBox.txt");
+    lagerBoxFile_ = std::make_unique<SettingsFile>(lagerBoxFilename);
     optFilnavn = context.fields.OptMappe + QStringLiteral("/optUnit.txt");
     settings_ = std::make_unique<SettingsFile>(optFilnavn);
     HentOpt();
-    maxFindEdit->setText(QString::number(maxElementer));
+    applyDesignAtStart();
+    showMaxElementer();
+    bestemHints();
 }
 
 Toptform::~Toptform() = default;
@@ -130,33 +177,35 @@ void Toptform::buildPanel1()
     sizeRow->addStretch();
 
     hintBox = new RadioGroup(QStringLiteral("Element information"),
-                             {QStringLiteral("Vis hints på informationslinjen"),
-                              QStringLiteral("Vis hints ved de enkelte elementer"), QStringLiteral("Vis ikke hints")},
-                             optPanel1);
+        { QStringLiteral("Vis hints på informationslinjen"),
+            QStringLiteral("Vis hints ved de enkelte elementer"), QStringLiteral("Vis ikke hints") },
+        optPanel1);
     hintBox->setItemIndex(0);
     column->addWidget(hintBox);
-    CheckAskOpenDoc = checkBox(optPanel1, QStringLiteral("Spørg om hvad der skal gøres ved åbning af dokument"),
-                               QStringLiteral("Åbner boks med muligheder"));
+    CheckAskOpenDoc
+        = checkBox(optPanel1, QStringLiteral("Spørg om hvad der skal gøres ved åbning af dokument"),
+            QStringLiteral("Åbner boks med muligheder"));
     dokumentlinjeCheck = checkBox(optPanel1, QStringLiteral("Vis dokumentlinje"),
-                                  QStringLiteral("Linje der viser alle åbne dokumenter"), true);
+        QStringLiteral("Linje der viser alle åbne dokumenter"), true);
     column->addWidget(CheckAskOpenDoc);
     column->addWidget(dokumentlinjeCheck);
 
     column->addWidget(separator(optPanel1));
     column->addWidget(heading(QStringLiteral("Opstart"), optPanel1));
-    windowsCheck = checkBox(optPanel1, QStringLiteral("Windows hovedmenu"),
-                            QStringLiteral("Virker først ved næste opstart"));
+    windowsCheck = checkBox(
+        optPanel1, QStringLiteral("Windows hovedmenu"), QStringLiteral("Virker først ved næste opstart"));
     hovedmenuCheck = checkBox(optPanel1, QStringLiteral("Vis hovedmenu"),
-                              QStringLiteral("Alternativ til \"Windows hovedmenu\""), true);
+        QStringLiteral("Alternativ til \"Windows hovedmenu\""), true);
     dokumentCheck = checkBox(optPanel1, QStringLiteral("Dokumenter"),
-                             QStringLiteral("Åben de dokumenter der var åbne ved sidste programluknuing"));
-    bokseCheck2 = checkBox(optPanel1, QStringLiteral("Favorit-boksen"),
-                           QStringLiteral("Åben favorit-boksen ved opstart"));
+        QStringLiteral("Åben de dokumenter der var åbne ved sidste programluknuing"));
+    bokseCheck2 = checkBox(
+        optPanel1, QStringLiteral("Favorit-boksen"), QStringLiteral("Åben favorit-boksen ved opstart"));
     bokseCheck1 = checkBox(optPanel1, QStringLiteral("Filer-mapper-boksen"),
-                           QStringLiteral("Åben mappe-fil-boksen ved opstart"));
-    bokseCheck3 = checkBox(optPanel1, QStringLiteral("Dokumentboksen"),
-                           QStringLiteral("Åben dokumentboksen ved opstart"));
-    for (QCheckBox *box : {windowsCheck, hovedmenuCheck, dokumentCheck, bokseCheck2, bokseCheck1, bokseCheck3})
+        QStringLiteral("Åben mappe-fil-boksen ved opstart"));
+    bokseCheck3 = checkBox(
+        optPanel1, QStringLiteral("Dokumentboksen"), QStringLiteral("Åben dokumentboksen ved opstart"));
+    for (QCheckBox *box :
+        { windowsCheck, hovedmenuCheck, dokumentCheck, bokseCheck2, bokseCheck1, bokseCheck3 })
         column->addWidget(box);
 
     column->addWidget(separator(optPanel1));
@@ -174,7 +223,7 @@ void Toptform::buildPanel2()
     fontnameBox = new QComboBox(optPanel2);
     fontnameBox->addItems(standardFontNames());
     fontnameBox->setCurrentIndex(3);
-    fontnameBox->setMaxVisibleItems(fontnameBox->count());
+    dropDownAll(fontnameBox);
     QHBoxLayout *nameRow = row(column);
     nameRow->addWidget(new QLabel(QStringLiteral("Fontnavn"), optPanel2));
     nameRow->addWidget(fontnameBox, 1);
@@ -182,7 +231,7 @@ void Toptform::buildPanel2()
     fontsizeBox = new QComboBox(optPanel2);
     fontsizeBox->addItems(fontSizes());
     fontsizeBox->setCurrentIndex(2);
-    fontsizeBox->setMaxVisibleItems(fontsizeBox->count());
+    dropDownAll(fontsizeBox);
     standardButton = new QToolButton(optPanel2);
     standardButton->setAutoRaise(true);
     standardButton->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
@@ -199,14 +248,14 @@ void Toptform::buildPanel2()
     sizeRow->addStretch();
 
     popupBox = new RadioGroup(QStringLiteral("Popupmenu"),
-                              {QStringLiteral("Funktioner"), QStringLiteral("Stavekontrol")}, optPanel2);
+        { QStringLiteral("Funktioner"), QStringLiteral("Stavekontrol") }, optPanel2);
     popupBox->setItemIndex(0);
     Hint::set(popupBox, QStringLiteral("Vælg opstarts popupmenu"));
     column->addWidget(popupBox);
     redCheck = checkBox(optPanel2, QStringLiteral("Vis redskabslinje"),
-                        QStringLiteral("Vis redskabslinje ved nye tekstdokumenter"), true);
+        QStringLiteral("Vis redskabslinje ved nye tekstdokumenter"), true);
     marginCheck = checkBox(optPanel2, QStringLiteral("Editor med margins"),
-                           QStringLiteral("Programstørrelse indrettes straks herefter med standardstørrelser"));
+        QStringLiteral("Programstørrelse indrettes straks herefter med standardstørrelser"));
     column->addWidget(redCheck);
     column->addWidget(marginCheck);
 
@@ -215,12 +264,11 @@ void Toptform::buildPanel2()
     maxOpKnap = new QToolButton(optPanel2);
     maxOpKnap->setAutoRaise(true);
     maxOpKnap->setArrowType(Qt::UpArrow);
+    // Read-only: the arrows change the value. No length limit, which would cut 1000 and up to three digits.
     maxFindEdit = new QLineEdit(QStringLiteral("100"), optPanel2);
     maxFindEdit->setReadOnly(true);
     maxFindEdit->setAlignment(Qt::AlignCenter);
-    maxFindEdit->setMaxLength(3);
-    maxFindEdit->setValidator(new QIntValidator(0, 999, maxFindEdit));
-    maxFindEdit->setFixedWidth(48);
+    maxFindEdit->setFixedWidth(56);
     maxNedKnap = new QToolButton(optPanel2);
     maxNedKnap->setAutoRaise(true);
     maxNedKnap->setArrowType(Qt::DownArrow);
@@ -235,7 +283,8 @@ void Toptform::buildPanel2()
 
     column->addWidget(separator(optPanel2));
     column->addWidget(heading(QStringLiteral("Speciallister"), optPanel2));
-    CheckInsertFirst = checkBox(optPanel2, QStringLiteral("Indsæt nye filnavne først i lister i stedet for sidst"));
+    CheckInsertFirst
+        = checkBox(optPanel2, QStringLiteral("Indsæt nye filnavne først i lister i stedet for sidst"));
     column->addWidget(CheckInsertFirst);
     column->addStretch();
 }
@@ -246,7 +295,7 @@ void Toptform::buildPanel3()
     column->addWidget(heading(QStringLiteral("Programspecialiteter"), optPanel3));
     trayCheck = checkBox(optPanel3, QStringLiteral("Minimer til system bakken"));
     minimerCheck = checkBox(optPanel3, QStringLiteral("Minimer ved opstart"),
-                            QStringLiteral("Fungerer ved næste programopstart"));
+        QStringLiteral("Fungerer ved næste programopstart"));
     column->addWidget(trayCheck);
     column->addWidget(minimerCheck);
 
@@ -326,7 +375,7 @@ void Toptform::GemOpt()
         SettingsFile::flag(minimerCheck->isChecked()),
     };
     if (!settings_->write(lines))
-        context_.inform(SettingsFile::writeFailureMessage(settings_->path(), settings_->error()));
+        context_.inform(FileMessages::writeFailure(settings_->path(), settings_->error()));
 }
 
 void Toptform::setProgSize(int aW, int aH)
@@ -339,4 +388,155 @@ void Toptform::closeEvent(QCloseEvent *event)
 {
     GemOpt();
     event->accept();
+}
+
+void Toptform::connectHandlers()
+{
+    // A check box runs its handler whenever its state changes, by the user or while the settings are read.
+    connect(hintBox, &RadioGroup::itemIndexChanged, this, &Toptform::bestemHints);
+    connect(designBox, &QComboBox::activated, this, &Toptform::designBoxChange);
+    connect(dokumentlinjeCheck, &QCheckBox::toggled, this, &Toptform::dokumentlinjeCheckClick);
+    connect(windowsCheck, &QCheckBox::toggled, this, &Toptform::windowsCheckClick);
+    connect(hovedmenuCheck, &QCheckBox::toggled, this, &Toptform::hovedmenuCheckClick);
+    connect(marginCheck, &QCheckBox::toggled, this, &Toptform::marginCheckClick);
+    connect(trayCheck, &QCheckBox::toggled, this, &Toptform::trayCheckClick);
+    connect(standardButton, &QToolButton::clicked, this, &Toptform::setStandardFonte);
+    connect(redigerButton, &QToolButton::clicked, this, &Toptform::redigerButtonClick);
+    connect(maxOpKnap, &QToolButton::clicked, this, &Toptform::maxOpKnapClick);
+    connect(maxNedKnap, &QToolButton::clicked, this, &Toptform::maxNedKnapClick);
+    connect(SpeedButton1, &QToolButton::clicked, startupRegistration,
+        &StartupRegistration::startProgDoButtonClick);
+}
+
+void Toptform::readFontNames()
+{
+    if (fontBoxFile_->read() != SettingsFile::Status::Read)
+        return;
+    fontnameBox->clear();
+    fontnameBox->addItems(fontBoxFile_->lines());
+    dropDownAll(fontnameBox);
+}
+
+void Toptform::applyDesignAtStart()
+{
+    if (!ThemeService::apply(designName))
+        context_.inform(designFailureMessage());
+    designBox->addItems(ThemeService::names());
+    designBox->setCurrentIndex(designBox->findText(designName));
+    dropDownAll(designBox);
+}
+
+void Toptform::bestemHints()
+{
+    const bool atElements = hintBox->itemIndex() == 1;
+    FrameInterface &frame = *context_.frame;
+    const QList<QWidget *> windows
+        = { this, context_.mappefilform, context_.favoritform, context_.filform, context_.findformen,
+              context_.boksform, context_.filmappeform, context_.typeform, frame.frameWidget() };
+    for (QWidget *window : windows) {
+        if (window)
+            TooltipSwitch::setShown(window, atElements);
+    }
+    frame.setStatusLineVisible(!atElements);
+    frame.setHintRouting(!atElements);
+}
+
+void Toptform::designBoxChange()
+{
+    context_.frame->hideMenuBook();
+    designName = designBox->currentText();
+    if (!ThemeService::apply(designName))
+        context_.inform(designFailureMessage());
+}
+
+void Toptform::dokumentlinjeCheckClick()
+{
+    context_.frame->setTabStripVisible(dokumentlinjeCheck->isChecked());
+}
+
+void Toptform::windowsCheckClick()
+{
+    if (windowsCheck->isChecked())
+        hovedmenuCheck->setChecked(false);
+}
+
+void Toptform::hovedmenuCheckClick()
+{
+    if (!hovedmenuCheck->isChecked())
+        return;
+    windowsCheck->setChecked(false);
+    context_.frame->removeMainMenu();
+}
+
+void Toptform::marginCheckClick()
+{
+    FrameInterface &frame = *context_.frame;
+    frame.setStandardSize();
+    frame.frameWidget()->resize(int(context_.fields.standardWidth), int(context_.fields.standardHeight));
+}
+
+void Toptform::trayCheckClick()
+{
+    context_.frame->setTrayIconEnabled(trayCheck->isChecked());
+}
+
+void Toptform::showMaxElementer()
+{
+    maxFindEdit->setText(QString::number(maxElementer));
+    maxNedKnap->setEnabled(maxElementer > kMaxElementerStep);
+}
+
+void Toptform::maxOpKnapClick()
+{
+    maxElementer += kMaxElementerStep;
+    showMaxElementer();
+}
+
+// A limit raised by mistake can be lowered again, down to one step: a search that may show nothing at
+// all helps no one.
+void Toptform::maxNedKnapClick()
+{
+    maxElementer = std::max(kMaxElementerStep, maxElementer - kMaxElementerStep);
+    showMaxElementer();
+}
+
+void Toptform::replaceFontNames(const QStringList &names, const QString &keep)
+{
+    fontnameBox->clear();
+    fontnameBox->addItems(names);
+    const int kept = fontnameBox->findText(keep);
+    fontnameBox->setCurrentIndex(kept >= 0 ? kept : (names.isEmpty() ? -1 : 0));
+    dropDownAll(fontnameBox);
+}
+
+void Toptform::writeList(SettingsFile &file, const QStringList &lines)
+{
+    if (!file.write(lines))
+        context_.inform(FileMessages::writeFailure(file.path(), file.error()));
+}
+
+void Toptform::redigerButtonClick()
+{
+    Tboksform &box = *context_.boksform;
+    const QString chosen = fontnameBox->currentText();
+    Tboksform::setNames(box.Box, entriesOf(fontnameBox));
+    if (lagerBoxFile_->read() == SettingsFile::Status::Read)
+        Tboksform::setNames(box.lagerBox, lagerBoxFile_->lines());
+    box.showCount();
+    box.updateActions();
+    if (context_.platform.modal.exec(box) != QDialog::Accepted)
+        return;
+
+    const QStringList names = Tboksform::names(box.Box);
+    replaceFontNames(names, chosen);
+    writeList(*fontBoxFile_, names);
+    writeList(*lagerBoxFile_, Tboksform::names(box.lagerBox));
+}
+
+void Toptform::setStandardFonte()
+{
+    context_.boksform->lagerBox->clear();
+    writeList(*lagerBoxFile_, {});
+    replaceFontNames(standardFontNames(), fontnameBox->currentText());
+    writeList(*fontBoxFile_, standardFontNames());
 }

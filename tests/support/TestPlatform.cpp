@@ -28,9 +28,14 @@ bool ScriptedFileDialogs::printerSetup(QWidget *, QPrinter &)
 
 int ScriptedModalRunner::exec(QDialog &dialog)
 {
+    // Shown for real (offscreen), so what a dialog does when it appears happens as for the user.
+    dialog.show();
     const auto *message = qobject_cast<const MessageDialog *>(&dialog);
     shown.append({dialog.windowTitle(), message ? message->text() : QString(), dialog.size()});
-    return script.isEmpty() ? QDialog::Rejected : script.dequeue()(dialog);
+    const int result = script.isEmpty() ? int(QDialog::Rejected) : script.dequeue()(dialog);
+    if (dialog.isVisible())
+        dialog.done(result);
+    return result;
 }
 
 void ScriptedModalRunner::answer(int result)

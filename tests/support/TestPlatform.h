@@ -82,8 +82,9 @@ public:
     QDateTime time = QDateTime(QDate(2026, 12, 9), QTime(10, 30));
 };
 
-// Stands in for the user at every modal dialog: records what each one showed and answers from a
-// script. With nothing scripted it answers as a user who closes the dialog (no).
+// Stands in for the user at every modal dialog: shows it, records what it showed and answers from a
+// script, which may also work the dialog's controls. With nothing scripted it answers as a user who
+// closes the dialog (no).
 class ScriptedModalRunner : public ModalRunner {
 public:
     struct Shown {

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/TextCodec.h"
+
+#include <QString>
+
+// A plain-text document's file format: the encoding and line ends it was read with, kept for writing
+// it back, so an unchanged document is saved byte for byte as it was. A new document gets the system's
+// encoding and the platform's line ends.
+class PlainTextFile {
+public:
+    struct ReadResult {
+        bool ok = false;
+        QString text;   // line breaks as '\n'
+        QString error;  // Danish reason when not ok
+    };
+
+    ReadResult read(const QString &path);
+    // True when written; otherwise error() says why in Danish and the old file is untouched.
+    bool write(const QString &path, const QString &text);
+
+    TextEncoding encoding() const { return encoding_; }
+    LineEnding lineEnding() const { return lineEnding_; }
+    const QString &error() const { return error_; }
+
+private:
+    TextEncoding encoding_ = TextCodec::systemEncoding();
+    LineEnding lineEnding_ = TextCodec::platformLineEnding();
+    QString error_;
+};

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "documents/DocumentWindow.h"
+#include "documents/PlainTextFile.h"
+
+class AppContext;
+class PlainEditor;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QToolButton;
+
+// The document window for plain text: one editor, a tool panel, the position display. It keeps the
+// frame's document fields, information lines and tab current, and reports its file to the document box.
+class Twinform1 : public DocumentWindow {
+    Q_OBJECT
+
+public:
+    // Takes the document to show from the frame's hand-over fields.
+    explicit Twinform1(AppContext &context);
+    ~Twinform1() override;
+
+    QString Filnavn() const override { return Filnavn_; }
+    QString capNavn() const override { return capNavn_; }
+    bool isRichText() const override { return false; }
+    void setEditorMargins(int pixels) override;
+
+    void Gem() override;
+    void GemSom() override;
+    void filInformation() override;
+    void udskrivDokument() override;
+    int FindOrd() override;
+    int ErstatTekst() override;
+    void showRedskabsPanel() override;
+
+    // Runs every time the window becomes the frame's active document.
+    void FormActivate();
+    void XYinfo();
+    // The search word for the web searches.
+    QString getTheWord() const;
+
+    PlainEditor *Editor;
+    QWidget *redskabsPanel;
+    QComboBox *fontnameBox;
+    QComboBox *fontsizeBox;
+    QCheckBox *wordwrapCheck;
+    QToolButton *funkButton1;
+    QToolButton *puButton;
+    QToolButton *SpeedButton15;
+    QLabel *posLabel;
+    QLabel *antalLabel;
+    QMenu *PUwin;
+
+    QAction *EditUndo1;
+    QAction *EditCut1;
+    QAction *EditCopy1;
+    QAction *EditPaste1;
+    QAction *pasteFromInfo;
+    QAction *EditSelectAll1;
+    QAction *EditDelete1;
+    QAction *aStavekontrol;
+    QAction *googleUrl;
+    QAction *bingUrl;
+    QAction *tubeUrl;
+
+    int LinieAntal = 1;
+    int posY = 0;
+    int posX = 0;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildCommands();
+    void buildToolPanel();
+    void loadDocument();
+    // False when the user asked to save and the save did not happen.
+    bool FormCloseQuery();
+    void FormClose();
+    bool writeTo(const QString &path);
+    void puButtonClick();
+    void applyFont();
+    void openWebSearch(const QString &prefix);
+    void updateCommands();
+    void showContextMenu(const QPoint &position);
+    QWidget *focusedTextControl() const;
+    bool isActive() const;
+
+    AppContext &context_;
+    PlainTextFile file_;
+    QString Filnavn_;
+    QString capNavn_;
+    bool opstart_ = true;
+    bool musNede_ = false;
+    bool usesFunctionsMenu_ = false;
+};

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+enum class RtfListStyle {
+    None,
+    Disc,
+    Circle,
+    Square,
+    Decimal,
+    LowerAlpha,
+    UpperAlpha,
+    LowerRoman,
+    UpperRoman
+};
+
+// A paragraph's place in a bulleted or numbered list. Paragraphs with the same identity and level belong
+// to one list, so numbering runs on across them.
+struct RtfListItem {
+    RtfListStyle style = RtfListStyle::None;
+    int level = 1; // 1 for the outermost level
+    QString prefix; // text before and after the number of a numbered item
+    QString suffix;
+    QString identity;
+
+    bool isNumbered() const { return style >= RtfListStyle::Decimal; }
+
+    // Word processors draw bullets with a symbol font: "·" (0xB7) in Symbol is a disc, "o" in Courier New a
+    // circle, "§" (0xA7) in Wingdings a square; private-use U+F0xx is the same symbol written as Unicode.
+    static RtfListStyle bulletStyle(QStringView glyph)
+    {
+        for (const QChar c : glyph) {
+            const char16_t code
+                = c.unicode() >= 0xF000 && c.unicode() <= 0xF0FF ? c.unicode() - 0xF000 : c.unicode();
+            if (code == u'o' || code == u'\u25CB' || code == u'\u25E6')
+                return RtfListStyle::Circle;
+            if (code == 0xA7 || code == u'\u25A0' || code == u'\u25AA')
+                return RtfListStyle::Square;
+            if (code > u' ')
+                return RtfListStyle::Disc;
+        }
+        return RtfListStyle::Disc;
+    }
+};

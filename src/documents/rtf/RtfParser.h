@@ -1,0 +1,87 @@
+#pragma once
+
+#include "documents/rtf/RtfCodePages.h"
+#include "documents/rtf/RtfColourTable.h"
+#include "documents/rtf/RtfContentSink.h"
+#include "documents/rtf/RtfFontTable.h"
+#include "documents/rtf/RtfGroupState.h"
+#include "documents/rtf/RtfKeywords.h"
+#include "documents/rtf/RtfListTable.h"
+#include "documents/rtf/RtfStyleResolver.h"
+#include "documents/rtf/RtfToken.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// Reads RTF tokens with a stack of group states (each group inherits its parent's formatting and
+// destination and drops its changes when it closes) and hands the shown content to a sink. Tolerant by
+// design: unknown control words are ignored, a missing closing brace is implied, a stray one ends the
+// document, as word processors do. One parser reads one document.
+class RtfParser {
+public:
+    enum class Outcome { Finished, TooDeep };
+
+    // Real documents nest a few dozen groups; far deeper nesting is damage or an attack.
+    static constexpr qsizetype kMaxGroupDepth = 1000;
+
+    explicit RtfParser(RtfContentSink &sink)
+        : m_sink(sink)
+    { }
+
+    Outcome parse(QByteArrayView rtf);
+
+private:
+    struct OpenField {
+        QString instruction;
+    };
+
+    RtfGroupState &state() { return m_states.last(); }
+    bool pushGroup();
+    void popGroup();
+
+    void handleWord(const RtfToken &token);
+    void skipGroup();
+    void appendUnicode(int value);
+    bool handleDestination(RtfKeyword keyword);
+    bool handleTableWord(RtfKeyword keyword, const RtfToken &token);
+    void handleDocumentWord(RtfKeyword keyword, const RtfToken &token);
+    void handleSymbol(char symbol);
+    void handleText(QByteArrayView bytes);
+
+    bool consumeFallback();
+    void flushBytes();
+    int currentCodePage() const;
+    void appendCharacters(QStringView text);
+    void appendShown(QStringView text);
+    void flushRun();
+    void endParagraph();
+    void breakPage();
+    void endCell();
+    void endRow();
+
+    RtfContentSink &m_sink;
+    QList<RtfGroupState> m_states;
+    QList<OpenField> m_fields;
+    RtfFontTable m_fonts;
+    RtfColourTable m_colours;
+    RtfListTable m_lists;
+    RtfStyleResolver m_styles { m_fonts, m_colours, m_lists };
+    RtfCodePages m_codePages;
+    int m_documentCodePage = RtfCodePages::kWindows1252;
+    int m_defaultFont = -1;
+
+    QByteArray m_pendingBytes; // decoded together, so a two-byte character written as two escapes survives
+    int m_fallbackToSkip = 0;
+    bool m_starred = false; // "\*": the next control word is a destination to skip unless known
+    bool m_skipGroup = false;
+    bool m_rootClosed = false;
+
+    QString m_runText;
+    RtfTextStyle m_runStyle;
+    bool m_styleChanged = true;
+    bool m_paragraphHasContent = false;
+    bool m_pageBreakPending = false;
+    bool m_cellPending = false;
+    int m_pnRun = 0; // counts paragraphs outside older-form lists, so separate such lists stay separate
+};

@@ -1,0 +1,353 @@
+#include "app/DocumentInfoWidgets.h"
+#include "app/DocumentTabStrip.h"
+#include "app/Tmainform.h"
+#include "documents/DocumentArea.h"
+#include "documents/PlainEditor.h"
+#include "documents/TFunktioner.h"
+#include "documents/Twinform1.h"
+#include "support/OptionsFile.h"
+#include "options/Toptform.h"
+#include "support/TestApp.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QtTest>
+
+namespace {
+
+Twinform1 *activeWindow(TestApp &app)
+{
+    return qobject_cast<Twinform1 *>(app.frame().documents()->activeDocument());
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Types as the user does, letter by letter, Danish letters included.
+void type(Twinform1 *window, const QString &text)
+{
+    window->Editor->setFocus();
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, window->Editor, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+} // namespace
+
+class Twinform1Test : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void unchangedFileIsSavedByteForByte_data();
+    void unchangedFileIsSavedByteForByte();
+    void newDocumentsAreNumberedAndSavedAsUtf8();
+    void saveAsProposesUdenNavnAndRenamesTheTab();
+    void declinedOverwriteChangesNothing();
+    void closeQuestion_data();
+    void closeQuestion();
+    void programCloseStopsWhenAModifiedDocumentCouldNotBeSaved();
+    void unreadableFileIsReportedAndNeverSavedOver();
+    void missingFileKeepsItsNameAndAsksBeforeSaving();
+    void emptyDocumentShowsPositionAndLineCounts();
+    void fileInformationOfASavedFile();
+    void documentsOfTheLastRunReopenAfterTheCommandLine();
+    void tabsFollowTheWindows();
+    void webSearchOpensTheAddressWithTheWord();
+};
+
+void Twinform1Test::unchangedFileIsSavedByteForByte_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("utf-8 without mark, lf") << QByteArray("R\xC3\xB8" "dgr\xC3\xB8" "d\nmed fl\xC3\xB8" "de\n");
+    QTest::newRow("utf-8 with mark, crlf") << QByteArray("\xEF\xBB\xBF\xC3\x86" "ble\r\np\xC3\xA5 \xC3\x85" "en\r\n");
+    QTest::newRow("windows-1252, crlf") << QByteArray("\xC6" "ble p\xE5 \xC5" "en \x80\r\nslut");
+    QTest::newRow("utf-16 le") << QByteArray("\xFF\xFE\xE6\x00\r\x00\n\x00z\x00", 10);
+    QTest::newRow("utf-16 be") << QByteArray("\xFE\xFF\x00\xE6\x00\n\x00z", 8);
+    QTest::newRow("shell script, lf") << QByteArray("#!/bin/sh\necho hej\n");
+    QTest::newRow("cr only") << QByteArray("a\rb\r");
+}
+
+void Twinform1Test::unchangedFileIsSavedByteForByte()
+{
+    QFETCH(QByteArray, bytes);
+    TestApp app;
+    const QString path = app.writeFile(QStringLiteral("dokument.txt"), bytes);
+    app.start({path});
+    Twinform1 *window = activeWindow(app);
+    QVERIFY(window);
+    QCOMPARE(window->capNavn(), QStringLiteral("dokument.txt"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("dokument.txt"));
+    window->Gem();
+    QCOMPARE(contents(path), bytes);
+    QVERIFY(app.modal().shown.isEmpty());
+}
+
+void Twinform1Test::newDocumentsAreNumberedAndSavedAsUtf8()
+{
+    TestApp app;
+    app.start();
+    app.frame().funk()->openwin(QString(), QStringLiteral(".txt"));
+    app.frame().funk()->openwin(QString(), QStringLiteral(".txt"));
+    const QList<DocumentWindow *> windows = app.frame().documents()->windowsInOrder();
+    QCOMPARE(windows.size(), 2);
+    QCOMPARE(windows[1]->capNavn(), QStringLiteral("1. Dokument"));
+    QCOMPARE(windows[0]->capNavn(), QStringLiteral("2. Dokument"));
+
+    Twinform1 *window = activeWindow(app);
+    type(window, QStringLiteral("Æ→ø"));
+    QVERIFY(app.context.fields.docModified);
+    const QString path = app.root() + QStringLiteral("/filer/ny");
+    QDir().mkpath(app.root() + QStringLiteral("/filer"));
+    app.platform.fileDialogs.saveAnswers.enqueue(path);
+    window->Gem();
+    QCOMPARE(contents(path + QStringLiteral(".txt")), QByteArray("\xC3\x86\xE2\x86\x92\xC3\xB8"));
+    QVERIFY(!app.context.fields.docModified);
+    QCOMPARE(window->capNavn(), QStringLiteral("ny.txt"));
+}
+
+void Twinform1Test::saveAsProposesUdenNavnAndRenamesTheTab()
+{
+    TestApp app;
+    const QString first = app.writeFile(QStringLiteral("a.txt"), "a");
+    app.start({first});
+    app.frame().funk()->openwin(QString(), QStringLiteral(".txt"));
+    Twinform1 *window = activeWindow(app);
+    QCOMPARE(window->capNavn(), QStringLiteral("2. Dokument"));
+    QCOMPARE(app.frame().tc->tabText(1), QStringLiteral("2. Dokument"));
+
+    const QString target = app.root() + QStringLiteral("/filer/notat.txt");
+    app.platform.fileDialogs.saveAnswers.enqueue(target);
+    window->GemSom();
+    QCOMPARE(app.platform.fileDialogs.suggestedSavePaths.last(), QStringLiteral("UdenNavn"));
+    QCOMPARE(app.frame().tc->tabText(1), QStringLiteral("notat.txt"));
+    QCOMPARE(window->Filnavn(), target);
+    QCOMPARE(app.context.fields.dokumentFilnavn, target);
+    QVERIFY(QFileInfo::exists(target));
+}
+
+void Twinform1Test::declinedOverwriteChangesNothing()
+{
+    TestApp app;
+    const QString existing = app.writeFile(QStringLiteral("findes.txt"), "gammelt indhold");
+    app.start();
+    app.frame().funk()->openwin(QString(), QStringLiteral(".txt"));
+    Twinform1 *window = activeWindow(app);
+    type(window, QStringLiteral("nyt"));
+    app.platform.fileDialogs.saveAnswers.enqueue(existing);
+    app.modal().answer(2);  // Nej
+    window->GemSom();
+    QCOMPARE(app.modal().texts(),
+             QStringList{QStringLiteral("Der eksisterer allerede en fil med indførte navn.\nSkal filen overskrives?")});
+    QCOMPARE(contents(existing), QByteArray("gammelt indhold"));
+    QCOMPARE(window->capNavn(), QStringLiteral("1. Dokument"));
+    QCOMPARE(app.frame().tc->tabText(0), QStringLiteral("1. Dokument"));
+    QVERIFY(window->Filnavn().isEmpty());
+}
+
+void Twinform1Test::closeQuestion_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("saveDialogAnswers");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("Nej closes without saving") << 2 << false << true << false;
+    QTest::newRow("Ja saves and closes") << 1 << true << true << true;
+    QTest::newRow("Ja, save dialog cancelled: stays open") << 1 << false << false << false;
+}
+
+void Twinform1Test::closeQuestion()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, saveDialogAnswers);
+    QFETCH(bool, closes);
+    QFETCH(bool, saved);
+    TestApp app;
+    app.start();
+    app.frame().funk()->openwin(QString(), QStringLiteral(".txt"));
+    Twinform1 *window = activeWindow(app);
+    type(window, QStringLiteral("Vigtig tekst"));
+    const QString target = app.root() + QStringLiteral("/gemt.txt");
+    if (saveDialogAnswers)
+        app.platform.fileDialogs.saveAnswers.enqueue(target);
+    app.modal().answer(answer);
+    QCOMPARE(window->parentWidget()->close(), closes);
+    QCOMPARE(app.modal().texts().first(),
+             QStringLiteral("Dokumentet: 1. Dokument\ner modificeret.\nSkal det gemmes?"));
+    QCOMPARE(QFileInfo::exists(target), saved);
+    QCoreApplication::processEvents();
+    QCOMPARE(app.frame().documents()->windowsInOrder().size(), closes ? 0 : 1);
+    if (!closes)
+        QCOMPARE(window->Editor->toPlainText(), QStringLiteral("Vigtig tekst"));
+    else
+        QCOMPARE(app.frame().infoWidgets().filnavnEdit->text(), QStringLiteral("Der er ingen åbne dokumenter."));
+}
+
+void Twinform1Test::programCloseStopsWhenAModifiedDocumentCouldNotBeSaved()
+{
+    TestApp app;
+    app.start();
+    app.frame().funk()->openwin(QString(), QStringLiteral(".txt"));
+    type(activeWindow(app), QStringLiteral("Må ikke gå tabt"));
+    app.modal().answer(1);  // Ja, then the save dialog is cancelled
+    QVERIFY(!app.close());
+    QCOMPARE(app.frame().documents()->windowsInOrder().size(), 1);
+    QVERIFY(!QFileInfo::exists(app.settingsPath(QStringLiteral("Main.txt"))));
+    app.modal().answer(2);  // Nej: now it closes
+    QVERIFY(app.close());
+    QVERIFY(QFileInfo::exists(app.settingsPath(QStringLiteral("Main.txt"))));
+}
+
+void Twinform1Test::unreadableFileIsReportedAndNeverSavedOver()
+{
+    TestApp app;
+    const QString folder = app.root() + QStringLiteral("/filer/mappe.txt");
+    QDir().mkpath(folder);
+    app.start();
+    app.frame().funk()->openwin(folder, QString());
+    QCOMPARE(app.modal().texts(), QStringList{QStringLiteral("Filen:\n") + folder
+                                              + QStringLiteral("\nkunne ikke læses.\nNavnet er en mappe, ikke en fil.")});
+    Twinform1 *window = activeWindow(app);
+    QVERIFY(window->Filnavn().isEmpty());
+    type(window, QStringLiteral("x"));
+    window->Gem();  // asks for a new name; cancelled
+    QCOMPARE(app.platform.fileDialogs.suggestedSavePaths, QStringList{QStringLiteral("UdenNavn")});
+    QVERIFY(QFileInfo(folder).isDir());
+}
+
+void Twinform1Test::missingFileKeepsItsNameAndAsksBeforeSaving()
+{
+    TestApp app;
+    const QString path = app.writeFile(QStringLiteral("forsvinder.txt"), "tekst");
+    app.start({path});
+    Twinform1 *window = activeWindow(app);
+    QFile::remove(path);
+    app.frame().udskrivFilInfo();
+    QCOMPARE(app.frame().infoWidgets().filModificeretLabel->text(),
+             QStringLiteral("Dokumentet eksisterer ikke. Muligvis slettet eller omdøbt."));
+    QVERIFY(app.context.fields.docModified);
+    app.modal().answer(1);
+    window->Gem();
+    QCOMPARE(app.modal().texts().last(),
+             QStringLiteral("Skal dokumentet gemmes med følgende filnavn:\nforsvinder.txt?"));
+    QCOMPARE(contents(path), QByteArray("tekst"));
+}
+
+void Twinform1Test::emptyDocumentShowsPositionAndLineCounts()
+{
+    TestApp app;
+    app.start();
+    app.frame().funk()->openwin(QString(), QStringLiteral(".txt"));
+    Twinform1 *window = activeWindow(app);
+    QCOMPARE(window->posLabel->text(), QStringLiteral("1,0"));
+    QCOMPARE(window->antalLabel->text(), QStringLiteral("1"));
+    QCOMPARE(app.frame().infoWidgets().antalLinjerLabel->text(), QStringLiteral("Antal linjer: 0"));
+    QCOMPARE(app.frame().infoWidgets().filnavnEdit->text(), QStringLiteral("Dokumentet har ikke noget navn."));
+    QCOMPARE(app.frame().infoWidgets().filModificeretLabel->text(), QStringLiteral("Dokumentet er ikke gem."));
+
+    type(window, QStringLiteral("ab"));
+    QTest::keyClick(window->Editor, Qt::Key_Return);
+    QTest::keyClicks(window->Editor, QStringLiteral("cde"));
+    QCOMPARE(window->posLabel->text(), QStringLiteral("2,3"));
+    QCOMPARE(window->antalLabel->text(), QStringLiteral("2"));
+}
+
+void Twinform1Test::fileInformationOfASavedFile()
+{
+    QLocale::setDefault(QLocale(QLocale::Danish, QLocale::Denmark));
+    TestApp app;
+    const QString path = app.writeFile(QStringLiteral("tusind.txt"), (QByteArray(49, 'x') + "\n").repeated(20));
+    app.start({path});
+    const DocumentInfoWidgets &info = app.frame().infoWidgets();
+    QCOMPARE(info.filnavnEdit->text(), QStringLiteral("tusind.txt"));
+    QCOMPARE(info.docFilnavnEdit->text(), QStringLiteral("tusind.txt"));
+    QCOMPARE(info.skiftDocFilnavnEdit->text(), QStringLiteral("tusind.txt"));
+    QCOMPARE(info.filsizeLabel->text(), QStringLiteral("Filstørrelse: 0,98 KB (1000 tegn)"));
+    QCOMPARE(info.antalLinjerLabel->text(), QStringLiteral("Antal linjer: 20"));
+    QCOMPARE(info.filModificeretLabel->text(), QStringLiteral("Dokumentet er gemt"));
+}
+
+void Twinform1Test::documentsOfTheLastRunReopenAfterTheCommandLine()
+{
+    const QMap<int, QByteArray> remember = {{OptionsFile::Dokumenter, "1"}, {OptionsFile::DokumenterAgain, "1"}};
+    QString first, second, third;
+    {
+        TestApp app;
+        app.writeSettingsFile(QStringLiteral("optUnit.txt"), OptionsFile::with(remember));
+        first = app.writeFile(QStringLiteral("en.txt"), "1");
+        second = app.writeFile(QStringLiteral("to.txt"), "2");
+        app.start({first, second});
+        app.frame().funk()->openwin(QString(), QStringLiteral(".txt"));  // never saved: not remembered
+        QVERIFY(app.close());
+        // The active document first, then by earlier activation.
+        QCOMPARE(app.readSettingsFile(QStringLiteral("Dokumentfil.txt")),
+                 second.toUtf8() + "\r\n" + first.toUtf8() + "\r\n");
+    }
+    TestApp app;
+    app.writeSettingsFile(QStringLiteral("optUnit.txt"), OptionsFile::with(remember));
+    first = app.writeFile(QStringLiteral("en.txt"), "1");
+    second = app.writeFile(QStringLiteral("to.txt"), "2");
+    third = app.writeFile(QStringLiteral("tre.txt"), "3");
+    app.writeSettingsFile(QStringLiteral("Dokumentfil.txt"), second.toUtf8() + "\r\n" + first.toUtf8() + "\r\n");
+    app.start({third});
+    QStringList tabs;
+    for (int i = 0; i < app.frame().tc->count(); ++i)
+        tabs << app.frame().tc->tabText(i);
+    QCOMPARE(tabs, (QStringList{QStringLiteral("tre.txt"), QStringLiteral("to.txt"), QStringLiteral("en.txt")}));
+}
+
+void Twinform1Test::tabsFollowTheWindows()
+{
+    TestApp app;
+    const QString a = app.writeFile(QStringLiteral("a.txt"), "a");
+    const QString b = app.writeFile(QStringLiteral("b.txt"), "b");
+    const QString otherBrev = app.writeFile(QStringLiteral("andet/brev.txt"), "2");
+    const QString brev = app.writeFile(QStringLiteral("brev.txt"), "1");
+    app.start({a, b});
+    DocumentTabStrip *tabs = app.frame().tc;
+    QCOMPARE(tabs->count(), 2);
+    QCOMPARE(tabs->tabText(0), QStringLiteral("a.txt"));
+    QCOMPARE(tabs->currentIndex(), 1);
+
+    tabs->setCurrentIndex(0);
+    QCOMPARE(activeWindow(app)->Filnavn(), a);
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    QCOMPARE(activeWindow(app)->Filnavn(), b);
+    QCOMPARE(app.frame().Info->text(), b);
+
+    // Two tabs with the same text: the first window in window order wins; closing removes the left-most.
+    app.frame().funk()->openwin(brev, QString());
+    app.frame().funk()->openwin(otherBrev, QString());
+    QCOMPARE(tabs->count(), 4);
+    tabs->setCurrentIndex(2);
+    QCOMPARE(activeWindow(app)->Filnavn(), otherBrev);
+    activeWindow(app)->parentWidget()->close();
+    QCOMPARE(tabs->count(), 3);
+    QCOMPARE(tabs->tabText(2), QStringLiteral("brev.txt"));
+
+    app.context.optform->dokumentlinjeCheck->setChecked(false);
+}
+
+void Twinform1Test::webSearchOpensTheAddressWithTheWord()
+{
+    TestApp app;
+    const QString path = app.writeFile(QStringLiteral("ord.txt"), "Vi tog Ærø-færgen i går");
+    app.start({path});
+    Twinform1 *window = activeWindow(app);
+    window->Editor->setSelection(9, 0);
+    window->googleUrl->trigger();
+    window->Editor->setSelection(0, 3);
+    window->tubeUrl->trigger();
+    window->Editor->setSelection(23, 0);
+    window->bingUrl->trigger();
+    QCOMPARE(app.shell().calls.size(), 3);
+    QCOMPARE(app.shell().calls[0].target, QStringLiteral("https://www.google.com/search?q=Ærø-færgen"));
+    QCOMPARE(app.shell().calls[1].target, QStringLiteral("https://www.youtube.com/results?search_query=Vi"));
+    QCOMPARE(app.shell().calls[2].target, QStringLiteral("https://www.bing.com/search?q=går"));
+}
+
+QTEST_MAIN(Twinform1Test)
+#include "tst_Twinform1.moc"

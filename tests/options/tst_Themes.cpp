@@ -1,0 +1,205 @@
+#include "app/Tmainform.h"
+#include "documents/RichEditor.h"
+#include "options/Tboksform.h"
+#include "options/ThemeDefinition.h"
+#include "options/ThemeService.h"
+#include "options/Toptform.h"
+#include "support/TestApp.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QStyle>
+#include <QtTest>
+
+namespace {
+
+// Contrast of two colours as the accessibility guidelines reckon it: 1 (none) to 21 (black on white).
+qreal contrast(const QColor &a, const QColor &b)
+{
+    auto luminance = [](const QColor &color) {
+        auto channel = [](qreal c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF())
+            + 0.0722 * channel(color.blueF());
+    };
+    const qreal la = luminance(a);
+    const qreal lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Readable text: what the guidelines ask of ordinary text.
+constexpr qreal kReadable = 4.5;
+// Greyed-out text and placeholders must stand back, yet still be made out.
+constexpr qreal kStillLegible = 3.0;
+
+// The colour on screen at a point of a widget, drawn as in its window.
+QColor shownAt(QWidget *window, QWidget *widget, QPoint point)
+{
+    const QImage image = window->grab().toImage();
+    return image.pixelColor(widget->mapTo(window, point));
+}
+
+QColor textColour(const QWidget *widget)
+{
+    return widget->palette().color(QPalette::Active, widget->foregroundRole());
+}
+
+QString screenshotFolder()
+{
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/theme-screenshots");
+    QDir().mkpath(folder);
+    return folder;
+}
+
+} // namespace
+
+class ThemesTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void namesStartWithPlatformLook();
+    void carriedThemesHaveReadableColours_data();
+    void carriedThemesHaveReadableColours();
+    void everyThemeIsReadableOnScreenAndLeavesDocumentColours_data();
+    void everyThemeIsReadableOnScreenAndLeavesDocumentColours();
+    void platformLookComesBack();
+    void unknownNameChangesNothing();
+};
+
+void ThemesTest::namesStartWithPlatformLook()
+{
+    QCOMPARE(ThemeService::names(),
+        QStringList({ "Windows", "Aqua Light Slate", "Iceberg Classico", "Lavender Classico",
+            "Sapphire Kamri", "Silver", "Sky", "Smokey Quartz Kamri", "Windows10", "Windows10 Clear Day",
+            "Windows11 Impressive Light", "Windows11 Modern Light" }));
+}
+
+void ThemesTest::carriedThemesHaveReadableColours_data()
+{
+    QTest::addColumn<int>("index");
+    for (size_t i = 0; i < ThemeDefinition::carried().size(); ++i)
+        QTest::newRow(qPrintable(ThemeDefinition::carried()[i].name)) << int(i);
+}
+
+void ThemesTest::carriedThemesHaveReadableColours()
+{
+    QFETCH(int, index);
+    const ThemeDefinition &theme = ThemeDefinition::carried()[size_t(index)];
+    const QPalette palette = theme.palette();
+    const struct {
+        QPalette::ColorRole text;
+        QPalette::ColorRole background;
+    } pairs[] = { { QPalette::WindowText, QPalette::Window }, { QPalette::Text, QPalette::Base },
+        { QPalette::Text, QPalette::AlternateBase }, { QPalette::ButtonText, QPalette::Button },
+        { QPalette::HighlightedText, QPalette::Highlight }, { QPalette::ToolTipText, QPalette::ToolTipBase },
+        { QPalette::Link, QPalette::Base } };
+    for (const auto &pair : pairs) {
+        const qreal ratio = contrast(
+            palette.color(QPalette::Active, pair.text), palette.color(QPalette::Active, pair.background));
+        QVERIFY2(ratio >= kReadable,
+            qPrintable(QStringLiteral("roles %1/%2: %3").arg(pair.text).arg(pair.background).arg(ratio)));
+    }
+    QVERIFY(contrast(theme.panelText, theme.panel) >= kReadable);
+    QVERIFY(contrast(palette.color(QPalette::Disabled, QPalette::WindowText), theme.window) >= kStillLegible);
+    QVERIFY(contrast(palette.color(QPalette::Disabled, QPalette::ButtonText), theme.button) >= kStillLegible);
+    QVERIFY(contrast(palette.color(QPalette::Disabled, QPalette::Text), theme.base) >= kStillLegible);
+    QVERIFY(contrast(palette.color(QPalette::PlaceholderText), theme.base) >= kStillLegible);
+}
+
+void ThemesTest::everyThemeIsReadableOnScreenAndLeavesDocumentColours_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const QString &name : ThemeService::names())
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+void ThemesTest::everyThemeIsReadableOnScreenAndLeavesDocumentColours()
+{
+    QFETCH(QString, name);
+    TestApp app;
+    app.start();
+    Tmainform &frame = app.frame();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    Toptform &options = *app.context.optform;
+    Tboksform &box = *app.context.boksform;
+    auto *document = new RichEditor(frame.centralWidget());
+    document->setHtml(QStringLiteral("<p>Sort tekst og <span style='color:#c00000'>rød tekst</span></p>"));
+    document->setGeometry(10, 10, 300, 120);
+    document->show();
+
+    QVERIFY(ThemeService::apply(name));
+    QCOMPARE(ThemeService::currentName(), name);
+
+    frame.UdskrivInfo(QString());
+    const QColor statusBackground = shownAt(&frame, frame.Info, frame.Info->rect().center());
+    QVERIFY2(contrast(textColour(frame.Info), statusBackground) >= kReadable, "status line");
+
+    const QRect check = options.CheckVedLuk->rect();
+    const QColor beside
+        = shownAt(&options, options.CheckVedLuk, QPoint(check.right() - 2, check.center().y()));
+    QVERIFY2(contrast(textColour(options.CheckVedLuk), beside) >= kReadable, "check box");
+    const QColor field = shownAt(&options, options.maxFindEdit, QPoint(5, options.maxFindEdit->height() / 2));
+    QVERIFY2(
+        contrast(options.maxFindEdit->palette().color(QPalette::Text), field) >= kReadable, "input field");
+
+    Tboksform::setNames(box.Box, {});
+    const QColor list = shownAt(&box, box.Box, box.Box->rect().center());
+    QVERIFY2(contrast(box.Box->palette().color(QPalette::Text), list) >= kReadable, "list");
+    const QColor memo = shownAt(&box, box.Memo, QPoint(box.Memo->width() - 24, box.Memo->height() - 8));
+    QVERIFY2(contrast(box.Memo->palette().color(QPalette::Text), memo) >= kReadable, "plain text");
+
+    // The document keeps black ink on white paper, and its own colours.
+    QCOMPARE(document->palette().color(QPalette::Active, QPalette::Base), QColor(Qt::white));
+    QCOMPARE(document->palette().color(QPalette::Active, QPalette::Text), QColor(Qt::black));
+    QCOMPARE(shownAt(&frame, document->viewport(), QPoint(280, 100)), QColor(Qt::white));
+
+    // For review: the frame, the options beside it and the font names box below.
+    options.resize(options.sizeHint());
+    box.resize(Tboksform::kWidth, Tboksform::kHeight);
+    const QPixmap frameShot = frame.grab();
+    const QPixmap optionsShot = options.grab();
+    const QPixmap boxShot = box.grab();
+    QPixmap sheet(frameShot.width() + optionsShot.width(),
+        std::max(frameShot.height(), optionsShot.height() + boxShot.height()));
+    sheet.fill(Qt::darkGray);
+    QPainter painter(&sheet);
+    painter.drawPixmap(0, 0, frameShot);
+    painter.drawPixmap(frameShot.width(), 0, optionsShot);
+    painter.drawPixmap(frameShot.width(), optionsShot.height(), boxShot);
+    painter.end();
+    const QString file = screenshotFolder() + u'/' + name + QStringLiteral(".png");
+    QVERIFY(sheet.save(file));
+    QVERIFY(QFileInfo(file).size() > 0);
+}
+
+void ThemesTest::platformLookComesBack()
+{
+    QVERIFY(ThemeService::apply(QStringLiteral("Windows")));
+    const QString styleName = QApplication::style()->name();
+    const QColor window = QApplication::palette().color(QPalette::Window);
+    QVERIFY(ThemeService::apply(QStringLiteral("Sapphire Kamri")));
+    QCOMPARE(QApplication::palette().color(QPalette::Window), QColor(QStringLiteral("#1e2a45")));
+    QVERIFY(!qApp->styleSheet().isEmpty());
+
+    QVERIFY(ThemeService::apply(QStringLiteral("Windows")));
+    QCOMPARE(QApplication::style()->name(), styleName);
+    QCOMPARE(QApplication::palette().color(QPalette::Window), window);
+    QVERIFY(!qApp->styleSheet().contains(QStringLiteral("bundPanel")));
+}
+
+void ThemesTest::unknownNameChangesNothing()
+{
+    QVERIFY(ThemeService::apply(QStringLiteral("Silver")));
+    const QString sheet = qApp->styleSheet();
+    QVERIFY(!ThemeService::apply(QStringLiteral("silver")));
+    QVERIFY(!ThemeService::apply(QString()));
+    QCOMPARE(ThemeService::currentName(), QStringLiteral("Silver"));
+    QCOMPARE(qApp->styleSheet(), sheet);
+}
+
+QTEST_MAIN(ThemesTest)
+#include "tst_Themes.moc"
