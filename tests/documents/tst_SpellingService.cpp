@@ -1,4 +1,4 @@
-#include "app/SettingsFile.h"
+#include "app/FileMessages.h"
 #include "documents/spelling/HunspellDictionary.h"
 #include "documents/spelling/SpellingService.h"
 
@@ -126,7 +126,7 @@ void SpellingServiceTest::unreadableWordListIsNeverWrittenOver()
     SpellingService spelling(HunspellDictionary::systemFolders(), path);
     const QString message = spelling.addWord(QStringLiteral("Skrivoraøk"));
     QCOMPARE(
-        message, SettingsFile::writeFailureMessage(path, QStringLiteral("Navnet er en mappe, ikke en fil.")));
+        message, FileMessages::writeFailure(path, QStringLiteral("Navnet er en mappe, ikke en fil.")));
     QVERIFY(QFileInfo(path).isDir());
     QVERIFY(!misspelt(spelling, QStringLiteral("Skrivoraøk")));
 }

@@ -17,8 +17,9 @@ class SpellingService;
 // Messages (a word list that could not be saved) go to the inform callback, the information dialog.
 //
 // Use from a document window:
-//     spellingMenu = new SpellingMenu(*editor, spelling, [this](const QString &text) { context.inform(text);
-//     }); spellingMenu->setActive(editor has no PUwin);   // puButtonClick switches it
+//     auto inform = [this](const QString &text) { context.inform(text); };
+//     spellingMenu = new SpellingMenu(*editor, spelling, inform);  // a child of the editor
+//     spellingMenu->setActive(!editorHasPUwin);                      // puButtonClick switches it
 class SpellingMenu : public QObject {
     Q_OBJECT
 

@@ -1,5 +1,7 @@
 #include "documents/spelling/SpellingService.h"
 
+#include "app/FileMessages.h"
+
 #include <algorithm>
 
 namespace {
@@ -123,9 +125,9 @@ QString SpellingService::addWord(const QString &word)
         userWords_.append(word);
     accept(word);
     if (!readError_.isEmpty())
-        return SettingsFile::writeFailureMessage(userWordsFile_.path(), readError_);
+        return FileMessages::writeFailure(userWordsFile_.path(), readError_);
     if (!userWordsFile_.write(userWords_))
-        return SettingsFile::writeFailureMessage(userWordsFile_.path(), userWordsFile_.error());
+        return FileMessages::writeFailure(userWordsFile_.path(), userWordsFile_.error());
     return {};
 }
 
