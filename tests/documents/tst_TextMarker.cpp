@@ -16,7 +16,7 @@ QStringList marksOf(const QTextBlock &block)
     QStringList marks;
     for (const QTextLayout::FormatRange &range : block.layout()->formats()) {
         const QString text = block.text().mid(range.start, range.length);
-        if (range.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline)
+        if (range.format.underlineStyle() == QTextCharFormat::WaveUnderline)
             marks.append(QStringLiteral("misspelt:") + text);
         else if (range.format.underlineStyle() == QTextCharFormat::SingleUnderline)
             marks.append(QStringLiteral("link:") + text);

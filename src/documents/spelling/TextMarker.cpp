@@ -31,7 +31,8 @@ constexpr int kViewMargin = 2;
 QTextCharFormat misspeltFormat()
 {
     QTextCharFormat format;
-    format.setUnderlineStyle(QTextCharFormat::SpellCheckUnderline);
+    // A wave whatever the style: some styles draw the spell-check underline as faint dots.
+    format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
     format.setUnderlineColor(Qt::red);
     return format;
 }

@@ -12,7 +12,7 @@ class QTextBlock;
 class QTextDocument;
 class SpellingService;
 
-// Marks misspelt words (a red wavy underline) and web addresses (underlined in the link colour) in an
+// Marks misspelt words (a red wave under them) and web addresses (underlined in the link colour) in an
 // editor, one marker per document for both kinds of mark.
 //
 // Only paragraphs in view are marked: just before the editor paints, paragraphs that came into view are
