@@ -4,6 +4,8 @@
 #include <QTextCursor>
 
 class QFont;
+class QPoint;
+class QRect;
 class QTextDocument;
 class QWidget;
 
@@ -22,6 +24,10 @@ public:
     virtual QTextDocument *document() const = 0;
     virtual QTextCursor textCursor() const = 0;
     virtual void setTextCursor(const QTextCursor &cursor) = 0;
+    // The cursor at a point of the editor's viewport (the scrolled area that shows the text).
+    virtual QTextCursor cursorForPosition(const QPoint &viewportPoint) const = 0;
+    // Where the cursor is drawn, in viewport coordinates.
+    virtual QRect cursorRect(const QTextCursor &cursor) const = 0;
 
     // Layout
     virtual void setWordWrap(bool wrap) = 0;

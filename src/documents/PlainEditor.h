@@ -15,6 +15,12 @@ public:
     QTextDocument *document() const override { return QPlainTextEdit::document(); }
     QTextCursor textCursor() const override { return QPlainTextEdit::textCursor(); }
     void setTextCursor(const QTextCursor &cursor) override { QPlainTextEdit::setTextCursor(cursor); }
+    QTextCursor cursorForPosition(const QPoint &viewportPoint) const override
+    {
+        return QPlainTextEdit::cursorForPosition(viewportPoint);
+    }
+    using QPlainTextEdit::cursorRect;
+    QRect cursorRect(const QTextCursor &cursor) const override { return QPlainTextEdit::cursorRect(cursor); }
     void setWordWrap(bool wrap) override;
     bool wordWrap() const override;
     void setSideMargins(int pixels) override;

@@ -15,6 +15,12 @@ public:
     QTextDocument *document() const override { return QTextEdit::document(); }
     QTextCursor textCursor() const override { return QTextEdit::textCursor(); }
     void setTextCursor(const QTextCursor &cursor) override { QTextEdit::setTextCursor(cursor); }
+    QTextCursor cursorForPosition(const QPoint &viewportPoint) const override
+    {
+        return QTextEdit::cursorForPosition(viewportPoint);
+    }
+    using QTextEdit::cursorRect;
+    QRect cursorRect(const QTextCursor &cursor) const override { return QTextEdit::cursorRect(cursor); }
     void setWordWrap(bool wrap) override;
     bool wordWrap() const override;
     void setSideMargins(int pixels) override;

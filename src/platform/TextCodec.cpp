@@ -1,7 +1,5 @@
 #include "platform/TextCodec.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <algorithm>
 #include <array>
@@ -19,9 +17,16 @@ const QByteArray kUtf8Bom("\xEF\xBB\xBF", 3);
 const QByteArray kUtf16LeBom("\xFF\xFE", 2);
 const QByteArray kUtf16BeBom("\xFE\xFF", 2);
 
-LineEnding dominantLineEnding(QStringView text, LineEnding fallback, bool *found)
+QString decodeUtf16(QByteArrayView bytes, QStringConverter::Encoding encoding)
 {
-    qsizetype crlf = 0, lf = 0, cr = 0;
+    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
+    return decoder(bytes);
+}
+
+} // namespace
+
+void LineBreakCounts::add(QStringView text)
+{
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = text[i].unicode();
@@ -36,21 +41,16 @@ LineEnding dominantLineEnding(QStringView text, LineEnding fallback, bool *found
             ++lf;
         }
     }
-    *found = crlf + lf + cr > 0;
-    if (!*found)
+}
+
+LineEnding LineBreakCounts::dominant(LineEnding fallback) const
+{
+    if (!any())
         return fallback;
     if (crlf >= lf && crlf >= cr)
         return LineEnding::CrLf;
     return lf >= cr ? LineEnding::Lf : LineEnding::Cr;
 }
-
-QString decodeUtf16(QByteArrayView bytes, QStringConverter::Encoding encoding)
-{
-    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
-    return decoder(bytes);
-}
-
-} // namespace
 
 QString TextCodec::decodeWindows1252(QByteArrayView bytes)
 {
@@ -80,29 +80,59 @@ std::optional<QByteArray> TextCodec::encodeWindows1252(QStringView text)
     return bytes;
 }
 
+std::optional<ByteOrderMark> TextCodec::markAt(QByteArrayView bytes)
+{
+    if (bytes.startsWith(kUtf8Bom))
+        return ByteOrderMark{TextEncoding::Utf8Bom, 3};
+    if (bytes.startsWith(kUtf16LeBom))
+        return ByteOrderMark{TextEncoding::Utf16LE, 2};
+    if (bytes.startsWith(kUtf16BeBom))
+        return ByteOrderMark{TextEncoding::Utf16BE, 2};
+    return std::nullopt;
+}
+
+QString TextCodec::decodeUnmarked(QByteArrayView bytes, TextEncoding encoding, bool *invalid)
+{
+    if (invalid)
+        *invalid = false;
+    switch (encoding) {
+    case TextEncoding::Utf8: {
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        QString text = utf8(bytes);
+        if (invalid)
+            *invalid = utf8.hasError();
+        return text;
+    }
+    case TextEncoding::Utf8Bom:
+        return QString::fromUtf8(bytes);
+    case TextEncoding::Utf16LE:
+        return decodeUtf16(bytes, QStringConverter::Utf16LE);
+    case TextEncoding::Utf16BE:
+        return decodeUtf16(bytes, QStringConverter::Utf16BE);
+    case TextEncoding::Windows1252:
+        return decodeWindows1252(bytes);
+    }
+    Q_UNREACHABLE();
+    return {};
+}
+
 DecodedText TextCodec::decode(QByteArrayView bytes, LineEnding fallback)
 {
     DecodedText result;
-    if (bytes.startsWith(kUtf8Bom)) {
-        result.encoding = TextEncoding::Utf8Bom;
-        result.text = QString::fromUtf8(bytes.sliced(3));
-    } else if (bytes.startsWith(kUtf16LeBom)) {
-        result.encoding = TextEncoding::Utf16LE;
-        result.text = decodeUtf16(bytes.sliced(2), QStringConverter::Utf16LE);
-    } else if (bytes.startsWith(kUtf16BeBom)) {
-        result.encoding = TextEncoding::Utf16BE;
-        result.text = decodeUtf16(bytes.sliced(2), QStringConverter::Utf16BE);
+    if (const auto mark = markAt(bytes)) {
+        result.encoding = mark->encoding;
+        result.text = decodeUnmarked(bytes.sliced(mark->length), mark->encoding);
     } else {
-        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-        result.text = utf8(bytes);
-        if (utf8.hasError()) {
-            result.encoding = TextEncoding::Windows1252;
+        bool invalid = false;
+        result.text = decodeUnmarked(bytes, TextEncoding::Utf8, &invalid);
+        result.encoding = invalid ? TextEncoding::Windows1252 : TextEncoding::Utf8;
+        if (invalid)
             result.text = decodeWindows1252(bytes);
-        } else {
-            result.encoding = TextEncoding::Utf8;
-        }
     }
-    result.lineEnding = dominantLineEnding(result.text, fallback, &result.hadLineBreaks);
+    LineBreakCounts breaks;
+    breaks.add(result.text);
+    result.lineEnding = breaks.dominant(fallback);
+    result.hadLineBreaks = breaks.any();
     if (result.hadLineBreaks)
         result.text = normaliseLineBreaks(std::move(result.text));
     return result;
@@ -190,4 +220,25 @@ QString TextCodec::name(TextEncoding encoding)
     }
     Q_UNREACHABLE();
     return {};
+}
+
+NamedCharset::NamedCharset(const QByteArray &name)
+    : encoder_(name.constData())
+    , decoder_(name.constData())
+{
+}
+
+std::optional<QByteArray> NamedCharset::encode(QStringView text)
+{
+    encoder_.resetState();
+    QByteArray bytes = encoder_(text);
+    if (encoder_.hasError())
+        return std::nullopt;
+    return bytes;
+}
+
+QString NamedCharset::decode(QByteArrayView bytes)
+{
+    decoder_.resetState();
+    return decoder_(bytes);
 }

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <optional>
 
@@ -20,14 +22,41 @@ struct DecodedText {
     bool hadLineBreaks = false;
 };
 
+// How often each kind of line break occurs, counted over one text or over the pieces of one stream.
+struct LineBreakCounts {
+    qsizetype crlf = 0;
+    qsizetype lf = 0;
+    qsizetype cr = 0;
+
+    // Counts the breaks in the text; a CR LF is one break. A CR at the end counts as a lone CR, so a
+    // caller that feeds pieces keeps a final CR back until it knows what follows.
+    void add(QStringView text);
+    bool any() const { return crlf + lf + cr > 0; }
+    // The most frequent one, CR LF before LF before CR when equal; the fallback when there are none.
+    LineEnding dominant(LineEnding fallback) const;
+};
+
 struct EncodedText {
     QByteArray bytes;
     TextEncoding encoding;  // differs from the one asked for only when Windows-1252 could not hold the text
 };
 
+struct ByteOrderMark {
+    TextEncoding encoding;
+    int length;  // in bytes
+};
+
 class TextCodec {
 public:
     static DecodedText decode(QByteArrayView bytes, LineEnding fallback);
+
+    // The pieces decode() is made of, for readers that take a file piece by piece (TextStreamDecoder).
+    // The encoding a byte-order mark at the start of the bytes names.
+    static std::optional<ByteOrderMark> markAt(QByteArrayView bytes);
+    // Bytes after the mark, if any, in the given encoding; line breaks stay as they are. For UTF-8 without
+    // a mark, invalid is set when the bytes are not valid UTF-8 (the caller then reads them as
+    // Windows-1252); UTF-8 with a mark replaces invalid bytes.
+    static QString decodeUnmarked(QByteArrayView bytes, TextEncoding encoding, bool *invalid = nullptr);
     // Writes '\n' as the given line ending. Windows-1252 text with a character that code page lacks is
     // written as UTF-8 with a mark instead, so no character is ever lost.
     static EncodedText encode(const QString &text, TextEncoding encoding, LineEnding lineEnding);
@@ -42,4 +71,19 @@ public:
     static QString lineBreak(LineEnding lineEnding);
     static QString normaliseLineBreaks(QString text);
     static QString name(TextEncoding encoding);
+};
+
+// A character set named the way outside libraries name theirs, such as the "SET" line of a spelling
+// dictionary ("UTF-8", "ISO8859-1"), for talking to such a library; files go through TextCodec.
+class NamedCharset {
+public:
+    explicit NamedCharset(const QByteArray &name);
+    bool isValid() const { return encoder_.isValid() && decoder_.isValid(); }
+    // Empty optional when the set cannot hold every character of the text.
+    std::optional<QByteArray> encode(QStringView text);
+    QString decode(QByteArrayView bytes);
+
+private:
+    QStringEncoder encoder_;
+    QStringDecoder decoder_;
 };

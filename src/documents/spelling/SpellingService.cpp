@@ -1,0 +1,137 @@
+#include "documents/spelling/SpellingService.h"
+
+#include "app/FileMessages.h"
+
+#include <algorithm>
+
+namespace {
+
+// A bound on the cache of checked words, so a long session cannot grow it without end.
+constexpr qsizetype kMostKnownWords = 100000;
+
+bool hasDigit(QStringView word)
+{
+    return std::any_of(word.begin(), word.end(), [](QChar c) { return c.isDigit(); });
+}
+
+bool isAllCapitals(QStringView word)
+{
+    int capitals = 0;
+    for (const QChar c : word) {
+        if (c.isLower())
+            return false;
+        capitals += c.isUpper() ? 1 : 0;
+    }
+    return capitals > 1;
+}
+
+} // namespace
+
+SpellingService::SpellingService(QStringList dictionaryFolders, QString userWordsPath, QObject *parent)
+    : QObject(parent)
+    , loading_(std::async(std::launch::async,
+          [folders = std::move(dictionaryFolders)] {
+              return HunspellDictionary::open(folders, QString::fromLatin1(kDictionaryName));
+          }))
+    , userWordsFile_(std::move(userWordsPath))
+{
+    switch (userWordsFile_.read()) {
+    case SettingsFile::Status::Read:
+        for (const QString &line : userWordsFile_.lines()) {
+            const QString word = line.trimmed();
+            if (!word.isEmpty() && !userWords_.contains(word))
+                userWords_.append(word);
+        }
+        break;
+    case SettingsFile::Status::Unreadable:
+        readError_ = userWordsFile_.error();
+        break;
+    case SettingsFile::Status::Missing:
+        break;
+    }
+    for (const QString &word : std::as_const(userWords_))
+        accepted_.insert(word);
+}
+
+SpellingService::~SpellingService() = default;
+
+QString SpellingService::userWordsPath(const QString &settingsFolder)
+{
+    return settingsFolder + QStringLiteral("/Brugerordbog.txt");
+}
+
+HunspellDictionary *SpellingService::dictionary()
+{
+    if (loading_.valid()) {
+        dictionary_ = loading_.get();
+        if (dictionary_) {
+            for (const QString &word : std::as_const(userWords_))
+                dictionary_->add(word);
+        }
+    }
+    return dictionary_.get();
+}
+
+bool SpellingService::isAvailable()
+{
+    return dictionary() != nullptr;
+}
+
+bool SpellingService::isKnown(const QString &word)
+{
+    if (accepted_.contains(word))
+        return true;
+    const auto cached = known_.constFind(word);
+    if (cached != known_.constEnd())
+        return *cached;
+    if (known_.size() >= kMostKnownWords)
+        known_.clear();
+    const bool known = dictionary()->isCorrect(word);
+    known_.insert(word, known);
+    return known;
+}
+
+bool SpellingService::isMisspelt(QStringView paragraph, const WordFinder::Word &word)
+{
+    if (!isAvailable())
+        return false;
+    const QStringView text = paragraph.sliced(word.start, word.length);
+    if (hasDigit(text) || isAllCapitals(text))
+        return false;
+    const QString candidate = text.toString();
+    if (isKnown(candidate))
+        return false;
+    const bool fullStopFollows = word.end() < paragraph.size() && paragraph[word.end()] == u'.';
+    return !(fullStopFollows && isKnown(candidate + u'.'));
+}
+
+QStringList SpellingService::suggestions(const QString &word)
+{
+    return isAvailable() ? dictionary()->suggestions(word) : QStringList();
+}
+
+void SpellingService::accept(const QString &word)
+{
+    accepted_.insert(word);
+    if (dictionary())
+        dictionary()->add(word);
+    known_.clear();
+    Q_EMIT wordsChanged();
+}
+
+QString SpellingService::addWord(const QString &word)
+{
+    if (!userWords_.contains(word))
+        userWords_.append(word);
+    accept(word);
+    if (!readError_.isEmpty())
+        return FileMessages::writeFailure(userWordsFile_.path(), readError_);
+    if (!userWordsFile_.write(userWords_))
+        return FileMessages::writeFailure(userWordsFile_.path(), userWordsFile_.error());
+    return {};
+}
+
+void SpellingService::ignore(const QString &word)
+{
+    accept(word);
+}
