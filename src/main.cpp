@@ -3,6 +3,7 @@
 #include "app/StartupProbe.h"
 #include "app/Tmainform.h"
 #include "app/WindowSet.h"
+#include "documents/spelling/HunspellDictionary.h"
 #include "options/ThemeService.h"
 #include "platform/SystemPlatform.h"
 #include "platform/TerminationSignals.h"
@@ -57,6 +58,7 @@ int main(int argc, char *argv[])
     ThemeService::apply(QStringLiteral("Sky"));
 
     SystemPlatform system;
+    system.platform().dictionaryFolders = HunspellDictionary::systemFolders();
     AppContext context(system.platform());
     WindowSet windows(context);
     Tmainform &frame = windows.frame();

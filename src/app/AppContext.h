@@ -5,6 +5,7 @@
 
 class DocumentListEvents;
 class FrameInterface;
+class SpellingService;
 class Tinfform;
 class Tspform;
 class Tmappefilform;
@@ -38,6 +39,8 @@ public:
     FrameFields fields;
 
     FrameInterface *frame = nullptr;
+    // The program's spell checking, made with the frame.
+    SpellingService *spelling = nullptr;
     // Set by the document box once it exists.
     DocumentListEvents *documentLists = nullptr;
     Tinfform *infform = nullptr;

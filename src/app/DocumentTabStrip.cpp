@@ -1,6 +1,7 @@
 #include "app/DocumentTabStrip.h"
 
 #include <QMouseEvent>
+#include <QStyle>
 
 DocumentTabStrip::DocumentTabStrip(QWidget *parent)
     : QTabBar(parent)
@@ -57,6 +58,15 @@ void DocumentTabStrip::CloseTab(const QString &aCapNavn)
         removeTab(index);
         selecting_ = false;
     }
+}
+
+void DocumentTabStrip::setTabLoading(const QString &caption, bool loading)
+{
+    const int index = indexOf(caption, count());
+    if (index < 0)
+        return;
+    setTabIcon(index, loading ? style()->standardIcon(QStyle::SP_BrowserReload) : QIcon());
+    setTabToolTip(index, loading ? QStringLiteral("Dokumentet indlæses ...") : QString());
 }
 
 void DocumentTabStrip::mousePressEvent(QMouseEvent *event)

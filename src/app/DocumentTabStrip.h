@@ -18,6 +18,8 @@ public:
     // Renames the first of the first windowCount tabs whose text is oldCapNavn.
     void RenameTab(const QString &oldCapNavn, const QString &newCapNavn, int windowCount);
     void CloseTab(const QString &aCapNavn);
+    // An hourglass on the first tab of that caption while its document still loads.
+    void setTabLoading(const QString &caption, bool loading);
 
 Q_SIGNALS:
     // The user chose a tab (by selecting it); the frame activates its window.

@@ -56,6 +56,8 @@ public:
     virtual void fokusTab(const QString &aName) = 0;
     virtual void RenameTab(const QString &oldCapNavn, const QString &newCapNavn) = 0;
     virtual void CloseTab(const QString &aCapNavn) = 0;
+    // Marks the document's tab while its file is still streaming in.
+    virtual void setTabLoading(const QString &caption, bool loading) = 0;
 
 protected:
     ~FrameInterface() = default;

@@ -23,6 +23,7 @@
 #include "documents/DocumentWindow.h"
 #include "documents/TFunktioner.h"
 #include "documents/Twinform1.h"
+#include "documents/spelling/SpellingService.h"
 #include "lists/Tfavoritform.h"
 #include "lists/Tfilform.h"
 #include "lists/Tmappefilform.h"
@@ -81,6 +82,8 @@ Tmainform::Tmainform(AppContext &context)
     buildDocumentInfo();  // the menu book's pages show these fields
     buildLayout();
     fields_.menuBogHeight = 108;
+    context.spelling = new SpellingService(context.platform.dictionaryFolders,
+                                           SpellingService::userWordsPath(fields_.OptMappe), this);
     funk_ = std::make_unique<TFunktioner>(context, *documents_, [this](bool rich) { createDocumentWindow(rich); });
     settings_ = std::make_unique<SettingsFile>(fields_.optFilnavn);
     defaultOpt();
@@ -412,6 +415,11 @@ void Tmainform::RenameTab(const QString &oldCapNavn, const QString &newCapNavn)
 void Tmainform::CloseTab(const QString &aCapNavn)
 {
     tc->CloseTab(aCapNavn);
+}
+
+void Tmainform::setTabLoading(const QString &caption, bool loading)
+{
+    tc->setTabLoading(caption, loading);
 }
 
 void Tmainform::activateByCaption(const QString &caption)

@@ -88,6 +88,7 @@ public:
     void fokusTab(const QString &aName) override;
     void RenameTab(const QString &oldCapNavn, const QString &newCapNavn) override;
     void CloseTab(const QString &aCapNavn) override;
+    void setTabLoading(const QString &caption, bool loading) override;
 
     QWidget *hovedmenuPanel;
     QTabWidget *menuBog;

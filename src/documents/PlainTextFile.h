@@ -9,13 +9,8 @@
 // encoding and the platform's line ends.
 class PlainTextFile {
 public:
-    struct ReadResult {
-        bool ok = false;
-        QString text;   // line breaks as '\n'
-        QString error;  // Danish reason when not ok
-    };
-
-    ReadResult read(const QString &path);
+    // The format the file was read in.
+    void adopt(TextEncoding encoding, LineEnding lineEnding);
     // True when written; otherwise error() says why in Danish and the old file is untouched.
     bool write(const QString &path, const QString &text);
 

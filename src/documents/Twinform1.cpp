@@ -13,6 +13,11 @@
 #include "documents/PlainEditor.h"
 #include "documents/SearchWord.h"
 #include "documents/TFunktioner.h"
+#include "documents/links/LinkActivation.h"
+#include "documents/loading/DocumentLoader.h"
+#include "documents/position/PositionTracker.h"
+#include "documents/spelling/SpellingMenu.h"
+#include "documents/spelling/TextMarker.h"
 #include "options/Toptform.h"
 #include "platform/FileDialogs.h"
 #include "platform/Shell.h"
@@ -87,6 +92,11 @@ Twinform1::Twinform1(AppContext &context)
     Editor->installEventFilter(this);
     Editor->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Editor, &QWidget::customContextMenuRequested, this, &Twinform1::showContextMenu);
+    position_ = new PositionTracker(*Editor);
+    connect(position_, &PositionTracker::measured, this, &Twinform1::XYinfo);
+    marker_ = new TextMarker(*Editor, context.spelling);
+    spellingMenu_ = new SpellingMenu(*Editor, context.spelling, [this](const QString &text) { context_.inform(text); });
+    new LinkActivation(*Editor, context.platform.shell, [this](int code) { context_.frame->funk()->ErrorInfo(code); });
 
     buildCommands();
     buildToolPanel();
@@ -190,7 +200,7 @@ void Twinform1::buildCommands()
     });
     // Has the whole text examined again; the clipboard and the modified state stay as they are.
     connect(aStavekontrol, &QAction::triggered, this, [this] {
-        Editor->document()->markContentsDirty(0, Editor->document()->characterCount());
+        marker_->remarkAll();
         Editor->setSelection(0, 0);
         Editor->setFocus();
     });
@@ -273,18 +283,70 @@ void Twinform1::loadDocument()
         capNavn_ = QString::number(context_.fields.newCount) + QStringLiteral(". Dokument");
         return;
     }
-    const PlainTextFile::ReadResult read = file_.read(Filnavn_);
-    if (!read.ok) {
-        // Never save over a file that could not be read: the document goes on without a name.
-        context_.inform(FileMessages::readFailure(Filnavn_, read.error));
-        Filnavn_.clear();
-        capNavn_ = QString::number(context_.fields.newCount) + QStringLiteral(". Dokument");
+    capNavn_ = bareName(Filnavn_);
+    loader_ = new DocumentLoader(this);
+    connect(loader_, &DocumentLoader::finished, this, &Twinform1::loadingFinished);
+    connect(loader_, &DocumentLoader::failed, this, &Twinform1::loadingFailed);
+    connect(loader_, &DocumentLoader::progress, this, [this](qint64 read, qint64 total) {
+        if (isActive() && total > 0)
+            context_.frame->UdskrivInfo(QStringLiteral("Indlæser ") + capNavn_ + QStringLiteral(": ")
+                                        + QString::number(read * 100 / total) + QStringLiteral(" %"));
+    });
+    if (!loader_->start(Filnavn_, *Editor)) {
+        context_.inform(FileMessages::readFailure(Filnavn_, loader_->errorText()));
+        dropFileName();
         return;
     }
-    Editor->setPlainText(read.text);
-    capNavn_ = bareName(Filnavn_);
+    // The caret starts at the top; the rest of a big file streams in below it.
+    Editor->moveCursor(QTextCursor::Start);
     if (context_.documentLists)
         context_.documentLists->documentOpened(Filnavn_, capNavn_);
+}
+
+bool Twinform1::isLoading() const
+{
+    return loader_ && loader_->isLoading();
+}
+
+void Twinform1::loadingFinished()
+{
+    file_.adopt(loader_->encoding(), loader_->lineEnding());
+    if (opstart_)
+        return;  // read whole during creation; the first activation shows everything
+    context_.frame->setTabLoading(capNavn_, false);
+    if (isActive()) {
+        context_.frame->UdskrivInfo(QString());
+        context_.frame->udskrivFilInfo();
+        XYinfo();
+    }
+}
+
+void Twinform1::loadingFailed(const QString &reason)
+{
+    context_.inform(FileMessages::readFailure(Filnavn_, reason));
+    context_.frame->setTabLoading(capNavn_, false);
+    dropFileName();
+}
+
+void Twinform1::dropFileName()
+{
+    Filnavn_.clear();
+    const QString numbered = QString::number(context_.fields.newCount) + QStringLiteral(". Dokument");
+    if (!opstart_)
+        context_.frame->RenameTab(capNavn_, numbered);
+    capNavn_ = numbered;
+    setWindowTitle(capNavn_);
+    if (isActive())
+        context_.fields.dokumentFilnavn.clear();
+}
+
+bool Twinform1::refuseWhileLoading()
+{
+    if (!isLoading())
+        return false;
+    context_.inform(QStringLiteral("Dokumentet:\r") + capNavn_
+                    + QStringLiteral("\rindlæses stadig. Det kan gemmes, når hele filen er indlæst."));
+    return true;
 }
 
 void Twinform1::setEditorMargins(int pixels)
@@ -326,6 +388,7 @@ void Twinform1::FormActivate()
             subWindow->showMaximized();
         context_.frame->InsertTab();
         context_.frame->SetTCindex();
+        context_.frame->setTabLoading(capNavn_, isLoading());
         // Hints on the status line mean no tooltips here; otherwise the window shows its own, even
         // when no other window of the program does.
         TooltipSwitch::setShown(this, context_.optform->hintBox->itemIndex() != 0);
@@ -336,26 +399,10 @@ void Twinform1::FormActivate()
 
 void Twinform1::XYinfo()
 {
-    const QTextDocument *document = Editor->document();
-    LinieAntal = std::max(1, document->lineCount());
-    const QTextCursor cursor = Editor->textCursor();
-    const QTextBlock block = cursor.block();
-    const int inBlock = cursor.position() - block.position();
-    int lineInBlock = 0;
-    int lineStart = 0;
-    if (const QTextLayout *layout = block.layout(); layout && layout->lineCount() > 0) {
-        const QTextLine line = layout->lineForTextPosition(inBlock);
-        if (line.isValid()) {
-            lineInBlock = line.lineNumber();
-            lineStart = line.textStart();
-        }
-    }
-    int linesBefore = 0;
-    for (QTextBlock previous = document->firstBlock(); previous.isValid() && previous != block;
-         previous = previous.next())
-        linesBefore += std::max(1, previous.lineCount());
-    posY = linesBefore + lineInBlock;
-    posX = inBlock - lineStart;
+    const PositionTracker::Position at = position_->position();
+    LinieAntal = at.lineCount;
+    posY = at.line;
+    posX = at.column;
     antalLabel->setText(QString::number(LinieAntal));
     posLabel->setText(QString::number(posY + 1) + u',' + QString::number(posX));
 }
@@ -363,12 +410,16 @@ void Twinform1::XYinfo()
 void Twinform1::filInformation()
 {
     const DocumentInfoWidgets &info = context_.frame->infoWidgets();
-    const QTextDocument *document = Editor->document();
-    const QString characters = QString::number(document->characterCount() - 1);
-    int lines = std::max(1, document->lineCount());
-    if (document->lastBlock().text().isEmpty())
-        --lines;
-    const QString lineText = QStringLiteral("Antal linjer: ") + QString::number(lines);
+    if (isLoading()) {
+        info.filnavnEdit->setText(capNavn_);
+        info.filsizeLabel->setText(QStringLiteral("Dokumentet indlæses ..."));
+        info.antalLinjerLabel->clear();
+        info.filModificeretLabel->clear();
+        info.setName(capNavn_);
+        return;
+    }
+    const QString characters = QString::number(position_->characterCount(file_.lineEnding()));
+    const QString lineText = QStringLiteral("Antal linjer: ") + QString::number(position_->lineCountWithoutEmptyLast());
 
     if (!Filnavn_.isEmpty() && QFileInfo::exists(Filnavn_)) {
         info.filnavnEdit->setText(bareName(Filnavn_));
@@ -404,6 +455,8 @@ bool Twinform1::writeTo(const QString &path)
 
 void Twinform1::Gem()
 {
+    if (refuseWhileLoading())
+        return;
     if (!Filnavn_.isEmpty() && QFileInfo::exists(Filnavn_)) {
         writeTo(Filnavn_);
         return;
@@ -421,6 +474,8 @@ void Twinform1::Gem()
 
 void Twinform1::GemSom()
 {
+    if (refuseWhileLoading())
+        return;
     const bool named = !Filnavn_.isEmpty() && QFileInfo::exists(Filnavn_);
     const QString suggested = named ? Filnavn_ : QStringLiteral("UdenNavn");
     QString filter = kSaveFilter.section(QStringLiteral(";;"), 0, 0);
@@ -476,19 +531,15 @@ void Twinform1::puButtonClick()
         puButton->setText(QStringLiteral("Funktioner"));
         Hint::set(puButton, QStringLiteral("Skift popup-menu til \"Funktioner\""));
     }
+    spellingMenu_->setActive(!usesFunctionsMenu_);
     updateCommands();
 }
 
+// The window's own menu; while it is off, the spelling menu answers the right-click before this.
 void Twinform1::showContextMenu(const QPoint &position)
 {
-    const QPoint global = Editor->viewport()->mapToGlobal(position);
-    if (usesFunctionsMenu_) {
-        PUwin->popup(global);
-        return;
-    }
-    QMenu *menu = Editor->createStandardContextMenu(position);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(global);
+    if (usesFunctionsMenu_)
+        PUwin->popup(Editor->viewport()->mapToGlobal(position));
 }
 
 QWidget *Twinform1::focusedTextControl() const

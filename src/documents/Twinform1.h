@@ -4,13 +4,17 @@
 #include "documents/PlainTextFile.h"
 
 class AppContext;
+class DocumentLoader;
 class PlainEditor;
+class PositionTracker;
 class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QMenu;
 class QToolButton;
+class SpellingMenu;
+class TextMarker;
 
 // The document window for plain text: one editor, a tool panel, the position display. It keeps the
 // frame's document fields, information lines and tab current, and reports its file to the document box.
@@ -40,6 +44,8 @@ public:
     void XYinfo();
     // The search word for the web searches.
     QString getTheWord() const;
+    // True while the file is still streaming in; saving and the file information wait for it.
+    bool isLoading() const;
 
     PlainEditor *Editor;
     QWidget *redskabsPanel;
@@ -77,6 +83,12 @@ private:
     void buildCommands();
     void buildToolPanel();
     void loadDocument();
+    void loadingFinished();
+    void loadingFailed(const QString &reason);
+    // A file that could not be read whole: the document goes on without its name, so it can never be
+    // saved over that file.
+    void dropFileName();
+    bool refuseWhileLoading();
     // False when the user asked to save and the save did not happen.
     bool FormCloseQuery();
     void FormClose();
@@ -91,6 +103,10 @@ private:
 
     AppContext &context_;
     PlainTextFile file_;
+    DocumentLoader *loader_ = nullptr;
+    PositionTracker *position_;
+    TextMarker *marker_;
+    SpellingMenu *spellingMenu_;
     QString Filnavn_;
     QString capNavn_;
     bool opstart_ = true;

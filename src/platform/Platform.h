@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class Clock;
 class FileDialogs;
@@ -18,4 +19,6 @@ struct Platform {
     ModalRunner &modal;
     QString userName;
     QString dataRoot;
+    // Where the spelling dictionaries are looked for.
+    QStringList dictionaryFolders;
 };

@@ -3,7 +3,13 @@
 #include "platform/SystemIdentity.h"
 
 SystemPlatform::SystemPlatform()
-    : platform_{shell_,   notifier_, fileDialogs_, clock_, modal_, SystemIdentity::userName(),
-                SystemIdentity::dataRoot()}
+    : platform_{shell_,
+                notifier_,
+                fileDialogs_,
+                clock_,
+                modal_,
+                SystemIdentity::userName(),
+                SystemIdentity::dataRoot(),
+                {}}
 {
 }

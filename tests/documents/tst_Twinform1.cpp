@@ -57,6 +57,8 @@ private Q_SLOTS:
     void documentsOfTheLastRunReopenAfterTheCommandLine();
     void tabsFollowTheWindows();
     void webSearchOpensTheAddressWithTheWord();
+    void bigFileShowsAtOnceAndSavesOnlyWhenWhole();
+    void closingDuringTheLoadJustStopsIt();
 };
 
 void Twinform1Test::unchangedFileIsSavedByteForByte_data()
@@ -347,6 +349,55 @@ void Twinform1Test::webSearchOpensTheAddressWithTheWord()
     QCOMPARE(app.shell().calls[0].target, QStringLiteral("https://www.google.com/search?q=Ærø-færgen"));
     QCOMPARE(app.shell().calls[1].target, QStringLiteral("https://www.youtube.com/results?search_query=Vi"));
     QCOMPARE(app.shell().calls[2].target, QStringLiteral("https://www.bing.com/search?q=går"));
+}
+
+namespace {
+
+QByteArray bigText()
+{
+    QByteArray text;
+    for (int line = 0; text.size() < 4 * 1024 * 1024; ++line)
+        text += "Linje " + QByteArray::number(line) + ": rødgrød med fløde og æbleskiver\r\n";
+    return text;
+}
+
+} // namespace
+
+void Twinform1Test::bigFileShowsAtOnceAndSavesOnlyWhenWhole()
+{
+    TestApp app;
+    const QByteArray bytes = bigText();
+    const QString path = app.writeFile(QStringLiteral("stor.log"), bytes);
+    app.start();
+    app.frame().funk()->openwin(path, QString());
+    Twinform1 *window = activeWindow(app);
+    QVERIFY(window->isLoading());
+    QVERIFY(window->Editor->toPlainText().startsWith(QStringLiteral("Linje 0: rødgrød")));
+    QVERIFY(!app.frame().tc->tabIcon(0).isNull());
+    QCOMPARE(app.frame().infoWidgets().filsizeLabel->text(), QStringLiteral("Dokumentet indlæses ..."));
+
+    window->Gem();
+    QCOMPARE(app.modal().texts(), QStringList{QStringLiteral("Dokumentet:\nstor.log\nindlæses stadig. Det kan "
+                                                             "gemmes, når hele filen er indlæst.")});
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isLoading(), 60000);
+    QVERIFY(app.frame().tc->tabIcon(0).isNull());
+    QVERIFY(!window->Editor->isModified());
+    QVERIFY(app.frame().infoWidgets().filsizeLabel->text().startsWith(QStringLiteral("Filstørrelse: ")));
+    window->Gem();
+    QCOMPARE(contents(path), bytes);
+}
+
+void Twinform1Test::closingDuringTheLoadJustStopsIt()
+{
+    TestApp app;
+    const QString path = app.writeFile(QStringLiteral("stor.txt"), bigText());
+    app.start({path});
+    Twinform1 *window = activeWindow(app);
+    QVERIFY(window->isLoading());
+    QVERIFY(window->parentWidget()->close());
+    QVERIFY(app.modal().shown.isEmpty());
+    QCOMPARE(contents(path), bigText());
+    QVERIFY(app.close());
 }
 
 QTEST_MAIN(Twinform1Test)

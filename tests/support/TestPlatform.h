@@ -104,7 +104,7 @@ public:
     QQueue<Answer> script;
 };
 
-// A whole platform of stand-ins.
+// A whole platform of stand-ins. No spelling dictionary unless a test names its folders.
 class TestPlatform {
 public:
     explicit TestPlatform(const QString &dataRoot, const QString &userName = QStringLiteral("testbruger"));
