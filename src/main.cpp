@@ -1,4 +1,5 @@
 #include "app/AppContext.h"
+#include "app/AppIcon.h"
 #include "app/CommandLine.h"
 #include "app/StartupProbe.h"
 #include "app/Tmainform.h"
@@ -50,6 +51,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Skrivora"));
     QApplication::setApplicationVersion(QStringLiteral(SKRIVORA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("skrivora"));
+    QApplication::setWindowIcon(AppIcon::icon());
     installDanishTranslations(app);
     // Installed before the windows exist, so a termination that arrives during start-up still closes the
     // program in order once the event loop runs.

@@ -52,7 +52,10 @@ void FrameClientArea::arrange()
     }
     if (place_ == BookPlace::Fill) {
         book_->setGeometry(area);
-        documents_->setGeometry(area);
+        // The documents move just below the visible area at their full size: still shown, so the active
+        // document stays active, but nothing of them can paint through the page, and their text need
+        // not be laid out again.
+        documents_->setGeometry(area.translated(0, area.height()));
         return;
     }
     const int bookHeight = qMin(topHeight_, area.height());

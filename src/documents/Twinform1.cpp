@@ -29,7 +29,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -40,6 +39,7 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTextLayout>
+#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -55,14 +55,6 @@ QAction *command(QObject *parent, const QString &caption, const QString &hint, c
     action->setShortcut(keys);
     action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     return action;
-}
-
-QToolButton *toolButton(QWidget *parent, QAction *action)
-{
-    auto *button = new QToolButton(parent);
-    button->setDefaultAction(action);
-    button->setAutoRaise(true);
-    return button;
 }
 
 QString bareName(const QString &path)
@@ -222,11 +214,12 @@ void Twinform1::buildCommands()
     PUwin->addAction(context_.frame->command(QStringLiteral("winLukAlle")));
 }
 
+// A tool bar rather than a row of widgets: when the window is narrow, what does not fit goes behind the
+// bar's extension button instead of widening the window past the frame.
 void Twinform1::buildToolPanel()
 {
-    redskabsPanel = new QWidget(this);
-    auto *row = new QHBoxLayout(redskabsPanel);
-    row->setContentsMargins(4, 2, 4, 2);
+    redskabsPanel = new QToolBar(this);
+    redskabsPanel->setIconSize(QSize(16, 16));
 
     fontnameBox = new QComboBox(redskabsPanel);
     fontsizeBox = new QComboBox(redskabsPanel);
@@ -249,27 +242,27 @@ void Twinform1::buildToolPanel()
     Hint::set(puButton, QStringLiteral("Skift popup-menu"));
     connect(puButton, &QToolButton::clicked, this, &Twinform1::puButtonClick);
 
-    SpeedButton15 = toolButton(redskabsPanel, aStavekontrol);
     posLabel = new QLabel(QStringLiteral("0,0"), redskabsPanel);
     antalLabel = new QLabel(QStringLiteral("0"), redskabsPanel);
+    auto *gap = new QWidget(redskabsPanel);
+    gap->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 
-    row->addWidget(fontnameBox);
-    row->addWidget(fontsizeBox);
-    row->addWidget(wordwrapCheck);
-    row->addWidget(funkButton1);
-    row->addWidget(toolButton(redskabsPanel, context_.frame->command(QStringLiteral("fileGem"))));
-    row->addWidget(toolButton(redskabsPanel, context_.frame->command(QStringLiteral("fileGemSom"))));
-    row->addWidget(toolButton(redskabsPanel, context_.frame->command(QStringLiteral("openMenu1"))));
-    row->addWidget(toolButton(redskabsPanel, bingUrl));
-    row->addWidget(toolButton(redskabsPanel, googleUrl));
-    row->addWidget(toolButton(redskabsPanel, tubeUrl));
-    row->addWidget(puButton);
-    row->addWidget(SpeedButton15);
-    row->addStretch();
-    row->addWidget(new QLabel(QStringLiteral("Pos:"), redskabsPanel));
-    row->addWidget(posLabel);
-    row->addWidget(new QLabel(QStringLiteral("Antal linjer:"), redskabsPanel));
-    row->addWidget(antalLabel);
+    redskabsPanel->addWidget(fontnameBox);
+    redskabsPanel->addWidget(fontsizeBox);
+    redskabsPanel->addWidget(wordwrapCheck);
+    redskabsPanel->addWidget(funkButton1);
+    redskabsPanel->addAction(context_.frame->command(QStringLiteral("fileGem")));
+    redskabsPanel->addAction(context_.frame->command(QStringLiteral("fileGemSom")));
+    redskabsPanel->addAction(context_.frame->command(QStringLiteral("openMenu1")));
+    redskabsPanel->addActions({bingUrl, googleUrl, tubeUrl});
+    redskabsPanel->addWidget(puButton);
+    redskabsPanel->addAction(aStavekontrol);
+    SpeedButton15 = qobject_cast<QToolButton *>(redskabsPanel->widgetForAction(aStavekontrol));
+    redskabsPanel->addWidget(gap);
+    redskabsPanel->addWidget(new QLabel(QStringLiteral("Pos: "), redskabsPanel));
+    redskabsPanel->addWidget(posLabel);
+    redskabsPanel->addWidget(new QLabel(QStringLiteral("  Antal linjer: "), redskabsPanel));
+    redskabsPanel->addWidget(antalLabel);
 
     auto *dropDownPU = new QMenu(funkButton1);
     dropDownPU->addActions(PUwin->actions());

@@ -12,6 +12,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QMenu;
+class QToolBar;
 class QToolButton;
 class SpellingMenu;
 class TextMarker;
@@ -48,7 +49,7 @@ public:
     bool isLoading() const;
 
     PlainEditor *Editor;
-    QWidget *redskabsPanel;
+    QToolBar *redskabsPanel;
     QComboBox *fontnameBox;
     QComboBox *fontsizeBox;
     QCheckBox *wordwrapCheck;
