@@ -8,6 +8,7 @@
 #include "app/MenuPanelController.h"
 #include "app/SearchPageControls.h"
 #include "app/Tgenvejsform.h"
+#include "app/WhenIdle.h"
 #include "documents/DocumentArea.h"
 #include "documents/DocumentWindow.h"
 #include "documents/TFunktioner.h"
@@ -21,7 +22,6 @@
 #include "search/Tfilmappeform.h"
 #include "search/Tfindformen.h"
 
-#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -66,8 +66,7 @@ FrameCommandHandlers::FrameCommandHandlers(AppContext &context, FrameInterface &
     addEnableRules();
     for (const char *name : kCommandsWithoutWork)
         commands_.get(QString::fromLatin1(name))->setEnabled(false);
-    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
-        &FrameCommandHandlers::updateActions);
+    WhenIdle::run(this, [this] { updateActions(); });
 }
 
 FrameCommandHandlers::~FrameCommandHandlers() = default;
