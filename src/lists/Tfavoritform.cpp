@@ -50,17 +50,10 @@ QLineEdit *edit(const char *name, const QString &hint, const QString &placeholde
     return line;
 }
 
-QLabel *label(const char *name, const QString &text, QWidget *parent)
+// The favourites box draws its rows itself, each with a square of the list's colour.
+FileListBox *markedListBox(const char *name, const QColor &square, QWidget *parent)
 {
-    auto *line = new QLabel(text, parent);
-    line->setObjectName(QString::fromLatin1(name));
-    return line;
-}
-
-FileListBox *listBox(const char *name, const QColor &square, QWidget *parent)
-{
-    auto *box = new FileListBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
+    FileListBox *box = TwoPanelBox::namedListBox(name, parent);
     box->setItemDelegate(new MarkedRowDelegate(square, box));
     return box;
 }
@@ -103,9 +96,9 @@ void Tfavoritform::buildListNamesPanel()
 {
     auto *layout = new QVBoxLayout(opretPanel);
     layout->setContentsMargins(0, 0, 0, 0);
-    Label1 = label("Label1", QStringLiteral("Favoritlister"), opretPanel);
+    Label1 = namedLabel("Label1", QStringLiteral("Favoritlister"), opretPanel);
     layout->addWidget(Label1);
-    fillisten = listBox("fillisten", Qt::red, opretPanel);
+    fillisten = markedListBox("fillisten", Qt::red, opretPanel);
     layout->addWidget(fillisten, 1);
 
     auto *buttons = new QHBoxLayout;
@@ -133,7 +126,7 @@ void Tfavoritform::buildFavouritesPanel()
 {
     auto *layout = new QVBoxLayout(favfilerPanel);
     layout->setContentsMargins(0, 0, 0, 0);
-    fillisteNavn = label("fillisteNavn", kNoListName, favfilerPanel);
+    fillisteNavn = namedLabel("fillisteNavn", kNoListName, favfilerPanel);
     layout->addWidget(fillisteNavn);
 
     auto *strip = new QHBoxLayout;
@@ -161,9 +154,9 @@ void Tfavoritform::buildFavouritesPanel()
         IconAction::addButton(action, strip);
     layout->addLayout(strip);
 
-    favFilerListe = listBox("favFilerListe", QColor(0, 255, 255), favfilerPanel);
+    favFilerListe = markedListBox("favFilerListe", QColor(0, 255, 255), favfilerPanel);
     layout->addWidget(favFilerListe, 1);
-    Label26 = label("Label26", QStringLiteral("Valgte element:"), favfilerPanel);
+    Label26 = namedLabel("Label26", QStringLiteral("Valgte element:"), favfilerPanel);
     layout->addWidget(Label26);
 
     auto *rename = new QHBoxLayout;

@@ -33,20 +33,6 @@ QHBoxLayout *buttonStrip(QVBoxLayout *column)
     return strip;
 }
 
-QLabel *title(const char *name, const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
-FileListBox *listBox(const char *name, QWidget *parent)
-{
-    auto *box = new FileListBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    return box;
-}
-
 } // namespace
 
 Tfilform::Tfilform(AppContext &context)
@@ -88,7 +74,7 @@ Tfilform::Tfilform(AppContext &context)
 
 void Tfilform::buildClosedPanel()
 {
-    fillisteNavn = title("fillisteNavn", QStringLiteral("Lukkede dokumenter"), BgPanel1);
+    fillisteNavn = namedLabel("fillisteNavn", QStringLiteral("Lukkede dokumenter"), BgPanel1);
     QVBoxLayout *layout = panelColumn(BgPanel1, fillisteNavn);
     QHBoxLayout *strip = buttonStrip(layout);
     opdaterBox1 = IconAction::create(this, "opdaterBox1",
@@ -112,13 +98,13 @@ void Tfilform::buildClosedPanel()
     strip->addStretch();
     for (QAction *action : { aHentFilliste, aGemFilliste })
         IconAction::addButton(action, strip);
-    ListBox1 = listBox("ListBox1", BgPanel1);
+    ListBox1 = namedListBox("ListBox1", BgPanel1);
     layout->addWidget(ListBox1, 1);
 }
 
 void Tfilform::buildOpenPanel()
 {
-    Label2 = title("Label2", QStringLiteral("Åbne dokumenter"), BgPanel2);
+    Label2 = namedLabel("Label2", QStringLiteral("Åbne dokumenter"), BgPanel2);
     QVBoxLayout *layout = panelColumn(BgPanel2, Label2);
     QHBoxLayout *strip = buttonStrip(layout);
     opdaterBox2 = IconAction::create(this, "opdaterBox2",
@@ -135,7 +121,7 @@ void Tfilform::buildOpenPanel()
         IconAction::addButton(action, strip);
     strip->addStretch();
     IconAction::addButton(openDokument, strip);
-    ListBox2 = listBox("ListBox2", BgPanel2);
+    ListBox2 = namedListBox("ListBox2", BgPanel2);
     layout->addWidget(ListBox2, 1);
 }
 

@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/FileMessages.h"
 #include "app/WhenIdle.h"
+#include "lists/FileListBox.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -91,4 +92,18 @@ void TwoPanelBox::resizeEvent(QResizeEvent *event)
         return;
     }
     left_->setFixedWidth(std::max(kPanelMinWidth, width() / 2 - 12));
+}
+
+QLabel *TwoPanelBox::namedLabel(const char *name, const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+FileListBox *TwoPanelBox::namedListBox(const char *name, QWidget *parent)
+{
+    auto *box = new FileListBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    return box;
 }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+class FileListBox;
 class QLabel;
 
 // A list box with two panels side by side, at least 260 pixels wide each, and a status line along the
@@ -26,6 +27,10 @@ public:
     virtual void updateActions() = 0;
 
     QLabel *infoBar;
+
+    // A label and a file list box carrying the names other code finds them by.
+    static QLabel *namedLabel(const char *name, const QString &text, QWidget *parent);
+    static FileListBox *namedListBox(const char *name, QWidget *parent);
 
 protected:
     TwoPanelBox(AppContext &context, const QString &caption, const QString &settingsName);

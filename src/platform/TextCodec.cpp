@@ -204,24 +204,6 @@ QString TextCodec::normaliseLineBreaks(QString text)
     return text;
 }
 
-QString TextCodec::name(TextEncoding encoding)
-{
-    switch (encoding) {
-    case TextEncoding::Utf8:
-        return QStringLiteral("UTF-8");
-    case TextEncoding::Utf8Bom:
-        return QStringLiteral("UTF-8 med BOM");
-    case TextEncoding::Utf16LE:
-        return QStringLiteral("UTF-16 LE");
-    case TextEncoding::Utf16BE:
-        return QStringLiteral("UTF-16 BE");
-    case TextEncoding::Windows1252:
-        return QStringLiteral("ANSI (Windows-1252)");
-    }
-    Q_UNREACHABLE();
-    return {};
-}
-
 NamedCharset::NamedCharset(const QByteArray &name)
     : encoder_(name.constData())
     , decoder_(name.constData())

@@ -70,7 +70,6 @@ public:
     static std::optional<QByteArray> encodeWindows1252(QStringView text);
     static QString lineBreak(LineEnding lineEnding);
     static QString normaliseLineBreaks(QString text);
-    static QString name(TextEncoding encoding);
 };
 
 // A character set named the way outside libraries name theirs, such as the "SET" line of a spelling
