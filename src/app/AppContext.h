@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CurrentFolder.h"
 #include "app/FrameFields.h"
 #include "platform/Platform.h"
 
@@ -37,6 +38,7 @@ public:
 
     Platform &platform;
     FrameFields fields;
+    CurrentFolder currentFolder;
 
     FrameInterface *frame = nullptr;
     // The program's spell checking, made with the frame.
