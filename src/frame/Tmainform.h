@@ -65,6 +65,7 @@ public:
     // FrameInterface
     QWidget *frameWidget() override { return this; }
     QAction *command(const QString &name) override;
+    QList<QAction *> commands() override;
     TFunktioner *funk() override { return funk_.get(); }
     DocumentArea *documents() override { return documents_; }
     const DocumentInfoWidgets &infoWidgets() override { return info_; }
