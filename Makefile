@@ -18,6 +18,9 @@ endif
 PACKAGES = cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev \
 	libhunspell-dev hunspell-da fonts-liberation fonts-crosextra-carlito
 
+# Peers the benchmarks time themselves against.
+BENCH_PACKAGES = ripgrep
+
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 600
 FUZZ_PACKAGES = clang libclang-rt-14-dev
@@ -42,6 +45,7 @@ test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 bench: deps $(BUILD_DIR)/CMakeCache.txt
+	@./scripts/install-packages $(BENCH_PACKAGES)
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target benchmarks
 	@for program in $(BUILD_DIR)/bench-*; do [ -f "$$program" ] && [ -x "$$program" ] || continue; \
 		echo "== $$program"; QT_QPA_PLATFORM=offscreen $$program || exit 1; done

@@ -16,9 +16,9 @@ enum class TextEncoding { Utf8, Utf8Bom, Utf16LE, Utf16BE, Windows1252 };
 enum class LineEnding { CrLf, Lf, Cr };
 
 struct DecodedText {
-    QString text;  // line breaks normalised to '\n'
+    QString text; // line breaks normalised to '\n'
     TextEncoding encoding = TextEncoding::Utf8;
-    LineEnding lineEnding = LineEnding::CrLf;  // the most frequent one in the bytes, or the fallback given
+    LineEnding lineEnding = LineEnding::CrLf; // the most frequent one in the bytes, or the fallback given
     bool hadLineBreaks = false;
 };
 
@@ -38,12 +38,12 @@ struct LineBreakCounts {
 
 struct EncodedText {
     QByteArray bytes;
-    TextEncoding encoding;  // differs from the one asked for only when Windows-1252 could not hold the text
+    TextEncoding encoding; // differs from the one asked for only when Windows-1252 could not hold the text
 };
 
 struct ByteOrderMark {
     TextEncoding encoding;
-    int length;  // in bytes
+    int length; // in bytes
 };
 
 class TextCodec {
@@ -66,6 +66,12 @@ public:
     static LineEnding platformLineEnding();
 
     static QString decodeWindows1252(QByteArrayView bytes);
+    // The same into a buffer of at least bytes.size() characters, for readers that reuse one buffer for
+    // many files; returns the end of what was written.
+    static char16_t *decodeWindows1252(QByteArrayView bytes, char16_t *out);
+    // Whether the bytes are UTF-8 as the decoder takes it: no invalid, overlong, surrogate or truncated
+    // sequence. Decides between UTF-8 and Windows-1252 without decoding.
+    static bool isValidUtf8(QByteArrayView bytes);
     // Empty optional when a character has no Windows-1252 byte.
     static std::optional<QByteArray> encodeWindows1252(QStringView text);
     static QString lineBreak(LineEnding lineEnding);

@@ -1,3 +1,4 @@
+#include "search/text/ByteScreen.h"
 #include "search/text/FileMask.h"
 #include "search/text/TextSearchJob.h"
 #include "search/text/TextSearchRun.h"
@@ -35,6 +36,8 @@ private Q_SLOTS:
     void parallelSearchGivesTheSequentialRows();
     void stopEndsWithAPrefixOfTheRows();
     void longLinesGiveTheirLaidOutPiece();
+    void byteScreen_data();
+    void byteScreen();
     void masks_data();
     void masks();
     void jobReportsRowsInBatchesAndEnds();
@@ -183,6 +186,15 @@ void TextSearchEngineTest::occurrencesOfAFile_data()
     QTest::newRow("a needle across a line break")
         << QByteArray("ab\r\ncd") << QStringLiteral("b\ncd") << 0 << QList<qsizetype> { 1 };
     QTest::newRow("empty file") << QByteArray() << QStringLiteral("ord") << 0 << QList<qsizetype> {};
+    QTest::newRow("long s folds to s")
+        << QByteArray("et \xC5\xBFolskin") << QStringLiteral("solskin") << 0 << QList<qsizetype> { 3 };
+    QTest::newRow("kelvin sign folds to k") << QByteArray("\xE2\x84\xAA"
+                                                          "at")
+                                            << QStringLiteral("kat") << 0 << QList<qsizetype> { 0 };
+    QTest::newRow("kelvin sign is no k when the case must match")
+        << QByteArray("\xE2\x84\xAA"
+                      "at kat")
+        << QStringLiteral("kat") << int(TextFinder::MatchCase) << QList<qsizetype> { 4 };
 }
 
 void TextSearchEngineTest::occurrencesOfAFile()
@@ -301,8 +313,8 @@ void TextSearchEngineTest::unreadableFileSkipsOnlyItself()
     const QString locked = write(QStringLiteral("2.txt"), "ord");
     const QString last = write(QStringLiteral("3.txt"), "ord");
     TextSearchRun::Settings settings;
-    settings.read = [locked](const QString &file) {
-        return file == locked ? FileSnapshot { {}, FileError::reason(EACCES) } : FileSnapshot::read(file);
+    settings.read = [locked](const QString &file, QByteArray &bytes) {
+        return file == locked ? FileError::reason(EACCES) : FileSnapshot::read(file, bytes);
     };
     TextSearchSummary summary;
     const QList<TextSearchRow> rows = rowsOf(request(QStringLiteral("ord")), &summary, settings);
@@ -329,10 +341,10 @@ void TextSearchEngineTest::fileThatVanishesIsListed()
     write(QStringLiteral("1.txt"), "ord");
     const QString gone = write(QStringLiteral("2.txt"), "ord");
     TextSearchRun::Settings settings;
-    settings.read = [gone](const QString &file) {
+    settings.read = [gone](const QString &file, QByteArray &bytes) {
         if (file == gone)
             QFile::remove(file);
-        return FileSnapshot::read(file);
+        return FileSnapshot::read(file, bytes);
     };
     TextSearchSummary summary;
     QCOMPARE(rowsOf(request(QStringLiteral("ord")), &summary, settings).size(), 1);
@@ -410,6 +422,41 @@ void TextSearchEngineTest::longLinesGiveTheirLaidOutPiece()
     QVERIFY(paragraph.contains(rows[0].line));
     QVERIFY(rows[0].line.size() < paragraph.size() / 4);
     QVERIFY(rows[0].line.startsWith(QStringLiteral("ord")));
+}
+
+void TextSearchEngineTest::byteScreen_data()
+{
+    QTest::addColumn<QString>("needle");
+    QTest::addColumn<int>("options");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("mayHold");
+
+    QTest::newRow("ascii run present") << "solskin" << 0 << QByteArray("god SOLSKIN her") << true;
+    QTest::newRow("ascii run absent") << "solskin" << 0 << QByteArray("regn og blæst") << false;
+    QTest::newRow("case must match, other case")
+        << "solskin" << int(TextFinder::MatchCase) << QByteArray("SOLSKIN") << false;
+    QTest::newRow("case must match, same case")
+        << "solskin" << int(TextFinder::MatchCase) << QByteArray("solskin") << true;
+    QTest::newRow("danish needle, run in windows-1252")
+        << "påskeæg" << 0 << QByteArray("p\xE5ske\xE6g") << true;
+    QTest::newRow("danish needle, run absent") << "påskeæg" << 0 << QByteArray("p\xE5 k\xE6g") << false;
+    QTest::newRow("long s could fold into the run") << "solskin" << 0 << QByteArray("\xC5\xBF") << true;
+    QTest::newRow("kelvin sign could fold into the run") << "kat" << 0 << QByteArray("\xE2\x84\xAA") << true;
+    QTest::newRow("utf-16 is not screened") << "solskin" << 0 << QByteArray("\xFF\xFEs\0o\0", 6) << true;
+    QTest::newRow("utf-8 mark is screened") << "solskin" << 0 << QByteArray("\xEF\xBB\xBFregn") << false;
+    QTest::newRow("no ascii in the needle") << "æøå" << 0 << QByteArray("intet") << true;
+    QTest::newRow("a line break in the needle") << "a\nb" << 0 << QByteArray("a\rb") << true;
+    QTest::newRow("run at the very end") << "ord" << 0 << QByteArray("xxORD") << true;
+    QTest::newRow("run cut off at the end") << "ord" << 0 << QByteArray("xxOR") << false;
+}
+
+void TextSearchEngineTest::byteScreen()
+{
+    QFETCH(QString, needle);
+    QFETCH(int, options);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, mayHold);
+    QCOMPARE(ByteScreen(needle, TextFinder::Options(options)).mayHold(bytes), mayHold);
 }
 
 void TextSearchEngineTest::masks_data()

@@ -13,6 +13,8 @@
 
 namespace {
 
+constexpr qsizetype kLargestKeptBuffer = 64 * 1024 * 1024;
+
 bool isLineBreak(QChar c)
 {
     return c == u'\n' || c == u'\r';
@@ -20,14 +22,25 @@ bool isLineBreak(QChar c)
 
 // Plain text decoded by the rules every document follows, with its line breaks left as they are: a
 // needle without line breaks finds the same occurrences either way, and skipping the rewrite saves a
-// pass over every file.
-QString decodedText(QByteArrayView bytes)
+// pass over every file. Unmarked text, nearly every file, is decoded into the buffer without a new
+// allocation.
+void decodeInto(QByteArrayView bytes, QString &buffer)
 {
-    if (const auto mark = TextCodec::markAt(bytes))
-        return TextCodec::decodeUnmarked(bytes.sliced(mark->length), mark->encoding);
-    bool invalid = false;
-    QString text = TextCodec::decodeUnmarked(bytes, TextEncoding::Utf8, &invalid);
-    return invalid ? TextCodec::decodeWindows1252(bytes) : text;
+    if (const auto mark = TextCodec::markAt(bytes)) {
+        buffer = TextCodec::decodeUnmarked(bytes.sliced(mark->length), mark->encoding);
+        return;
+    }
+    buffer.resize(bytes.size());
+    QChar *out = buffer.data();
+    QChar *end = nullptr;
+    if (TextCodec::isValidUtf8(bytes)) {
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        end = utf8.appendToBuffer(out, bytes);
+    } else {
+        end = reinterpret_cast<QChar *>(
+            TextCodec::decodeWindows1252(bytes, reinterpret_cast<char16_t *>(out)));
+    }
+    buffer.resize(end - out);
 }
 
 // Positions in text whose CR LF pairs each count as one character, asked in ascending order.
@@ -79,6 +92,7 @@ HitLineLayout::Paragraph paragraphOf(const QTextBlock &block)
 
 FileTextSearch::FileTextSearch(const QString &needle, TextFinder::Options options, HitLineStyle style)
     : finder_(needle, options)
+    , screen_(needle, options)
     , needleHasLineBreak_(needle.contains(u'\n') || needle.contains(u'\r'))
     , style_(std::move(style))
 { }
@@ -86,14 +100,22 @@ FileTextSearch::FileTextSearch(const QString &needle, TextFinder::Options option
 FileTextSearch::Outcome FileTextSearch::search(const QString &path, QByteArrayView bytes) const
 {
     Outcome outcome;
-    if (RtfReader::isRtf(bytes))
+    if (RtfReader::isRtf(bytes)) {
         outcome.rows = richRows(path, bytes, &outcome.failure);
-    else
-        outcome.rows = plainRows(path, decodedText(bytes));
+        return outcome;
+    }
+    if (!screen_.mayHold(bytes))
+        return outcome;
+    // One buffer per thread, kept from file to file, unless a big file made it big.
+    thread_local QString text;
+    decodeInto(bytes, text);
+    outcome.rows = plainRows(path, text);
+    if (text.capacity() > kLargestKeptBuffer)
+        text = QString();
     return outcome;
 }
 
-QList<TextSearchRow> FileTextSearch::plainRows(const QString &path, QString text) const
+QList<TextSearchRow> FileTextSearch::plainRows(const QString &path, QString &text) const
 {
     // The editor holds every line break as one '\n'; a needle that holds one must meet them so.
     if (needleHasLineBreak_)
@@ -101,7 +123,9 @@ QList<TextSearchRow> FileTextSearch::plainRows(const QString &path, QString text
     QList<TextSearchRow> rows;
     const qsizetype length = finder_.needleLength();
     CrLfCounter positions(text);
+    // Laid out only when it may not fit on one line.
     std::unique_ptr<HitLineLayout> lines;
+    QString fittingParagraph;
     // The paragraph of the last hit: from its first character to the line break that ends it (or the
     // end of the text), both included.
     qsizetype paragraphStart = 0;
@@ -117,10 +141,17 @@ QList<TextSearchRow> FileTextSearch::plainRows(const QString &path, QString text
                 ++end;
             paragraphStart = start;
             paragraphEnd = end;
-            lines = std::make_unique<HitLineLayout>(
-                HitLineLayout::Paragraph(text.mid(start, end - start)), style_);
+            QString paragraph = text.mid(start, end - start);
+            if (style_.surelyFits(paragraph)) {
+                lines.reset();
+                fittingParagraph = std::move(paragraph);
+            } else {
+                lines
+                    = std::make_unique<HitLineLayout>(HitLineLayout::Paragraph(std::move(paragraph)), style_);
+            }
         }
-        rows.append({ path, positions.positionOf(hit), lines->lineAt(hit - paragraphStart) });
+        rows.append({ path, positions.positionOf(hit),
+            lines ? lines->lineAt(hit - paragraphStart) : fittingParagraph });
     }
     return rows;
 }

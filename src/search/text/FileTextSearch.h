@@ -1,6 +1,7 @@
 #pragma once
 
 #include "documents/find/TextFinder.h"
+#include "search/text/ByteScreen.h"
 #include "search/text/HitLineLayout.h"
 #include "search/text/TextSearchTypes.h"
 
@@ -22,10 +23,11 @@ public:
     Outcome search(const QString &path, QByteArrayView bytes) const;
 
 private:
-    QList<TextSearchRow> plainRows(const QString &path, QString text) const;
+    QList<TextSearchRow> plainRows(const QString &path, QString &text) const;
     QList<TextSearchRow> richRows(const QString &path, QByteArrayView bytes, QString *failure) const;
 
     TextFinder finder_;
+    ByteScreen screen_;
     bool needleHasLineBreak_;
     HitLineStyle style_;
 };

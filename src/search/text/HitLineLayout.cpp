@@ -1,5 +1,6 @@
 #include "search/text/HitLineLayout.h"
 
+#include <QFontMetricsF>
 #include <QTextOption>
 
 namespace {
@@ -10,13 +11,42 @@ constexpr qreal kEditorWidth = 400;
 constexpr qreal kFrameWidth = 2;
 constexpr qreal kDocumentMargin = 4;
 
+constexpr char16_t kLastLatin = 0x024F;
+// Kerning and ligatures move a glyph by a pixel or two at this size; a tenth of the line is far more.
+constexpr qreal kFitMargin = 0.9;
+
 } // namespace
+
+HitLineStyle::HitLineStyle(QFont font, qreal width)
+    : font(std::move(font))
+    , width(width)
+{
+    const QFontMetricsF metrics(this->font);
+    latinAdvances.reserve(kLastLatin + 1);
+    for (char16_t c = 0; c <= kLastLatin; ++c)
+        latinAdvances.append(c < 0x20 || (c >= 0x7F && c < 0xA0) ? -1 : metrics.horizontalAdvance(QChar(c)));
+}
 
 HitLineStyle HitLineStyle::hiddenEditor()
 {
     QFont font(QStringLiteral("Tahoma"));
     font.setPixelSize(13);
     return { font, kEditorWidth - 2 * (kFrameWidth + kDocumentMargin) };
+}
+
+bool HitLineStyle::surelyFits(QStringView text) const
+{
+    const qreal room = width * kFitMargin;
+    qreal used = 0;
+    for (QChar c : text) {
+        // Control characters (tabs among them) and other scripts are left to the real layout.
+        if (c.unicode() > kLastLatin || latinAdvances[c.unicode()] < 0)
+            return false;
+        used += latinAdvances[c.unicode()];
+        if (used > room)
+            return false;
+    }
+    return true;
 }
 
 HitLineLayout::HitLineLayout(Paragraph paragraph, const HitLineStyle &style)

@@ -9,10 +9,18 @@
 // 400 pixels wide in the box's font, breaking long lines at word boundaries. Only the paragraph that holds
 // a hit is laid out, and only as far as the hits in it reach.
 struct HitLineStyle {
+    HitLineStyle(QFont font, qreal width);
+
     QFont font;
     qreal width = 0; // of the text inside the editor
+    // The advance of each character up to U+024F (Latin), measured once, so that a short line of Latin
+    // text can be seen to fit without being laid out.
+    QList<qreal> latinAdvances;
 
     static HitLineStyle hiddenEditor();
+    // Whether the text surely fits on one line: Latin letters, digits and punctuation only, narrower
+    // than the width by a margin that kerning and ligatures cannot use up.
+    bool surelyFits(QStringView text) const;
 };
 
 // The lines of one paragraph, laid out as far as they are asked for. Offsets count from the paragraph's

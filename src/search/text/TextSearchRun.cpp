@@ -17,6 +17,8 @@
 
 namespace {
 
+constexpr qsizetype kLargestKeptBuffer = 64 * 1024 * 1024;
+
 // What one file (or one folder that could not be listed) contributes, in the walk's order.
 struct Contribution {
     QList<TextSearchRow> rows;
@@ -80,17 +82,25 @@ private:
 Contribution searchOneFile(
     const QString &path, const FileTextSearch &search, const TextSearchRun::Settings &settings)
 {
+    // One buffer per thread, kept from file to file, unless a big file made it big.
+    thread_local QByteArray bytes;
+    Contribution contribution;
     try {
-        const FileSnapshot snapshot = settings.read(path);
-        if (!snapshot.ok())
-            return { {}, UnsearchableFile { path, snapshot.failure } };
-        FileTextSearch::Outcome outcome = search.search(path, snapshot.bytes);
-        if (!outcome.failure.isEmpty())
-            return { {}, UnsearchableFile { path, outcome.failure } };
-        return { std::move(outcome.rows), std::nullopt };
+        if (const QString failure = settings.read(path, bytes); !failure.isEmpty()) {
+            contribution.unsearchable = UnsearchableFile { path, failure };
+        } else {
+            FileTextSearch::Outcome outcome = search.search(path, bytes);
+            if (outcome.failure.isEmpty())
+                contribution.rows = std::move(outcome.rows);
+            else
+                contribution.unsearchable = UnsearchableFile { path, outcome.failure };
+        }
     } catch (const std::bad_alloc &) {
-        return { {}, UnsearchableFile { path, FileError::reason(ENOMEM) } };
+        contribution.unsearchable = UnsearchableFile { path, FileError::reason(ENOMEM) };
     }
+    if (bytes.capacity() > kLargestKeptBuffer)
+        bytes = QByteArray();
+    return contribution;
 }
 
 std::future<Contribution> ready(Contribution contribution)

@@ -28,7 +28,7 @@ class TextSearchRun {
 public:
     struct Settings {
         int threads = 0; // 0: one per processor; 1: everything on the calling thread
-        std::function<FileSnapshot(const QString &)> read = &FileSnapshot::read;
+        std::function<QString(const QString &path, QByteArray &bytes)> read = &FileSnapshot::read;
         HitLineStyle lineStyle = HitLineStyle::hiddenEditor();
     };
 
