@@ -45,6 +45,18 @@ qsizetype findEither(QByteArrayView bytes, qsizetype from, char a, char b)
     return -1;
 }
 
+// U+017F (C5 BF) or U+212A (E2 84 AA) in UTF-8, found by their lead bytes in one pass.
+bool holdsLongSOrKelvinSign(QByteArrayView bytes)
+{
+    for (qsizetype at = findEither(bytes, 0, '\xC5', '\xE2'); at >= 0;
+         at = findEither(bytes, at + 1, '\xC5', '\xE2')) {
+        const QByteArrayView rest = bytes.sliced(at);
+        if (rest.startsWith("\xC5\xBF") || rest.startsWith("\xE2\x84\xAA"))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 ByteScreen::ByteScreen(QStringView needle, TextFinder::Options options)
@@ -75,9 +87,7 @@ bool ByteScreen::mayHold(QByteArrayView bytes) const
         return true;
     if (const auto mark = TextCodec::markAt(bytes); mark && mark->encoding != TextEncoding::Utf8Bom)
         return true;
-    return foldedFromOutsideAscii_
-        && (bytes.indexOf(QByteArrayView("\xC5\xBF")) >= 0
-            || bytes.indexOf(QByteArrayView("\xE2\x84\xAA")) >= 0);
+    return foldedFromOutsideAscii_ && holdsLongSOrKelvinSign(bytes);
 }
 
 bool ByteScreen::holdsRun(QByteArrayView bytes) const
