@@ -19,6 +19,9 @@ endif
 PACKAGES = cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev \
 	libhunspell-dev hunspell-da fonts-liberation fonts-crosextra-carlito
 
+# Peers the benchmarks time themselves against.
+BENCH_PACKAGES = ripgrep
+
 FORMAT_PACKAGES = clang-format
 FORMATTED = $(shell find src tests tools bench fuzz -name '*.cpp' -o -name '*.h')
 
@@ -46,6 +49,7 @@ test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 bench: deps $(BUILD_DIR)/CMakeCache.txt
+	@./scripts/install-packages $(BENCH_PACKAGES)
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target benchmarks
 	@for program in $(BUILD_DIR)/bench-*; do [ -f "$$program" ] && [ -x "$$program" ] || continue; \
 		echo "== $$program"; QT_QPA_PLATFORM=offscreen $$program || exit 1; done

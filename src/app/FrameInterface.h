@@ -40,6 +40,8 @@ public:
     virtual void hideOptionsPage() = 0;
     // Hides the menu book, whichever page it shows.
     virtual void hideMenuBook() = 0;
+    // Shows the menu book's "Søg" page with the text in its search field, ready for "Find tekst".
+    virtual void showSearchPage(const QString &text) = 0;
     // What the options switch on and off at once.
     virtual void setTabStripVisible(bool visible) = 0;
     virtual void setStatusLineVisible(bool visible) = 0;

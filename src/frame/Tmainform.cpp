@@ -179,6 +179,14 @@ void Tmainform::updateActions()
     handlers_->updateActions();
 }
 
+void Tmainform::showSearchPage(const QString &text)
+{
+    // The page command shows the page, or hides it when it shows already: only a hidden page is asked for.
+    if (menuBook_->isHidden() || menuBook_->currentIndex() != MenuBook::Soeg)
+        command(QStringLiteral("openMenu3"))->trigger();
+    menuBook_->searchControls().ordEdit->setText(text);
+}
+
 const SearchPageControls &Tmainform::searchControls()
 {
     return menuBook_->searchControls();

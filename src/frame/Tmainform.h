@@ -77,6 +77,7 @@ public:
     void setStandardSize() override;
     void hideOptionsPage() override;
     void hideMenuBook() override;
+    void showSearchPage(const QString &text) override;
     void setTabStripVisible(bool visible) override;
     void setStatusLineVisible(bool visible) override;
     void setTrayIconEnabled(bool enabled) override;
