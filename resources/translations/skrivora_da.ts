@@ -1,7 +1,8 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<!-- Texts of Qt's own dialogs that Qt's Danish catalogue leaves in English. The program loads this
-     catalogue after Qt's, so an entry here also overrides Qt's own where both have one. -->
+<!-- Texts of Qt's own dialogs that Qt's Danish catalogue leaves in English or puts in words a Danish
+     dictionary does not know. The program loads this catalogue after Qt's, so an entry here overrides
+     Qt's own where both have one. -->
 <TS version="2.1" language="da_DK">
 <context>
     <name>QAbstractFileIconProvider</name>
@@ -25,6 +26,13 @@
     </message>
 </context>
 <context>
+    <name>QFileDialog</name>
+    <message>
+        <source>Parent Directory</source>
+        <translation>Overordnet mappe</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -34,6 +42,10 @@
 </context>
 <context>
     <name>QPrintSettingsOutput</name>
+    <message>
+        <source>Output Settings</source>
+        <translation>Udskriftsindstillinger</translation>
+    </message>
     <message>
         <source>Double Sided Printing</source>
         <translation>Dobbeltsidet udskrift</translation>
@@ -49,6 +61,13 @@
     <message>
         <source>Short side binding</source>
         <translation>Indbinding langs den korte kant</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintWidget</name>
+    <message>
+        <source>Output &amp;file:</source>
+        <translation>Udskrifts&amp;fil:</translation>
     </message>
 </context>
 </TS>

@@ -23,7 +23,9 @@ QVariant DanishFileListModel::data(const QModelIndex &index, int role) const
         return QIdentityProxyModel::data(index, role);
     const QModelIndex source = mapToSource(index);
     if (index.column() == Size)
-        return files->isDir(source) ? QString() : danish().formattedDataSize(files->size(source));
+        return files->isDir(source)
+            ? QString()
+            : danish().formattedDataSize(files->size(source), 2, QLocale::DataSizeTraditionalFormat);
     const QDateTime modified = files->lastModified(source);
     return modified.isValid() ? danish().toString(modified, QLocale::ShortFormat) : QString();
 }
