@@ -122,8 +122,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time rather than linked, so dpkg-shlibdeps cannot see them: the SVG icon engine that draws
 # the window icon and Qt's Danish catalogue.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, qt6-translations-l10n")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hunspell-da")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6 (>= 6.4), qt6-translations-l10n")
+# The Danish dictionary for spelling, fonts that measure like the Windows fonts documents name, and
+# xdg-open, through which files and addresses go to the desktop's programs.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hunspell-da, fonts-liberation, fonts-crosextra-carlito, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 include(CPack)
