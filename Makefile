@@ -1,8 +1,9 @@
 # Skrivora: `make run` builds and starts the editor, `make test` builds and runs every test,
 # `make bench` runs the benchmarks, `make fuzz` fuzzes the RTF reader for FUZZ_SECONDS (clang, in
-# build-fuzz). `make install [PREFIX=DIR]` installs the program, `make package` builds the Debian package
-# and `make package-check` builds it and checks it with lintian, desktop-file-validate and appstreamcli.
-# Missing Debian packages are installed first when run as root.
+# build-fuzz), `make format` applies the checked-in .clang-format and `make format-check` fails on a file
+# that differs from it. `make install [PREFIX=DIR]` installs the program, `make package` builds the Debian
+# package and `make package-check` builds it and checks it with lintian, desktop-file-validate and
+# appstreamcli. Missing Debian packages are installed first when run as root.
 
 BUILD_TYPE ?= RelWithDebInfo
 SANITIZE ?= 0
@@ -23,11 +24,14 @@ PACKAGES = cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-transla
 PACKAGE_TOOLS = dpkg-dev file
 PREFIX ?= /usr/local
 
+FORMAT_PACKAGES = clang-format
+FORMATTED = $(shell find src tests tools bench fuzz -name '*.cpp' -o -name '*.h')
+
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 600
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 
-.PHONY: all deps build run test bench fuzz install package package-check clean
+.PHONY: all deps build run test bench fuzz format format-check install package package-check clean
 
 all: build
 
@@ -73,6 +77,14 @@ fuzz: deps
 	mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/findings
 	QT_QPA_PLATFORM=offscreen $(FUZZ_DIR)/fuzz/fuzz-rtf-reader -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
 		-dict=fuzz/rtf.dict -artifact_prefix=$(FUZZ_DIR)/findings/ $(FUZZ_DIR)/corpus tests/data/rtf
+
+format:
+	@./scripts/install-packages $(FORMAT_PACKAGES)
+	clang-format -i $(FORMATTED)
+
+format-check:
+	@./scripts/install-packages $(FORMAT_PACKAGES)
+	clang-format --dry-run --Werror $(FORMATTED)
 
 clean:
 	rm -rf build build-sanitize $(FUZZ_DIR)
