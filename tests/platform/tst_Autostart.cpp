@@ -110,7 +110,7 @@ void AutostartTest::shortcutStartsTheExecutable()
 
 void AutostartTest::shortcutNamesTheProgramAsTheInstalledEntry()
 {
-    QFile installed(QStringLiteral(SKRIVORA_TEST_DATA "/../../resources/dk.skrivora.skrivora.desktop"));
+    QFile installed(QStringLiteral(SKRIVORA_SOURCE_DIR "/resources/dk.skrivora.skrivora.desktop"));
     QVERIFY(installed.open(QIODevice::ReadOnly));
     const QMap<QString, QString> menu = keysOf(installed.readAll());
     const QMap<QString, QString> logOn = keysOf(Autostart::shortcutFor(QStringLiteral("/usr/bin/skrivora")));
