@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QList>
 #include <QSet>
-#include <QString>
+#include <QStringList>
 #include <QTranslator>
 
 // Records every text that was asked to be translated and that no catalogue had. Installed before the
