@@ -1,7 +1,9 @@
 # Skrivora: `make run` builds and starts the editor, `make test` builds and runs every test,
 # `make bench` runs the benchmarks, `make fuzz` fuzzes the RTF reader for FUZZ_SECONDS (clang, in
 # build-fuzz), `make format` applies the checked-in .clang-format and `make format-check` fails on a file
-# that differs from it. Missing Debian packages are installed first when run as root.
+# that differs from it. `make install [PREFIX=DIR]` installs the program, `make package` builds the Debian
+# package and `make package-check` builds it and checks it with lintian, desktop-file-validate and
+# appstreamcli. Missing Debian packages are installed first when run as root.
 
 BUILD_TYPE ?= RelWithDebInfo
 SANITIZE ?= 0
@@ -17,7 +19,10 @@ CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
 endif
 
 PACKAGES = cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev \
-	libhunspell-dev hunspell-da fonts-liberation fonts-crosextra-carlito
+	libhunspell-dev hunspell-da fonts-liberation fonts-crosextra-carlito qt6-svg-dev libqt6svg6 qt6-l10n-tools
+# dpkg-shlibdeps works out the package's dependencies.
+PACKAGE_TOOLS = dpkg-dev file
+PREFIX ?= /usr/local
 
 # Peers the benchmarks time themselves against.
 BENCH_PACKAGES = ripgrep
@@ -29,7 +34,7 @@ FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 600
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 
-.PHONY: all deps build run test bench fuzz format format-check clean
+.PHONY: all deps build run test bench fuzz format format-check install package package-check clean
 
 all: build
 
@@ -53,6 +58,19 @@ bench: deps $(BUILD_DIR)/CMakeCache.txt
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target benchmarks
 	@for program in $(BUILD_DIR)/bench-*; do [ -f "$$program" ] && [ -x "$$program" ] || continue; \
 		echo "== $$program"; QT_QPA_PLATFORM=offscreen $$program || exit 1; done
+
+# Builds only what is installed (no tests, no benchmarks); DESTDIR is honoured for staged installs.
+install: deps $(BUILD_DIR)/CMakeCache.txt
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target installable
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+package: deps $(BUILD_DIR)/CMakeCache.txt
+	@./scripts/install-packages $(PACKAGE_TOOLS)
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target installable
+	cd $(BUILD_DIR) && cpack -G DEB
+
+package-check: deps $(BUILD_DIR)/CMakeCache.txt
+	./scripts/check-package $(BUILD_DIR)
 
 # Findings (crashes, hangs, round-trip differences) land in $(FUZZ_DIR)/findings; the run stops at the first.
 fuzz: deps
