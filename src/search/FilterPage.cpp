@@ -224,7 +224,8 @@ void FilterPage::GemTypeliste()
 void FilterPage::standardKnapClick()
 {
     if (!context_.ask(QStringLiteral("Der vil muligvist blive fjernet typer, der er indført senere!\r"
-                                     "Skal standardlisten hentes alligevel?")))
+                                     "Skal standardlisten hentes alligevel?"),
+            AppContext::Safe::No))
         return;
     makeTypeliste();
 }
@@ -268,7 +269,8 @@ void FilterPage::deleteSelected()
     if (row <= 0)
         return;
     const QString caption = typeliste->topLevelItem(row)->text(0);
-    if (!context_.ask(QStringLiteral("Skal filtypen:\r") + caption + QStringLiteral("\rslettes permanent?")))
+    if (!context_.ask(QStringLiteral("Skal filtypen:\r") + caption + QStringLiteral("\rslettes permanent?"),
+            AppContext::Safe::No))
         return;
     delete typeliste->takeTopLevelItem(row);
     saveknap->setEnabled(true);
