@@ -30,6 +30,7 @@ RtfParagraphStyle RtfStyleResolver::paragraph(const RtfParagraphState &paragraph
     style.firstLineIndent = paragraph.firstLineIndent;
     style.spaceBefore = paragraph.spaceBefore;
     style.spaceAfter = paragraph.spaceAfter;
+    style.inTable = paragraph.inTable;
     if (paragraph.listOverride > 0)
         style.list = m_lists.item(paragraph.listOverride, paragraph.listLevel);
     if (style.list.style == RtfListStyle::None)

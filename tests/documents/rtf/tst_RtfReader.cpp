@@ -57,7 +57,7 @@ void RtfReaderTest::showsText_data()
         << QByteArray(R"({\rtf1\b  fed\b0 x})") << u" fedx\n"_qs;
     QTest::newRow("backslash before line break is a paragraph")
         << QByteArray("{\\rtf1 Et\\\nTo}") << u"Et\nTo\n"_qs;
-    QTest::newRow("line and tab") << QByteArray(R"({\rtf1 a\tab b\line c})") << u"a\tb\u2028c\n"_qs;
+    QTest::newRow("line and tab") << QByteArray(R"({\rtf1 a\tab b\line c})") << u"a\tb\nc\n"_qs;
     QTest::newRow("escaped braces and backslash") << QByteArray(R"({\rtf1 \{x\}\\})") << u"{x}\\\n"_qs;
     QTest::newRow("control symbols") << QByteArray(R"({\rtf1 a\~b\-c\_d})") << u"a\u00A0b\u00ADc\u2011d\n"_qs;
     QTest::newRow("named characters")
@@ -124,9 +124,21 @@ void RtfReaderTest::showsText_data()
 
     QTest::newRow("table cells separated by tabs") << QByteArray(
         R"({\rtf1\trowd\cellx1000\cellx2000\pard\intbl Navn\cell By\cell\row\trowd\cellx1000\cellx2000\pard\intbl Ole\cell \'c5rhus\cell\row\pard Efter\par})")
-                                                   << u"Navn\tBy\nOle\tÅrhus\nEfter\n"_qs;
+                                                   << u"Navn\nBy\nOle\nÅrhus\nEfter\n"_qs;
     QTest::newRow("table with empty cells")
-        << QByteArray(R"({\rtf1\trowd\pard\intbl\cell b\cell\cell d\cell\row})") << u"\tb\t\td\n"_qs;
+        << QByteArray(R"({\rtf1\trowd\pard\intbl\cell b\cell\cell d\cell\row})") << u"\nb\n\nd\n"_qs;
+    QTest::newRow("table cell with its own paragraph mark") << QByteArray(
+        R"({\rtf1{\trowd\cellx1000\cellx2000{\pard\intbl Navn\par}\cell{\pard\intbl By\par}\cell\row}\pard Efter\par})")
+                                                            << u"Navn\nBy\nEfter\n"_qs;
+    QTest::newRow("table cell with several paragraphs")
+        << QByteArray(R"({\rtf1\trowd\cellx1000\cellx2000\pard\intbl a\par b\par\par c\cell d\cell\row})")
+        << u"a\nb\n\nc\nd\n"_qs;
+    QTest::newRow("table inside a cell gives the cell its paragraphs") << QByteArray(
+        R"({\rtf1\trowd\cellx3000\pard\intbl ydre\par\itap2 a\nestcell b\nestcell{\*\nesttableprops\trowd\cellx1000\cellx2000\nestrow}{\nonesttables\par}\pard\intbl\itap1\cell\row})")
+                                                                       << u"ydre\na\nb\n"_qs;
+    QTest::newRow("text after a table")
+        << QByteArray(R"({\rtf1 F\'f8r\par\trowd\cellx1000\intbl a\cell\row\pard Efter})")
+        << u"Før\na\nEfter\n"_qs;
     QTest::newRow("page break between paragraphs")
         << QByteArray(R"({\rtf1 Et\page To\par})") << u"Et\nTo\n"_qs;
     QTest::newRow("page break after par") << QByteArray(R"({\rtf1 Et\par\page To\par})") << u"Et\nTo\n"_qs;
@@ -149,7 +161,10 @@ void RtfReaderTest::showsText_data()
                                                                        "b\\'07c}")
                                                          << u"abc\n"_qs;
     QTest::newRow("damaged: characters with a meaning in the document")
-        << QByteArray(R"({\rtf1 a\u8233?b\u65532?c\u-560?\u-559?d})") << u"a\u2028bcd\n"_qs;
+        << QByteArray(R"({\rtf1 a\u8233?b\u65532?c\u-560?\u-559?d})") << u"a\nbcd\n"_qs;
+    QTest::newRow("damaged: unpaired halves of a character dropped")
+        << QByteArray(R"({\rtf1\uc1 a\u-10179?b\u-8704?c\u-10179?\u-10179?\u-8704?d})")
+        << u"abc\U0001F600d\n"_qs;
     QTest::newRow("damaged: nul bytes") << QByteArray("{\\rtf1 a\0b}", 11) << u"ab\n"_qs;
     QTest::newRow("damaged: deep nesting")
         << QByteArray(R"({\rtf1 )") + QByteArray(5000, '{') + "x"

@@ -17,7 +17,7 @@ private Q_SLOTS:
     void writesHeaderAndTables();
     void encodesText_data();
     void encodesText();
-    void writesListsInTheOlderForm();
+    void writesListsInBothForms();
     void endsEveryParagraphWithPar();
     void roundTrips_data();
     void roundTrips();
@@ -92,20 +92,29 @@ void RtfWriterTest::encodesText()
     QCOMPARE(readBack.toRawText(), document.toRawText());
 }
 
-void RtfWriterTest::writesListsInTheOlderForm()
+void RtfWriterTest::writesListsInBothForms()
 {
     QTextDocument document;
     document.setHtml(u"<ul><li>punkt</li></ul><ol><li>et</li><li>to</li></ol>"_qs);
     const QByteArray rtf = RtfWriter::write(document);
 
-    QVERIFY2(rtf.contains(R"({\pntext\f1 \'b7\tab}{\*\pn\pnlvlblt\pnf1\pnindent0{\pntxtb \'b7}})"),
+    // The list table, read by word processors.
+    QVERIFY2(rtf.contains(R"({\*\listtable)"), rtf.constData());
+    QVERIFY2(rtf.contains(R"({\leveltext\'01\u-3913 ?;}{\levelnumbers;}\f1)"), rtf.constData());
+    QVERIFY2(rtf.contains(R"({\leveltext\'02\'00.;}{\levelnumbers\'01;})"), rtf.constData());
+    QVERIFY2(
+        rtf.contains(
+            R"({\listoverride\listid1\listoverridecount0\ls1}{\listoverride\listid2\listoverridecount0\ls2})"),
+        rtf.constData());
+    QVERIFY2(rtf.contains(R"(\pard\ls2\ilvl0\fi-360\li720)"), rtf.constData());
+    // The marker as text for readers without lists, and the older form for readers that know only that.
+    QVERIFY2(rtf.contains(R"({\listtext\f1 \'b7\tab}{\*\pn\pnlvlblt\pnf1\pnindent0{\pntxtb \'b7}})"),
         rtf.constData());
     QVERIFY2(rtf.contains(R"({\f1\fnil\fcharset2 Symbol;})"), rtf.constData());
     QVERIFY2(
         rtf.contains(
-            R"({\pntext\f0 2.\tab}{\*\pn\pnlvlbody\pnf0\pnindent0\pnstart1\pndec{\pntxtb }{\pntxta .}})"),
+            R"({\listtext\f0 2.\tab}{\*\pn\pnlvlbody\pnf0\pnindent0\pnstart1\pndec{\pntxtb }{\pntxta .}})"),
         rtf.constData());
-    QVERIFY2(!rtf.contains("\\listtable"), rtf.constData());
 }
 
 void RtfWriterTest::endsEveryParagraphWithPar()
