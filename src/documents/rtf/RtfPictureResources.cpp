@@ -14,6 +14,14 @@ namespace {
 // picture twice in a file is kept once.
 const char kPrefix[] = "rtf-picture-";
 
+// Resources are kept by name alone, whatever their type, so the bytes need a name of their own.
+QUrl originalOf(const QString &name)
+{
+    QUrl url(name);
+    url.setFragment(QStringLiteral("original"));
+    return url;
+}
+
 QString nameFor(QByteArrayView content, const char *ending)
 {
     const QByteArray hash = QCryptographicHash::hash(content, QCryptographicHash::Sha1).toHex().left(16);
@@ -57,7 +65,7 @@ QTextImageFormat RtfPictureResources::add(QTextDocument &document, const RtfPict
         if (!image.isNull()) {
             const QString name = nameFor(bytes, picture.format == RtfPicture::Format::Png ? ".png" : ".jpg");
             document.addResource(QTextDocument::ImageResource, QUrl(name), image);
-            document.addResource(QTextDocument::UserResource, QUrl(name), bytes);
+            document.addResource(QTextDocument::UserResource, originalOf(name), bytes);
             const QSizeF size = shownSize(picture, image.size());
             format.setName(name);
             format.setWidth(size.width());
@@ -70,7 +78,7 @@ QTextImageFormat RtfPictureResources::add(QTextDocument &document, const RtfPict
     const QString name = nameFor(group, ".rtf");
     const QSizeF size = shownSize(picture, {});
     document.addResource(QTextDocument::ImageResource, QUrl(name), placeholder(size));
-    document.addResource(QTextDocument::UserResource, QUrl(name), group);
+    document.addResource(QTextDocument::UserResource, originalOf(name), group);
     format.setName(name);
     format.setWidth(size.width());
     format.setHeight(size.height());
@@ -81,7 +89,7 @@ RtfPictureResources::Stored RtfPictureResources::find(const QTextDocument &docum
 {
     if (!name.startsWith(QLatin1String(kPrefix)))
         return {};
-    const QVariant kept = document.resource(QTextDocument::UserResource, QUrl(name));
+    const QVariant kept = document.resource(QTextDocument::UserResource, originalOf(name));
     if (kept.typeId() != QMetaType::QByteArray)
         return {};
     Stored stored;
