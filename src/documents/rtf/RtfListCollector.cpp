@@ -99,11 +99,15 @@ QByteArray RtfListCollector::listTable(RtfFontCollector &fonts) const
     QByteArray rtf = "{\\*\\listtable";
     for (qsizetype i = 0; i < m_instances.size(); ++i) {
         const Instance &instance = m_instances[i];
-        // Levels no list of ours uses still need a definition; they follow the list's top level.
+        // Levels down to the deepest one used are defined; those no list of ours uses follow the list's top
+        // level. Most lists are flat, and a document can hold thousands of them.
         Level fallback = instance.levels[instance.topLevel];
         fallback.prefix.clear();
+        int deepest = kLevels - 1;
+        while (deepest > 0 && !instance.levels[deepest].used)
+            --deepest;
         rtf += "\r\n{\\list\\listtemplateid" + QByteArray::number(i + 1);
-        for (int level = 0; level < kLevels; ++level) {
+        for (int level = 0; level <= deepest; ++level) {
             const Level &own = instance.levels[level];
             rtf += levelDefinition(own.used ? own : fallback, level, fonts);
         }

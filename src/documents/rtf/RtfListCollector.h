@@ -14,8 +14,8 @@ class QTextBlock;
 class QTextList;
 
 // Gathers the lists of a document while it is written and describes them the way word processors read
-// them: each list with the lists nested in it becomes one list of nine levels ("\listtable"), used by one
-// override ("\listoverridetable") that its paragraphs name with "\lsN\ilvlM". A sub-list that follows an
+// them: each list with the lists nested in it becomes one list of up to nine levels ("\listtable"), used by
+// one override ("\listoverridetable") that its paragraphs name with "\lsN\ilvlM". A sub-list that follows an
 // item of a higher level numbers from the start again, as a new QTextList does; lists that merely stand
 // next to each other get lists of their own, so their numbering does not run on.
 class RtfListCollector {

@@ -73,6 +73,15 @@ QList<int> columnRightEdges(const QTextTable &table)
     return edges;
 }
 
+// Qt keeps an empty paragraph in front of a table that opens the document; it is no paragraph of the
+// user's, and other word processors would show it as one.
+bool isTableArtefact(const QTextBlock &first, QTextFrame::iterator at)
+{
+    ++at;
+    return first.length() == 1 && !first.textList() && !at.atEnd()
+        && qobject_cast<const QTextTable *>(at.currentFrame());
+}
+
 QImage imageOf(const QVariant &resource)
 {
     switch (resource.typeId()) {
@@ -128,12 +137,7 @@ void RtfWriter::writeFrame(const QTextFrame &frame)
             continue;
         }
         const QTextBlock block = it.currentBlock();
-        // Qt keeps an empty paragraph in front of a table that opens the document; it is no paragraph of
-        // the user's, and other word processors would show it as one.
-        auto next = it;
-        ++next;
-        if (&frame == m_document.rootFrame() && block == m_document.begin() && block.length() == 1
-            && !block.textList() && !next.atEnd() && qobject_cast<const QTextTable *>(next.currentFrame()))
+        if (block == m_document.begin() && isTableArtefact(block, it))
             continue;
         writeBlock(block, false, Ending::Paragraph);
     }
