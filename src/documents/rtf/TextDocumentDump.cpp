@@ -143,7 +143,10 @@ QJsonObject paragraphJson(
     if (const QTextList *textList = block.textList()) {
         const QTextListFormat listFormat = textList->format();
         list = QJsonObject { { QStringLiteral("style"), listStyleName(listFormat.style()) },
-            { QStringLiteral("level"), listFormat.indent() } };
+            { QStringLiteral("level"), listFormat.indent() },
+            { QStringLiteral("item"),
+                listFormat.style() <= QTextListFormat::ListDecimal ? QJsonValue(textList->itemText(block))
+                                                                   : QJsonValue() } };
     }
     QJsonValue cell;
     if (QTextTable *table = tableOf(block)) {

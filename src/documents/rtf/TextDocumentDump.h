@@ -10,10 +10,10 @@ class QTextDocument;
 class TextDocumentDump {
 public:
     // {"paragraphs": [{"alignment", indents and spacing in points, "pageBreakBefore", "list" (null or
-    // style and level), "cell" (null or "table" counted from 0 in document order, "row", "column"),
-    // "runs": [{"text", "bold", "italic", "underline", "strike", "font", "size" in points, "position"
-    // (normal, superscript, subscript), "colour" and "background" as "#rrggbb" or null, "link" or null,
-    // "image" (null or "width" and "height" in points)}]}],
+    // "style", "level" and "item", the number shown, or null for a bullet), "cell" (null or "table" counted
+    // from 0 in document order, "row", "column"), "runs": [{"text", "bold", "italic", "underline", "strike",
+    // "font", "size" in points, "position" (normal, superscript, subscript), "colour" and "background" as
+    // "#rrggbb" or null, "link" or null, "image" (null or "width" and "height" in points)}]}],
     //  "tables": [{"rows", "columns", "widths" in points (null where not fixed), "cells": [{"row", "column",
     //  "rowSpan", "columnSpan"} for each cell that spans more than one]}]}
     static QJsonObject toJson(const QTextDocument &document);
