@@ -1,6 +1,7 @@
 # Skrivora: `make run` builds and starts the editor, `make test` builds and runs every test,
 # `make bench` runs the benchmarks, `make fuzz` fuzzes the RTF reader for FUZZ_SECONDS (clang, in
-# build-fuzz). Missing Debian packages are installed first when run as root.
+# build-fuzz), `make interop` checks our RTF against another word processor (installs LibreOffice Writer;
+# not part of `make test`). Missing Debian packages are installed first when run as root.
 
 BUILD_TYPE ?= RelWithDebInfo
 SANITIZE ?= 0
@@ -22,7 +23,9 @@ FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 600
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 
-.PHONY: all deps build run test bench fuzz clean
+INTEROP_PACKAGES = libreoffice-writer python3
+
+.PHONY: all deps build run test bench fuzz interop clean
 
 all: build
 
@@ -55,6 +58,12 @@ fuzz: deps
 	mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/findings
 	QT_QPA_PLATFORM=offscreen $(FUZZ_DIR)/fuzz/fuzz-rtf-reader -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
 		-dict=fuzz/rtf.dict -artifact_prefix=$(FUZZ_DIR)/findings/ $(FUZZ_DIR)/corpus tests/data/rtf
+
+# Our lists, table and picture fixtures through LibreOffice and back; see scripts/interop-check.
+interop: deps $(BUILD_DIR)/CMakeCache.txt
+	@./scripts/install-packages $(INTEROP_PACKAGES)
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target skrivora-rtf
+	./scripts/interop-check $(BUILD_DIR)/skrivora-rtf tests/data/rtf
 
 clean:
 	rm -rf build build-sanitize $(FUZZ_DIR)

@@ -46,11 +46,13 @@ QImage placeholder(QSizeF size)
 // else the picture's own pixels.
 QSizeF shownSize(const RtfPicture &picture, QSize pixels)
 {
-    qreal width = picture.goalWidth > 0 ? RtfUnits::fromTwips(picture.goalWidth) : pixels.width();
-    qreal height = picture.goalHeight > 0 ? RtfUnits::fromTwips(picture.goalHeight) : pixels.height();
+    // In whole twips, as the writer writes them, so a picture keeps its size through any number of saves.
+    int width = picture.goalWidth > 0 ? picture.goalWidth : RtfUnits::toTwips(pixels.width());
+    int height = picture.goalHeight > 0 ? picture.goalHeight : RtfUnits::toTwips(pixels.height());
     if (width <= 0 || height <= 0)
-        width = height = 96; // an inch, for a picture that states no size
-    return { width * picture.scaleX / 100.0, height * picture.scaleY / 100.0 };
+        width = height = 1440; // an inch, for a picture that states no size
+    return { RtfUnits::fromTwips(qMax(1, qRound(width * picture.scaleX / 100.0))),
+        RtfUnits::fromTwips(qMax(1, qRound(height * picture.scaleY / 100.0))) };
 }
 
 } // namespace

@@ -78,7 +78,8 @@ QList<int> columnRightEdges(const QTextTable &table)
 bool isTableArtefact(const QTextBlock &first, QTextFrame::iterator at)
 {
     ++at;
-    return first.length() == 1 && !first.textList() && !at.atEnd()
+    return first.length() == 1 && !first.textList() && first.blockFormat() == QTextBlockFormat()
+        && first.charFormat() == QTextCharFormat() && !at.atEnd()
         && qobject_cast<const QTextTable *>(at.currentFrame());
 }
 
@@ -198,8 +199,10 @@ void RtfWriter::writeBlock(const QTextBlock &block, bool inTable, Ending ending)
     m_pageBreakPending = breaks & QTextFormat::PageBreak_AlwaysAfter;
 
     writeParagraphFormat(block, inTable, placement);
-    if (pageBreakBefore && !inTable)
-        m_body += "\\page"; // at the start of the paragraph it moves the paragraph, and ends nothing
+    // At the start of a paragraph "\page" moves the paragraph and ends nothing; in a table it would end
+    // the row, so there the paragraph says it itself.
+    if (pageBreakBefore)
+        m_body += inTable ? "\\pagebb" : "\\page";
     if (const QTextList *list = block.textList())
         writeListMarker(block, *list);
 

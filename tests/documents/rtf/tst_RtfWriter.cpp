@@ -30,6 +30,8 @@ private Q_SLOTS:
     void endsEveryParagraphWithPar();
     void roundTrips_data();
     void roundTrips();
+    void roundTripsRtf_data();
+    void roundTripsRtf();
     void roundTripsWordProcessorFiles_data();
     void roundTripsWordProcessorFiles();
 
@@ -326,6 +328,28 @@ void RtfWriterTest::roundTrips()
     QFETCH(QString, html);
     QTextDocument original;
     original.setHtml(html);
+    compareAfterRoundTrip(original);
+}
+
+void RtfWriterTest::roundTripsRtf_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+
+    QTest::newRow("table opening the document")
+        << QByteArray(R"({\rtf1\trowd\cellx1000\pard\intbl a\cell\row\pard b\par})");
+    QTest::newRow("formatted empty paragraph before a table")
+        << QByteArray(R"({\rtf1\qc\fs40\par\trowd\cellx1000\pard\intbl a\cell\row})");
+    QTest::newRow("page break inside a table")
+        << QByteArray(R"({\rtf1\trowd\cellx1000\pard\intbl a\page b\cell\row})");
+    QTest::newRow("picture scaled by an odd percentage")
+        << QByteArray(R"({\rtf1{\pict\emfblip\picwgoal1441\pichgoal719\picscalex33\picscaley67 0102}})");
+}
+
+void RtfWriterTest::roundTripsRtf()
+{
+    QFETCH(QByteArray, rtf);
+    QTextDocument original;
+    QVERIFY(RtfReader::read(rtf, original).ok());
     compareAfterRoundTrip(original);
 }
 
