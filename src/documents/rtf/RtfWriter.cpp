@@ -204,7 +204,7 @@ void RtfWriter::writeBlock(const QTextBlock &block, bool inTable, Ending ending)
     if (pageBreakBefore)
         m_body += inTable ? "\\pagebb" : "\\page";
     if (const QTextList *list = block.textList())
-        writeListMarker(block, *list);
+        writeListText(block, *list);
 
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
@@ -247,6 +247,9 @@ void RtfWriter::writeParagraphFormat(
         m_body += "\\qj";
 
     if (placement) {
+        // The older form goes first: one word processor lets whichever form comes last decide, and the list
+        // table says more (levels, which list).
+        writePnFallback(*block.textList());
         // The bullet hangs in the indent of its level, a quarter inch wide.
         m_body += "\\ls" + number(placement->override) + "\\ilvl" + number(placement->level);
         m_body += "\\fi-360\\li"
@@ -261,22 +264,32 @@ void RtfWriter::writeParagraphFormat(
     appendLength(m_body, "\\sa", format.bottomMargin());
 }
 
-void RtfWriter::writeListMarker(const QTextBlock &block, const QTextList &list)
+void RtfWriter::writeListText(const QTextBlock &block, const QTextList &list)
 {
-    // "{\listtext}" holds the marker as readers without list support show it; "{\*\pn}" describes the list
-    // to readers that know only the older form.
+    // The marker as text, for readers without lists.
     const QTextListFormat format = list.format();
     if (RtfListGlyphs::isBullet(format.style())) {
         const RtfListGlyphs::Glyph glyph = RtfListGlyphs::forStyle(format.style());
-        const QByteArray font = number(m_fonts.indexOf(QString::fromLatin1(glyph.font), glyph.charset));
-        const QByteArray text = RtfListGlyphs::byteText(glyph.byte);
-        m_body += "{\\listtext\\f" + font + ' ' + text + "\\tab}{\\*\\pn\\pnlvlblt\\pnf" + font
-            + "\\pnindent0{\\pntxtb " + text + "}}";
+        m_body += "{\\listtext\\f" + number(m_fonts.indexOf(QString::fromLatin1(glyph.font), glyph.charset))
+            + ' ' + RtfListGlyphs::byteText(glyph.byte) + "\\tab}";
         return;
     }
     m_body += "{\\listtext\\f0 ";
     RtfTextEncoder::append(list.itemText(block), m_body);
-    m_body += "\\tab}{\\*\\pn\\pnlvlbody\\pnf0\\pnindent0\\pnstart1";
+    m_body += "\\tab}";
+}
+
+void RtfWriter::writePnFallback(const QTextList &list)
+{
+    const QTextListFormat format = list.format();
+    if (RtfListGlyphs::isBullet(format.style())) {
+        const RtfListGlyphs::Glyph glyph = RtfListGlyphs::forStyle(format.style());
+        m_body += "{\\*\\pn\\pnlvlblt\\pnf"
+            + number(m_fonts.indexOf(QString::fromLatin1(glyph.font), glyph.charset))
+            + "\\pnindent0{\\pntxtb " + RtfListGlyphs::byteText(glyph.byte) + "}}";
+        return;
+    }
+    m_body += "{\\*\\pn\\pnlvlbody\\pnf0\\pnindent0\\pnstart1";
     m_body += pnNumbering(format.style());
     // Qt puts a "." after the number when the list says nothing else.
     const QString suffix

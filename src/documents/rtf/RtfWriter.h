@@ -36,7 +36,8 @@ private:
     void writeBlock(const QTextBlock &block, bool inTable, Ending ending);
     void writeParagraphFormat(
         const QTextBlock &block, bool inTable, const std::optional<RtfListCollector::Placement> &placement);
-    void writeListMarker(const QTextBlock &block, const QTextList &list);
+    void writeListText(const QTextBlock &block, const QTextList &list);
+    void writePnFallback(const QTextList &list);
     void writeCharFormat(const QTextCharFormat &format);
     void writePicture(const QTextImageFormat &format);
     void switchLink(const QString &address);
