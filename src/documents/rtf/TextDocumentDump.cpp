@@ -1,5 +1,6 @@
 #include "documents/rtf/TextDocumentDump.h"
 
+#include "documents/rtf/RtfSurrogates.h"
 #include "documents/rtf/RtfUnits.h"
 
 #include <QJsonArray>
@@ -197,10 +198,13 @@ QString TextDocumentDump::visibleText(const QTextDocument &document)
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         if (isTableArtefact(block))
             continue;
-        for (const QChar c : block.text()) {
+        const QString line = block.text();
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            const QChar c = line[i];
             if (c == QChar::LineSeparator)
                 text += u'\n';
-            else if (c != QChar::ObjectReplacementCharacter)
+            else if (c != QChar::ObjectReplacementCharacter
+                && !(c.isSurrogate() && RtfSurrogates::isUnpaired(line, i)))
                 text += c;
         }
         text += u'\n';

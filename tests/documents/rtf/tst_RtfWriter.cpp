@@ -20,6 +20,7 @@ private Q_SLOTS:
     void writesHeaderAndTables();
     void encodesText_data();
     void encodesText();
+    void dropsHalvesOfCharacters();
     void writesListsInBothForms();
     void givesEachListItsOwnNumbering_data();
     void givesEachListItsOwnNumbering();
@@ -101,6 +102,18 @@ void RtfWriterTest::encodesText()
     QTextDocument readBack;
     QVERIFY(RtfReader::read(written, readBack).ok());
     QCOMPARE(readBack.toRawText(), document.toRawText());
+}
+
+// A pasted half of a character beyond 16 bits has no place in any file: neither the RTF nor the text
+// export writes it.
+void RtfWriterTest::dropsHalvesOfCharacters()
+{
+    const QString text = u"a"_qs + QChar(0xD83D) + u"b"_qs + QChar(0xDE00) + u"c\U0001F600"_qs;
+    QTextDocument document;
+    QTextCursor(&document).insertText(text);
+    const QByteArray rtf = RtfWriter::write(document);
+    QVERIFY2(rtf.contains(R"( abc\u-10179?\u-8704?})"), rtf.constData());
+    QCOMPARE(TextDocumentDump::visibleText(document), u"abc\U0001F600\n"_qs);
 }
 
 void RtfWriterTest::writesListsInBothForms()
