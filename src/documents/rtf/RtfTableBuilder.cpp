@@ -52,6 +52,9 @@ void RtfTableBuilder::endCell()
 {
     if (!m_table || m_rowEnded)
         return;
+    // More cells than a row can have are damage; their text goes on in the last cell.
+    if (m_column + 1 >= RtfTableRow::kMaxCells)
+        return;
     ++m_column;
     m_cellBegun = false;
 }
