@@ -7,9 +7,20 @@
 
 namespace {
 
+// The width of a column no row defines: an inch.
+constexpr int kDefaultColumnTwips = 1440;
+
+QTextLength fixedWidth(int twips)
+{
+    return QTextLength(QTextLength::FixedLength, RtfUnits::fromTwips(qMax(0, twips)));
+}
+
 QTextTableFormat tableFormat()
 {
     QTextTableFormat format;
+    // Every column has a width from the start: Qt gives a column it adds the width of the one before, so
+    // every table has one width per column, as the writer writes them.
+    format.setColumnWidthConstraints({ fixedWidth(kDefaultColumnTwips) });
     format.setBorder(1);
     format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
     format.setBorderCollapse(true);
@@ -70,17 +81,18 @@ void RtfTableBuilder::endRow(const RtfTableRow &row)
 
 void RtfTableBuilder::applyWidths(const RtfTableRow &row)
 {
-    if (row.cells.size() <= m_widestRow)
+    const qsizetype defined = qMin<qsizetype>(row.cells.size(), m_table->columns());
+    if (defined <= m_widestRow)
         return;
-    m_widestRow = row.cells.size();
-    QList<QTextLength> widths;
-    int left = row.leftEdge;
-    for (const RtfTableRow::Cell &cell : row.cells) {
-        widths.append(
-            QTextLength(QTextLength::FixedLength, RtfUnits::fromTwips(qMax(0, cell.rightEdge - left))));
-        left = qMax(left, cell.rightEdge);
-    }
+    m_widestRow = defined;
     QTextTableFormat format = m_table->format();
+    QList<QTextLength> widths = format.columnWidthConstraints();
+    widths.resize(m_table->columns(), fixedWidth(kDefaultColumnTwips));
+    int left = row.leftEdge;
+    for (qsizetype column = 0; column < defined; ++column) {
+        widths[column] = fixedWidth(row.cells[column].rightEdge - left);
+        left = qMax(left, row.cells[column].rightEdge);
+    }
     format.setColumnWidthConstraints(widths);
     m_table->setFormat(format);
 }

@@ -355,6 +355,11 @@ void RtfWriterTest::roundTripsRtf_data()
         << QByteArray(R"({\rtf1\trowd\cellx1000\pard\intbl a\cell\row\pard b\par})");
     QTest::newRow("formatted empty paragraph before a table")
         << QByteArray(R"({\rtf1\qc\fs40\par\trowd\cellx1000\pard\intbl a\cell\row})");
+    QTest::newRow("cells without a row definition") << QByteArray(R"({\rtf1 a\cell b\cell\row})");
+    QTest::newRow("row definition with more cells than the row has")
+        << QByteArray(R"({\rtf1\trowd\cellx1000\cellx2000\cellx3000\intbl a\cell\row})");
+    QTest::newRow("later row with more cells") << QByteArray(
+        R"({\rtf1\trowd\cellx1000\intbl a\cell\row\trowd\cellx500\cellx2500\cellx2600\intbl b\cell c\cell d\cell\row})");
     QTest::newRow("page break inside a table")
         << QByteArray(R"({\rtf1\trowd\cellx1000\pard\intbl a\page b\cell\row})");
     QTest::newRow("picture scaled by an odd percentage")
