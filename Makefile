@@ -1,7 +1,8 @@
 # Skrivora: `make run` builds and starts the editor, `make test` builds and runs every test,
 # `make bench` runs the benchmarks, `make fuzz` fuzzes the RTF reader for FUZZ_SECONDS (clang, in
-# build-fuzz), `make interop` checks our RTF against another word processor (installs LibreOffice Writer;
-# not part of `make test`). Missing Debian packages are installed first when run as root.
+# build-fuzz), `make format` applies the checked-in .clang-format and `make format-check` fails on a file
+# that differs from it, `make interop` checks our RTF against another word processor (installs LibreOffice
+# Writer; not part of `make test`). Missing Debian packages are installed first when run as root.
 
 BUILD_TYPE ?= RelWithDebInfo
 SANITIZE ?= 0
@@ -19,13 +20,16 @@ endif
 PACKAGES = cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev \
 	libhunspell-dev hunspell-da fonts-liberation fonts-crosextra-carlito
 
+FORMAT_PACKAGES = clang-format
+FORMATTED = $(shell find src tests tools bench fuzz -name '*.cpp' -o -name '*.h')
+
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 600
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 
 INTEROP_PACKAGES = libreoffice-writer python3
 
-.PHONY: all deps build run test bench fuzz interop clean
+.PHONY: all deps build run test bench fuzz format format-check interop clean
 
 all: build
 
@@ -58,6 +62,14 @@ fuzz: deps
 	mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/findings
 	QT_QPA_PLATFORM=offscreen $(FUZZ_DIR)/fuzz/fuzz-rtf-reader -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
 		-dict=fuzz/rtf.dict -artifact_prefix=$(FUZZ_DIR)/findings/ $(FUZZ_DIR)/corpus tests/data/rtf
+
+format:
+	@./scripts/install-packages $(FORMAT_PACKAGES)
+	clang-format -i $(FORMATTED)
+
+format-check:
+	@./scripts/install-packages $(FORMAT_PACKAGES)
+	clang-format --dry-run --Werror $(FORMATTED)
 
 # Our lists, table and picture fixtures through LibreOffice and back; see scripts/interop-check.
 interop: deps $(BUILD_DIR)/CMakeCache.txt

@@ -1,13 +1,13 @@
 #include "app/AppContext.h"
 #include "app/AppIcon.h"
-#include "app/CommandLine.h"
-#include "app/StartupProbe.h"
-#include "app/Tmainform.h"
-#include "app/WindowSet.h"
 #include "documents/spelling/HunspellDictionary.h"
+#include "frame/CommandLine.h"
+#include "frame/StartupProbe.h"
+#include "frame/Tmainform.h"
+#include "frame/WindowSet.h"
 #include "options/ThemeService.h"
-#include "platform/SystemPlatform.h"
 #include "platform/TerminationSignals.h"
+#include "platform/widgets/SystemPlatform.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -10,9 +10,9 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <ctime>
-#include <csignal>
 #include <vector>
 
 namespace {
@@ -42,10 +42,10 @@ void populate(const QString &root)
     const QString settings = root + QStringLiteral("/Brugere/") + user + QStringLiteral("/Egenskaber/");
     writeFile(settings + QStringLiteral("Main.txt"), "1000\r\n750\r\n100\r\n80\r\n520\r\n");
     writeFile(settings + QStringLiteral("optUnit.txt"),
-              "Windows10 Clear Day\r\n1\r\n0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n3\r\n2\r\n0\r\n1\r\n1\r\n0\r\n"
-              "120\r\n0\r\n1\r\n0\r\n0\r\n");
+        "Windows10 Clear Day\r\n1\r\n0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n3\r\n2\r\n0\r\n1\r\n1\r\n0\r\n"
+        "120\r\n0\r\n1\r\n0\r\n0\r\n");
     QByteArray types;
-    for (const char *type : {"txt", "rtf", "html", "css", "js", "log", "md", "ini", "csv", "xml"})
+    for (const char *type : { "txt", "rtf", "html", "css", "js", "log", "md", "ini", "csv", "xml" })
         types += QByteArray("Type\r\n*.") + type + "\r\n1\r\n";
     writeFile(settings + QStringLiteral("ExtListe.txt"), types);
     QByteArray documents;
@@ -88,7 +88,7 @@ Timing runOnce(const QString &root)
     program.waitForFinished(30000);
     if (shown == 0 || idle == 0)
         qFatal("the program did not report its start-up");
-    return {(shown - started) / 1e6, (idle - started) / 1e6};
+    return { (shown - started) / 1e6, (idle - started) / 1e6 };
 }
 
 double median(std::vector<double> values)
@@ -108,8 +108,8 @@ void measure(const char *label, bool populated)
         shown.push_back(timing.shownMs);
         idle.push_back(timing.idleMs);
     }
-    std::printf("%-24s frame shown %7.1f ms   event loop idle %7.1f ms   (median of %d)\n", label, median(shown),
-                median(idle), kRuns);
+    std::printf("%-24s frame shown %7.1f ms   event loop idle %7.1f ms   (median of %d)\n", label,
+        median(shown), median(idle), kRuns);
 }
 
 } // namespace

@@ -4,8 +4,15 @@
 #include "app/FrameFields.h"
 #include "platform/Platform.h"
 
+#include <QList>
+
 class DocumentListEvents;
+class FileListTarget;
+class FontListEditor;
 class FrameInterface;
+class Options;
+class PlainTextClipboard;
+class QWidget;
 class SpellingService;
 class Tinfform;
 class Tspform;
@@ -27,7 +34,9 @@ class Tgenvejsform;
 // and its fields, never through its own class.
 class AppContext {
 public:
-    explicit AppContext(Platform &platform) : platform(platform) {}
+    explicit AppContext(Platform &platform)
+        : platform(platform)
+    { }
     AppContext(const AppContext &) = delete;
     AppContext &operator=(const AppContext &) = delete;
 
@@ -43,8 +52,16 @@ public:
     FrameInterface *frame = nullptr;
     // The program's spell checking, made with the frame.
     SpellingService *spelling = nullptr;
-    // Set by the document box once it exists.
-    DocumentListEvents *documentLists = nullptr;
+    // What the windows offer one another, set by each as it is created; null until then.
+    DocumentListEvents *documentLists = nullptr; // the document box
+    FileListTarget *closedDocuments = nullptr; // the document box's closed list
+    FileListTarget *favourites = nullptr; // the favourites box's list
+    PlainTextClipboard *plainClipboard = nullptr; // the scratch memo
+    FontListEditor *fontListEditor = nullptr; // the font names box
+    const Options *options = nullptr; // the options box
+    // The tool boxes whose hints follow the hint mode, in creation order.
+    QList<QWidget *> hintedBoxes;
+
     Tinfform *infform = nullptr;
     Tspform *spform = nullptr;
     Tmappefilform *mappefilform = nullptr;

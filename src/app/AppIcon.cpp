@@ -8,7 +8,7 @@ namespace AppIcon {
 QIcon icon()
 {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+    for (int size : { 16, 24, 32, 48, 64, 128, 256 }) {
         QPixmap pixmap(size, size);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);

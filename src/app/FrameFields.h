@@ -13,14 +13,14 @@ struct FrameFields {
 
     // Who runs the program and where its files live; settled in the main window's creation.
     QString Brugernavn;
-    QString OptMappe;       // settings folder
-    QString programmappe;   // files installed with the program, with a closing separator
-    QString infoDir;        // help pages
+    QString OptMappe; // settings folder
+    QString programmappe; // files installed with the program, with a closing separator
+    QString infoDir; // help pages
     QString extListeFilename;
-    QString optFilnavn;     // Main.txt
-    QString dokumentfil;    // Dokumentfil.txt
+    QString optFilnavn; // Main.txt
+    QString dokumentfil; // Dokumentfil.txt
 
-    QStringList extListe;   // the text file type list, three lines per type
+    QStringList extListe; // the text file type list, three lines per type
     unsigned menuBogHeight = 108;
     int filtypeBoksHeight = 0;
     unsigned standardWidth = 0;
@@ -36,7 +36,7 @@ struct FrameFields {
     bool docModified = false;
     QString dokumentFilnavn;
 
-    int ncNumber = 0;  // notification counter
+    int ncNumber = 0; // notification counter
 
     // Where the frame's open dialog starts; the document box sets it to the folder it last showed.
     QString openDialogFolder;

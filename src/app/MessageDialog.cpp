@@ -1,6 +1,6 @@
 #include "app/MessageDialog.h"
 
-#include "platform/ModalRunner.h"
+#include "platform/widgets/ModalRunner.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,8 +22,9 @@ QLabel *picture(QStyle::StandardPixmap which, QWidget *parent)
 } // namespace
 
 MessageDialog::MessageDialog(QWidget *parent, const QString &caption, QStyle::StandardPixmap picturePixmap)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
+    : QDialog(parent,
+        Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+            | Qt::WindowStaysOnTopHint)
     , label_(new QLabel(this))
     , buttons_(new QHBoxLayout)
 {
@@ -85,10 +86,10 @@ void MessageDialog::fitHeightToText()
     font.setPointSize(10);
     label_->setFont(font);
     const int textWidth = kWidth - 2 * kTextMargin;
-    const int textHeight = QFontMetrics(font)
-                               .boundingRect(QRect(0, 0, textWidth, 1 << 20),
-                                             Qt::TextWordWrap | Qt::AlignLeft, label_->text())
-                               .height();
+    const int textHeight
+        = QFontMetrics(font)
+              .boundingRect(QRect(0, 0, textWidth, 1 << 20), Qt::TextWordWrap | Qt::AlignLeft, label_->text())
+              .height();
     label_->setFixedSize(textWidth, textHeight);
     setFixedSize(kWidth, textHeight + kHeightBesideText);
 }

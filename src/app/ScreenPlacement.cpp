@@ -18,8 +18,8 @@ bool canBeGrabbed(const QRect &window, const QRect &screen)
 
 qint64 distanceSquared(const QRect &window, const QRect &screen)
 {
-    const qint64 dx = std::max({0, screen.left() - window.right(), window.left() - screen.right()});
-    const qint64 dy = std::max({0, screen.top() - window.bottom(), window.top() - screen.bottom()});
+    const qint64 dx = std::max({ 0, screen.left() - window.right(), window.left() - screen.right() });
+    const qint64 dy = std::max({ 0, screen.top() - window.bottom(), window.top() - screen.bottom() });
     return dx * dx + dy * dy;
 }
 
@@ -29,8 +29,9 @@ namespace ScreenPlacement {
 
 QPoint reachablePosition(const QRect &window, const QList<QRect> &screens)
 {
-    if (screens.isEmpty() || std::any_of(screens.begin(), screens.end(),
-                                         [&](const QRect &screen) { return canBeGrabbed(window, screen); }))
+    if (screens.isEmpty() || std::any_of(screens.begin(), screens.end(), [&](const QRect &screen) {
+            return canBeGrabbed(window, screen);
+        }))
         return window.topLeft();
 
     const QRect *nearest = nullptr;
@@ -41,11 +42,11 @@ QPoint reachablePosition(const QRect &window, const QList<QRect> &screens)
             nearest = &screen;
         }
     }
-    const int left = std::clamp(window.left(), nearest->left(),
-                                std::max(nearest->left(), nearest->right() + 1 - window.width()));
-    const int top = std::clamp(window.top(), nearest->top(),
-                               std::max(nearest->top(), nearest->bottom() + 1 - window.height()));
-    return {left, top};
+    const int left = std::clamp(
+        window.left(), nearest->left(), std::max(nearest->left(), nearest->right() + 1 - window.width()));
+    const int top = std::clamp(
+        window.top(), nearest->top(), std::max(nearest->top(), nearest->bottom() + 1 - window.height()));
+    return { left, top };
 }
 
 } // namespace ScreenPlacement

@@ -58,8 +58,7 @@ SettingsLine SettingsLine::text(std::function<void(const QString &)> apply)
 SettingsFile::SettingsFile(QString path)
     : path_(std::move(path))
     , encoding_(TextCodec::systemEncoding())
-{
-}
+{ }
 
 SettingsFile::Status SettingsFile::read()
 {
@@ -111,7 +110,7 @@ bool SettingsFile::write(const QStringList &lines)
     QString text;
     for (const QString &line : lines)
         text += line + u'\n';
-    const EncodedText encoded = lines.isEmpty() ? EncodedText{QByteArray(), encoding_}
+    const EncodedText encoded = lines.isEmpty() ? EncodedText { QByteArray(), encoding_ }
                                                 : TextCodec::encode(text, encoding_, LineEnding::CrLf);
     const AtomicFileWriter::Result result = AtomicFileWriter::write(path_, encoded.bytes);
     error_ = result.error;
@@ -122,5 +121,6 @@ bool SettingsFile::write(const QStringList &lines)
 
 QString SettingsFile::startupFailureMessage()
 {
-    return QStringLiteral("Information\rDer gik noget galt med opstarten.\rDer kan eventuelt være slettet vigtige filer.");
+    return QStringLiteral(
+        "Information\rDer gik noget galt med opstarten.\rDer kan eventuelt være slettet vigtige filer.");
 }

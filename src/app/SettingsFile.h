@@ -23,7 +23,9 @@ public:
     bool applyTo(const QString &line) const { return apply_(line); }
 
 private:
-    explicit SettingsLine(std::function<bool(const QString &)> apply) : apply_(std::move(apply)) {}
+    explicit SettingsLine(std::function<bool(const QString &)> apply)
+        : apply_(std::move(apply))
+    { }
     std::function<bool(const QString &)> apply_;
 };
 

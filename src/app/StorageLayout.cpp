@@ -40,8 +40,9 @@ QString settle(FrameFields &fields, const QString &dataRoot, const QString &user
     fields.dokumentfil = fields.OptMappe + QStringLiteral("/Dokumentfil.txt");
 
     if (const int failure = makeFolder(fields.OptMappe)) {
-        return QStringLiteral("Mappen til programmets indstillinger kunne ikke oprettes:\r") + QDir::toNativeSeparators(fields.OptMappe)
-               + u'\r' + FileError::reason(failure) + QStringLiteral("\rProgrammet lukkes.");
+        return QStringLiteral("Mappen til programmets indstillinger kunne ikke oprettes:\r")
+            + QDir::toNativeSeparators(fields.OptMappe) + u'\r' + FileError::reason(failure)
+            + QStringLiteral("\rProgrammet lukkes.");
     }
     return {};
 }

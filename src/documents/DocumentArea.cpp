@@ -12,7 +12,9 @@ namespace {
 // Tells when it has really closed: a document may refuse, to keep text the user asked to save.
 class DocumentSubWindow : public QMdiSubWindow {
 public:
-    explicit DocumentSubWindow(std::function<void()> closed) : closed_(std::move(closed)) {}
+    explicit DocumentSubWindow(std::function<void()> closed)
+        : closed_(std::move(closed))
+    { }
 
 protected:
     void closeEvent(QCloseEvent *event) override

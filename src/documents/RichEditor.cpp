@@ -49,7 +49,7 @@ void RichEditor::mergeFormat(const QTextCharFormat &format)
 void RichEditor::setSelectionFontName(const QString &family)
 {
     QTextCharFormat format;
-    format.setFontFamilies({family});
+    format.setFontFamilies({ family });
     mergeFormat(format);
 }
 

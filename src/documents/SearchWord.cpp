@@ -6,7 +6,7 @@ bool isWordCharacter(QChar c)
 {
     const char16_t u = c.unicode();
     return u == u'-' || (u >= u'0' && u <= u'9') || (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z')
-           || u == u'Æ' || u == u'Ø' || u == u'Å' || u == u'æ' || u == u'ø' || u == u'å';
+        || u == u'Æ' || u == u'Ø' || u == u'Å' || u == u'æ' || u == u'ø' || u == u'å';
 }
 
 QString getTheWord(const QString &selection, const QString &line, int caretColumn)

@@ -19,10 +19,11 @@ const QStringList kShellExtensions = {
     // pictures and office files
     QStringLiteral(".bmp"), QStringLiteral(".jpg"), QStringLiteral(".ico"), QStringLiteral(".gif"),
     QStringLiteral(".png"), QStringLiteral(".jpeg"), QStringLiteral(".tif"), QStringLiteral(".tiff"),
-    QStringLiteral(".emf"), QStringLiteral(".wmf"), QStringLiteral(".mdb"), QStringLiteral(".pub")};
+    QStringLiteral(".emf"), QStringLiteral(".wmf"), QStringLiteral(".mdb"), QStringLiteral(".pub")
+};
 
-const QStringList kRefusedExtensions = {QStringLiteral(".dfs"), QStringLiteral(".opt"), QStringLiteral(".opx"),
-                                        QStringLiteral(".dll"), QStringLiteral(".ocx"), QStringLiteral(".url")};
+const QStringList kRefusedExtensions = { QStringLiteral(".dfs"), QStringLiteral(".opt"),
+    QStringLiteral(".opx"), QStringLiteral(".dll"), QStringLiteral(".ocx"), QStringLiteral(".url") };
 
 const QString kRichExtension = QStringLiteral(".rtf");
 
@@ -53,8 +54,9 @@ QString shellErrorText(int code)
         return QStringLiteral("Den \"Dynamic Data Exchange (DDE) transaction\" kunne ikke fuldføres\r"
                               "fordi andre \"DDE transactions\" skulle udføres.");
     case 31:
-        return QStringLiteral("Der er ikke associeret noget program til givne filefternavn.\r"
-                              "Der er muligvist valgt: For redigering.\rDer skal muligvist vælges: For kørsel.");
+        return QStringLiteral(
+            "Der er ikke associeret noget program til givne filefternavn.\r"
+            "Der er muligvist valgt: For redigering.\rDer skal muligvist vælges: For kørsel.");
     case 32:
         return QStringLiteral("Det specificerede \"dynamic-link library (DLL)\" blev ikke fundet.");
     default:
@@ -74,9 +76,10 @@ TFunktioner::TFunktioner(AppContext &context, DocumentArea &documents, WindowMak
 
 void TFunktioner::loadFiletypeListe()
 {
-    filtypeListe_ = {QStringLiteral(".txt"), QStringLiteral(".rtf"), QStringLiteral(".html"), QStringLiteral(".asp"),
-                     QStringLiteral(".inc"), QStringLiteral(".asa"), QStringLiteral(".css"), QStringLiteral(".js"),
-                     QStringLiteral(".vbs"), QStringLiteral(".wsf"), QStringLiteral(".bat"), QStringLiteral(".ps1")};
+    filtypeListe_ = { QStringLiteral(".txt"), QStringLiteral(".rtf"), QStringLiteral(".html"),
+        QStringLiteral(".asp"), QStringLiteral(".inc"), QStringLiteral(".asa"), QStringLiteral(".css"),
+        QStringLiteral(".js"), QStringLiteral(".vbs"), QStringLiteral(".wsf"), QStringLiteral(".bat"),
+        QStringLiteral(".ps1") };
 }
 
 bool TFunktioner::KontrolEXT(const QString &ext) const
@@ -102,7 +105,8 @@ bool TFunktioner::extKontrol(const QString &aFilename) const
     if (types.isEmpty())
         return true;
     for (qsizetype group = 0; group + 2 < types.size(); group += 3) {
-        if (types[group + 1].compare(mask, Qt::CaseInsensitive) == 0 && types[group + 2] == QLatin1String("1"))
+        if (types[group + 1].compare(mask, Qt::CaseInsensitive) == 0
+            && types[group + 2] == QLatin1String("1"))
             return true;
     }
     return false;
@@ -141,10 +145,11 @@ void TFunktioner::openwin(const QString &fName, const QString &fExt)
         return;
     if (!extKontrol(fName)
         && !context_.ask(QStringLiteral("Filtype: ") + fields.docExt + QStringLiteral("\r\r")
-                         + QStringLiteral("Filtypen er ikke indført eller afkrydset i listen over tekstfiler, der kan åbnes til redigering. ")
-                         + QStringLiteral("\r\r")
-                         + QStringLiteral("Filtypen kan indføres i Filtypeboksen, så der ikke spørges en anden gang.")
-                         + QStringLiteral("\r\r") + QStringLiteral("Skal den åbnes til redigering?")))
+            + QStringLiteral("Filtypen er ikke indført eller afkrydset i listen over tekstfiler, der kan "
+                             "åbnes til redigering. ")
+            + QStringLiteral("\r\r")
+            + QStringLiteral("Filtypen kan indføres i Filtypeboksen, så der ikke spørges en anden gang.")
+            + QStringLiteral("\r\r") + QStringLiteral("Skal den åbnes til redigering?")))
         return;
     makeWindow_(rich);
 }
@@ -185,7 +190,7 @@ QString TFunktioner::getFileSizeString(const QString &aFilename)
         return {};
     const qint64 bytes = file.size();
     const int digits = int(QString::number(bytes).size());
-    static const char *const units[] = {" KB", " MB", " GB", " TB"};
+    static const char *const units[] = { " KB", " MB", " GB", " TB" };
     if (digits <= 3)
         return QLocale().toString(bytes) + QStringLiteral(" bytes");
     const int power = std::min((digits - 1) / 3, 4);

@@ -4,13 +4,13 @@ namespace TextTypeList {
 
 QList<Entry> standard()
 {
-    const char *const types[][2] = {
-        {"Tekstfil", "*.txt"},   {"Rich Text", "*.rtf"},   {"Hjemmeside", "*.html"}, {"ASP", "*.asp"},
-        {"Includefile", "*.inc"}, {"ASA", "*.asa"},         {"StyleSheet", "*.css"},  {"JavaScript", "*.js"},
-        {"VB script", "*.vbs"},   {"Windows script files", "*.wsf"}, {"Batch", "*.bat"}, {"Power Shell", "*.ps1"}};
+    const char *const types[][2] = { { "Tekstfil", "*.txt" }, { "Rich Text", "*.rtf" },
+        { "Hjemmeside", "*.html" }, { "ASP", "*.asp" }, { "Includefile", "*.inc" }, { "ASA", "*.asa" },
+        { "StyleSheet", "*.css" }, { "JavaScript", "*.js" }, { "VB script", "*.vbs" },
+        { "Windows script files", "*.wsf" }, { "Batch", "*.bat" }, { "Power Shell", "*.ps1" } };
     QList<Entry> entries;
     for (const auto &type : types)
-        entries.append({QString::fromLatin1(type[0]), QString::fromLatin1(type[1]), true});
+        entries.append({ QString::fromLatin1(type[0]), QString::fromLatin1(type[1]), true });
     return entries;
 }
 
@@ -18,7 +18,7 @@ QList<Entry> fromLines(const QStringList &lines)
 {
     QList<Entry> entries;
     for (qsizetype i = 0; i + 2 < lines.size(); i += 3)
-        entries.append({lines[i], lines[i + 1], lines[i + 2] == QLatin1String("1")});
+        entries.append({ lines[i], lines[i + 1], lines[i + 2] == QLatin1String("1") });
     return entries;
 }
 

@@ -2,5 +2,4 @@
 
 Tprintform::Tprintform(AppContext &context)
     : ToolBox(context, QStringLiteral("Udskriv dokument"))
-{
-}
+{ }

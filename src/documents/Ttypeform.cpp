@@ -55,7 +55,8 @@ Ttypeform::~Ttypeform() = default;
 void Ttypeform::buildControls()
 {
     auto *layout = new QVBoxLayout(this);
-    auto *intro = new QLabel(QStringLiteral("Disse filtyper er tekstfiler, som kan åbnes til redigering i programmet."), this);
+    auto *intro = new QLabel(
+        QStringLiteral("Disse filtyper er tekstfiler, som kan åbnes til redigering i programmet."), this);
     intro->setWordWrap(true);
     layout->addWidget(intro);
 
@@ -69,14 +70,14 @@ void Ttypeform::buildControls()
     typeliste = new QTreeWidget(this);
     typeliste->setObjectName(QStringLiteral("typeliste"));
     typeliste->setColumnCount(2);
-    typeliste->setHeaderLabels({QStringLiteral("Tekst"), QStringLiteral("Type")});
+    typeliste->setHeaderLabels({ QStringLiteral("Tekst"), QStringLiteral("Type") });
     typeliste->setRootIsDecorated(false);
     typeliste->setStyleSheet(QStringLiteral("QTreeWidget::item { border: 1px solid palette(mid); }"));
     typeliste->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     typeliste->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     typeliste->header()->setStretchLastSection(false);
     typeliste->setContextMenuPolicy(Qt::ActionsContextMenu);
-    typeliste->addActions({Aop, Aned});
+    typeliste->addActions({ Aop, Aned });
     connect(typeliste, &QTreeWidget::itemChanged, this, [this] { saveknap->setEnabled(true); });
     connect(typeliste, &QTreeWidget::itemSelectionChanged, this, [this] {
         saveknap->setEnabled(true);
@@ -102,7 +103,8 @@ void Ttypeform::buildControls()
     connect(typeedit, &QLineEdit::returnPressed, this, &Ttypeform::insertknapClick);
     standardKnap = new QPushButton(QStringLiteral("Standard"), entry);
     standardKnap->setAutoDefault(false);
-    Hint::set(standardKnap, QStringLiteral("Slet nuværende liste og hent standardlisten, der automatisk gemmes"));
+    Hint::set(
+        standardKnap, QStringLiteral("Slet nuværende liste og hent standardlisten, der automatisk gemmes"));
     connect(standardKnap, &QPushButton::clicked, this, &Ttypeform::standardKnapClick);
     grid->addWidget(new QLabel(QStringLiteral("Tekst"), entry), 0, 0);
     grid->addWidget(new QLabel(QStringLiteral("Type"), entry), 0, 1);
@@ -112,7 +114,7 @@ void Ttypeform::buildControls()
     auto *commands = new QHBoxLayout;
     commands->addWidget(standardKnap);
     commands->addStretch();
-    for (QAction *command : {aDelete, Aop, Aned})
+    for (QAction *command : { aDelete, Aop, Aned })
         commands->addWidget(pictureButton(entry, command));
     grid->addLayout(commands, 2, 0, 1, 3);
     layout->addWidget(entry);
@@ -152,7 +154,7 @@ void Ttypeform::showRows(const QList<TextTypeList::Entry> &entries)
 
 void Ttypeform::typelisteAdd(const QString &name, const QString &mask, bool ticked)
 {
-    auto *item = new QTreeWidgetItem(typeliste, {name, mask});
+    auto *item = new QTreeWidgetItem(typeliste, { name, mask });
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(0, ticked ? Qt::Checked : Qt::Unchecked);
 }
@@ -162,7 +164,7 @@ QList<TextTypeList::Entry> Ttypeform::rows() const
     QList<TextTypeList::Entry> entries;
     for (int i = 0; i < typeliste->topLevelItemCount(); ++i) {
         const QTreeWidgetItem *item = typeliste->topLevelItem(i);
-        entries.append({item->text(0), item->text(1), item->checkState(0) == Qt::Checked});
+        entries.append({ item->text(0), item->text(1), item->checkState(0) == Qt::Checked });
     }
     return entries;
 }
@@ -239,7 +241,7 @@ void Ttypeform::deleteSelected()
     if (!item)
         return;
     if (!context().ask(QStringLiteral("Skal filtypen:\r") + item->text(0) + QStringLiteral("\rslettes?\r")
-                       + QStringLiteral("Husk at gemme, hvis ændringer skal bevares.")))
+            + QStringLiteral("Husk at gemme, hvis ændringer skal bevares.")))
         return;
     delete item;
     saveknap->setEnabled(true);

@@ -2,14 +2,15 @@
 
 #include "app/AppContext.h"
 #include "app/DocumentInfoWidgets.h"
+#include "app/DocumentListEvents.h"
 #include "app/FileMessages.h"
 #include "app/FrameInterface.h"
 #include "app/Hint.h"
-#include "app/TmemoForm.h"
+#include "app/Options.h"
+#include "app/PlainTextClipboard.h"
 #include "app/RadioGroup.h"
 #include "app/TooltipSwitch.h"
 #include "documents/DocumentArea.h"
-#include "documents/DocumentListEvents.h"
 #include "documents/PlainEditor.h"
 #include "documents/SearchWord.h"
 #include "documents/TFunktioner.h"
@@ -18,9 +19,8 @@
 #include "documents/position/PositionTracker.h"
 #include "documents/spelling/SpellingMenu.h"
 #include "documents/spelling/TextMarker.h"
-#include "options/Toptform.h"
-#include "platform/FileDialogs.h"
 #include "platform/Shell.h"
+#include "platform/widgets/FileDialogs.h"
 
 #include <QAction>
 #include <QApplication>
@@ -45,7 +45,8 @@
 
 namespace {
 
-const QString kSaveFilter = QStringLiteral("Tekstdokument (.txt) (*.txt);;Rich Tekstdokument (.rtf) (*.rtf);;Alle filtyper (*.*) (*)");
+const QString kSaveFilter = QStringLiteral(
+    "Tekstdokument (.txt) (*.txt);;Rich Tekstdokument (.rtf) (*.rtf);;Alle filtyper (*.*) (*)");
 
 QAction *command(QObject *parent, const QString &caption, const QString &hint, const QKeySequence &keys = {})
 {
@@ -62,12 +63,11 @@ QString bareName(const QString &path)
     return QFileInfo(path).fileName();
 }
 
-void copyEntries(const QComboBox *from, QComboBox *to)
+void offerChoice(const Options::Choice &choice, QComboBox *box)
 {
-    for (int i = 0; i < from->count(); ++i)
-        to->addItem(from->itemText(i));
-    to->setMaxVisibleItems(std::max(1, to->count()));
-    to->setCurrentIndex(from->currentIndex());
+    box->addItems(choice.entries);
+    box->setMaxVisibleItems(std::max(1, box->count()));
+    box->setCurrentIndex(choice.current);
 }
 
 } // namespace
@@ -75,7 +75,7 @@ void copyEntries(const QComboBox *from, QComboBox *to)
 Twinform1::Twinform1(AppContext &context)
     : context_(context)
 {
-    setAttribute(Qt::WA_DeleteOnClose, false);  // the sub-window around it owns and deletes it
+    setAttribute(Qt::WA_DeleteOnClose, false); // the sub-window around it owns and deletes it
     context.frame->hideOptionsPage();
     opstart_ = true;
 
@@ -87,8 +87,10 @@ Twinform1::Twinform1(AppContext &context)
     position_ = new PositionTracker(*Editor);
     connect(position_, &PositionTracker::measured, this, &Twinform1::XYinfo);
     marker_ = new TextMarker(*Editor, context.spelling);
-    spellingMenu_ = new SpellingMenu(*Editor, context.spelling, [this](const QString &text) { context_.inform(text); });
-    new LinkActivation(*Editor, context.platform.shell, [this](int code) { context_.frame->funk()->ErrorInfo(code); });
+    spellingMenu_
+        = new SpellingMenu(*Editor, context.spelling, [this](const QString &text) { context_.inform(text); });
+    new LinkActivation(
+        *Editor, context.platform.shell, [this](int code) { context_.frame->funk()->ErrorInfo(code); });
 
     buildCommands();
     buildToolPanel();
@@ -98,17 +100,17 @@ Twinform1::Twinform1(AppContext &context)
     layout->addWidget(redskabsPanel);
     layout->addWidget(Editor, 1);
 
-    const Toptform &options = *context.optform;
-    copyEntries(options.fontnameBox, fontnameBox);
-    copyEntries(options.fontsizeBox, fontsizeBox);
-    setEditorMargins(options.marginCheck->isChecked() ? 70 : 8);
-    redskabsPanel->setVisible(options.redCheck->isChecked());
+    const Options &options = *context.options;
+    offerChoice(options.fontNameChoice(), fontnameBox);
+    offerChoice(options.fontSizeChoice(), fontsizeBox);
+    setEditorMargins(options.wideMargins() ? 70 : 8);
+    redskabsPanel->setVisible(options.showToolPanel());
     applyFont();
 
     Filnavn_ = context.fields.docFilnavn;
     // The right-click menu the options name: "Funktioner" is the window's own, "Stavekontrol" the editor's.
     // The switch below flips it once, so it starts as the opposite of what the options name.
-    usesFunctionsMenu_ = options.popupBox->itemIndex() == 1;
+    usesFunctionsMenu_ = options.rightClick() == Options::RightClick::FunctionsMenu;
     puButtonClick();
     loadDocument();
     setWindowTitle(capNavn_);
@@ -121,10 +123,11 @@ Twinform1::Twinform1(AppContext &context)
     connect(Editor, &QPlainTextEdit::cursorPositionChanged, this, &Twinform1::updateCommands);
     connect(Editor, &QPlainTextEdit::selectionChanged, this, &Twinform1::updateCommands);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &Twinform1::updateCommands);
-    connect(context.frame->documents(), &DocumentArea::documentActivated, this, [this](DocumentWindow *window) {
-        if (window == this)
-            FormActivate();
-    });
+    connect(
+        context.frame->documents(), &DocumentArea::documentActivated, this, [this](DocumentWindow *window) {
+            if (window == this)
+                FormActivate();
+        });
     updateCommands();
 }
 
@@ -132,30 +135,32 @@ Twinform1::~Twinform1() = default;
 
 void Twinform1::buildCommands()
 {
-    EditUndo1 = command(this, QStringLiteral("Annuller"), QStringLiteral("Annuller sidste aktion: Ctrl+Z og Ctrl+Y"),
-                        QKeySequence(QStringLiteral("Ctrl+Z")));
-    EditCut1 = command(this, QStringLiteral("Klip"), QStringLiteral("Klip valgte tekst til klipbordet: Ctrl+X"),
-                       QKeySequence(QStringLiteral("Ctrl+X")));
-    EditCopy1 = command(this, QStringLiteral("Kopier"), QStringLiteral("Kopier valgte område til klipbordet: Ctrl+C"),
-                        QKeySequence(QStringLiteral("Ctrl+C")));
-    EditPaste1 = command(this, QStringLiteral("Indsæt"), QStringLiteral("Indsæt tekstindhold fra klipbordet: Ctrl+V"),
-                         QKeySequence(QStringLiteral("Ctrl+V")));
+    EditUndo1 = command(this, QStringLiteral("Annuller"),
+        QStringLiteral("Annuller sidste aktion: Ctrl+Z og Ctrl+Y"), QKeySequence(QStringLiteral("Ctrl+Z")));
+    EditCut1 = command(this, QStringLiteral("Klip"),
+        QStringLiteral("Klip valgte tekst til klipbordet: Ctrl+X"), QKeySequence(QStringLiteral("Ctrl+X")));
+    EditCopy1 = command(this, QStringLiteral("Kopier"),
+        QStringLiteral("Kopier valgte område til klipbordet: Ctrl+C"),
+        QKeySequence(QStringLiteral("Ctrl+C")));
+    EditPaste1 = command(this, QStringLiteral("Indsæt"),
+        QStringLiteral("Indsæt tekstindhold fra klipbordet: Ctrl+V"), QKeySequence(QStringLiteral("Ctrl+V")));
     pasteFromInfo = command(this, QStringLiteral("Indsæt"),
-                            QStringLiteral("Indsætter tekst, der er kopieret i en informationsfil eller hjemmesidefil: Ctrl+W"),
-                            QKeySequence(QStringLiteral("Ctrl+W")));
+        QStringLiteral("Indsætter tekst, der er kopieret i en informationsfil eller hjemmesidefil: Ctrl+W"),
+        QKeySequence(QStringLiteral("Ctrl+W")));
     EditSelectAll1 = command(this, QStringLiteral("Vælg alt"), QStringLiteral("Vælg hele dokumentet: Ctrl+A"),
-                             QKeySequence(QStringLiteral("Ctrl+A")));
+        QKeySequence(QStringLiteral("Ctrl+A")));
     EditDelete1 = command(this, QStringLiteral("Slet"), QStringLiteral("Slet valgte tekst: Del"),
-                          QKeySequence(QKeySequence::Delete));
-    aStavekontrol = command(this, QStringLiteral("Udfør"), QStringLiteral("Udfør stavekontrol på hele dokumentet"));
+        QKeySequence(QKeySequence::Delete));
+    aStavekontrol
+        = command(this, QStringLiteral("Udfør"), QStringLiteral("Udfør stavekontrol på hele dokumentet"));
     googleUrl = command(this, QStringLiteral("Google"), QStringLiteral("Søg med Google: Ctrl+Shift+G"),
-                        QKeySequence(QStringLiteral("Ctrl+Shift+G")));
+        QKeySequence(QStringLiteral("Ctrl+Shift+G")));
     bingUrl = command(this, QStringLiteral("Bing"), QStringLiteral("Søg med Microsoft Bing: Ctrl+Shift+B"),
-                      QKeySequence(QStringLiteral("Ctrl+Shift+B")));
+        QKeySequence(QStringLiteral("Ctrl+Shift+B")));
     tubeUrl = command(this, QStringLiteral("Søg på YouTube"), QStringLiteral("Søg med YouTube: Ctrl+Shift+T"),
-                      QKeySequence(QStringLiteral("Ctrl+Shift+T")));
-    addActions({EditUndo1, EditCut1, EditCopy1, EditPaste1, pasteFromInfo, EditSelectAll1, EditDelete1, googleUrl,
-                bingUrl, tubeUrl});
+        QKeySequence(QStringLiteral("Ctrl+Shift+T")));
+    addActions({ EditUndo1, EditCut1, EditCopy1, EditPaste1, pasteFromInfo, EditSelectAll1, EditDelete1,
+        googleUrl, bingUrl, tubeUrl });
 
     // The standard edit commands act on the text control that has the keyboard focus.
     auto onFocused = [this](auto plain, auto rich, auto line) {
@@ -169,13 +174,16 @@ void Twinform1::buildCommands()
                 (lineEdit->*line)();
         };
     };
-    connect(EditUndo1, &QAction::triggered, this, onFocused(&QPlainTextEdit::undo, &QTextEdit::undo, &QLineEdit::undo));
-    connect(EditCut1, &QAction::triggered, this, onFocused(&QPlainTextEdit::cut, &QTextEdit::cut, &QLineEdit::cut));
-    connect(EditCopy1, &QAction::triggered, this, onFocused(&QPlainTextEdit::copy, &QTextEdit::copy, &QLineEdit::copy));
+    connect(EditUndo1, &QAction::triggered, this,
+        onFocused(&QPlainTextEdit::undo, &QTextEdit::undo, &QLineEdit::undo));
+    connect(EditCut1, &QAction::triggered, this,
+        onFocused(&QPlainTextEdit::cut, &QTextEdit::cut, &QLineEdit::cut));
+    connect(EditCopy1, &QAction::triggered, this,
+        onFocused(&QPlainTextEdit::copy, &QTextEdit::copy, &QLineEdit::copy));
     connect(EditPaste1, &QAction::triggered, this,
-            onFocused(&QPlainTextEdit::paste, &QTextEdit::paste, &QLineEdit::paste));
+        onFocused(&QPlainTextEdit::paste, &QTextEdit::paste, &QLineEdit::paste));
     connect(EditSelectAll1, &QAction::triggered, this,
-            onFocused(&QPlainTextEdit::selectAll, &QTextEdit::selectAll, &QLineEdit::selectAll));
+        onFocused(&QPlainTextEdit::selectAll, &QTextEdit::selectAll, &QLineEdit::selectAll));
     connect(EditDelete1, &QAction::triggered, this, [this] {
         QWidget *target = focusedTextControl();
         if (auto *edit = qobject_cast<QPlainTextEdit *>(target))
@@ -187,7 +195,7 @@ void Twinform1::buildCommands()
     });
     // Plain text only, whatever the clipboard holds besides; the clipboard keeps the plain text.
     connect(pasteFromInfo, &QAction::triggered, this, [this] {
-        context_.memoForm->makeClipboardPlain();
+        context_.plainClipboard->makeClipboardPlain();
         Editor->paste();
     });
     // Has the whole text examined again; the clipboard and the modified state stay as they are.
@@ -197,18 +205,18 @@ void Twinform1::buildCommands()
         Editor->setFocus();
     });
     connect(googleUrl, &QAction::triggered, this,
-            [this] { openWebSearch(QStringLiteral("https://www.google.com/search?q=")); });
+        [this] { openWebSearch(QStringLiteral("https://www.google.com/search?q=")); });
     connect(bingUrl, &QAction::triggered, this,
-            [this] { openWebSearch(QStringLiteral("https://www.bing.com/search?q=")); });
+        [this] { openWebSearch(QStringLiteral("https://www.bing.com/search?q=")); });
     connect(tubeUrl, &QAction::triggered, this,
-            [this] { openWebSearch(QStringLiteral("https://www.youtube.com/results?search_query=")); });
+        [this] { openWebSearch(QStringLiteral("https://www.youtube.com/results?search_query=")); });
 
     PUwin = new QMenu(this);
     PUwin->addAction(EditUndo1);
     PUwin->addSeparator();
-    PUwin->addActions({EditCut1, EditCopy1, EditPaste1, pasteFromInfo});
+    PUwin->addActions({ EditCut1, EditCopy1, EditPaste1, pasteFromInfo });
     PUwin->addSeparator();
-    PUwin->addActions({EditSelectAll1, EditDelete1});
+    PUwin->addActions({ EditSelectAll1, EditDelete1 });
     PUwin->addSeparator();
     PUwin->addAction(context_.frame->command(QStringLiteral("winLuk")));
     PUwin->addAction(context_.frame->command(QStringLiteral("winLukAlle")));
@@ -254,7 +262,7 @@ void Twinform1::buildToolPanel()
     redskabsPanel->addAction(context_.frame->command(QStringLiteral("fileGem")));
     redskabsPanel->addAction(context_.frame->command(QStringLiteral("fileGemSom")));
     redskabsPanel->addAction(context_.frame->command(QStringLiteral("openMenu1")));
-    redskabsPanel->addActions({bingUrl, googleUrl, tubeUrl});
+    redskabsPanel->addActions({ bingUrl, googleUrl, tubeUrl });
     redskabsPanel->addWidget(puButton);
     redskabsPanel->addAction(aStavekontrol);
     SpeedButton15 = qobject_cast<QToolButton *>(redskabsPanel->widgetForAction(aStavekontrol));
@@ -283,7 +291,7 @@ void Twinform1::loadDocument()
     connect(loader_, &DocumentLoader::progress, this, [this](qint64 read, qint64 total) {
         if (isActive() && total > 0)
             context_.frame->UdskrivInfo(QStringLiteral("Indlæser ") + capNavn_ + QStringLiteral(": ")
-                                        + QString::number(read * 100 / total) + QStringLiteral(" %"));
+                + QString::number(read * 100 / total) + QStringLiteral(" %"));
     });
     if (!loader_->start(Filnavn_, *Editor)) {
         context_.inform(FileMessages::readFailure(Filnavn_, loader_->errorText()));
@@ -305,7 +313,7 @@ void Twinform1::loadingFinished()
 {
     file_.adopt(loader_->encoding(), loader_->lineEnding());
     if (opstart_)
-        return;  // read whole during creation; the first activation shows everything
+        return; // read whole during creation; the first activation shows everything
     context_.frame->setTabLoading(capNavn_, false);
     if (isActive()) {
         context_.frame->UdskrivInfo(QString());
@@ -338,7 +346,7 @@ bool Twinform1::refuseWhileLoading()
     if (!isLoading())
         return false;
     context_.inform(QStringLiteral("Dokumentet:\r") + capNavn_
-                    + QStringLiteral("\rindlæses stadig. Det kan gemmes, når hele filen er indlæst."));
+        + QStringLiteral("\rindlæses stadig. Det kan gemmes, når hele filen er indlæst."));
     return true;
 }
 
@@ -384,7 +392,7 @@ void Twinform1::FormActivate()
         context_.frame->setTabLoading(capNavn_, isLoading());
         // Hints on the status line mean no tooltips here; otherwise the window shows its own, even
         // when no other window of the program does.
-        TooltipSwitch::setShown(this, context_.optform->hintBox->itemIndex() != 0);
+        TooltipSwitch::setShown(this, context_.options->hintMode() != Options::HintMode::StatusLine);
     }
     context_.frame->fokusTab(capNavn_);
     XYinfo();
@@ -412,18 +420,20 @@ void Twinform1::filInformation()
         return;
     }
     const QString characters = QString::number(position_->characterCount(file_.lineEnding()));
-    const QString lineText = QStringLiteral("Antal linjer: ") + QString::number(position_->lineCountWithoutEmptyLast());
+    const QString lineText
+        = QStringLiteral("Antal linjer: ") + QString::number(position_->lineCountWithoutEmptyLast());
 
     if (!Filnavn_.isEmpty() && QFileInfo::exists(Filnavn_)) {
         info.filnavnEdit->setText(bareName(Filnavn_));
         info.filsizeLabel->setText(QStringLiteral("Filstørrelse: ") + TFunktioner::getFileSizeString(Filnavn_)
-                                   + QStringLiteral(" (") + characters + QStringLiteral(" tegn)"));
+            + QStringLiteral(" (") + characters + QStringLiteral(" tegn)"));
         info.filModificeretLabel->setText(Editor->isModified() ? QStringLiteral("Dokumentet er ikke gemt")
                                                                : QStringLiteral("Dokumentet er gemt"));
     } else if (!Filnavn_.isEmpty()) {
         info.filnavnEdit->setText(bareName(Filnavn_));
         info.filsizeLabel->setText(QStringLiteral("Antal tegn: ") + characters);
-        info.filModificeretLabel->setText(QStringLiteral("Dokumentet eksisterer ikke. Muligvis slettet eller omdøbt."));
+        info.filModificeretLabel->setText(
+            QStringLiteral("Dokumentet eksisterer ikke. Muligvis slettet eller omdøbt."));
         Editor->setModified(true);
         context_.fields.docModified = true;
     } else {
@@ -456,7 +466,7 @@ void Twinform1::Gem()
     }
     if (!Filnavn_.isEmpty()) {
         if (context_.ask(QStringLiteral("Skal dokumentet gemmes med følgende filnavn:\r") + bareName(Filnavn_)
-                         + u'?')) {
+                + u'?')) {
             writeTo(Filnavn_);
             return;
         }
@@ -472,14 +482,15 @@ void Twinform1::GemSom()
     const bool named = !Filnavn_.isEmpty() && QFileInfo::exists(Filnavn_);
     const QString suggested = named ? Filnavn_ : QStringLiteral("UdenNavn");
     QString filter = kSaveFilter.section(QStringLiteral(";;"), 0, 0);
-    QString chosen = context_.platform.fileDialogs.saveFile(context_.frame->frameWidget(), QString(), suggested,
-                                                            kSaveFilter, &filter);
+    QString chosen = context_.platform.fileDialogs.saveFile(
+        context_.frame->frameWidget(), QString(), suggested, kSaveFilter, &filter);
     if (chosen.isEmpty())
         return;
     if (QFileInfo(chosen).suffix().isEmpty() && !QFileInfo(chosen).fileName().contains(u'.'))
         chosen += QStringLiteral(".txt");
     if (QFileInfo::exists(chosen)
-        && !context_.ask(QStringLiteral("Der eksisterer allerede en fil med indførte navn.\rSkal filen overskrives?")))
+        && !context_.ask(
+            QStringLiteral("Der eksisterer allerede en fil med indførte navn.\rSkal filen overskrives?")))
         return;
 
     Filnavn_ = chosen;
@@ -547,8 +558,8 @@ QWidget *Twinform1::focusedTextControl() const
 void Twinform1::updateCommands()
 {
     const bool selected = Editor->textCursor().hasSelection();
-    const bool clipboardText = QApplication::clipboard()->mimeData()
-                               && QApplication::clipboard()->mimeData()->hasText();
+    const bool clipboardText
+        = QApplication::clipboard()->mimeData() && QApplication::clipboard()->mimeData()->hasText();
     EditUndo1->setEnabled(Editor->document()->isUndoAvailable());
     EditCut1->setEnabled(selected);
     EditCopy1->setEnabled(selected);
@@ -562,8 +573,8 @@ void Twinform1::updateCommands()
 QString Twinform1::getTheWord() const
 {
     const QTextCursor cursor = Editor->textCursor();
-    return SearchWord::getTheWord(cursor.selectedText(), cursor.block().text(),
-                                  cursor.position() - cursor.block().position());
+    return SearchWord::getTheWord(
+        cursor.selectedText(), cursor.block().text(), cursor.position() - cursor.block().position());
 }
 
 void Twinform1::openWebSearch(const QString &prefix)
@@ -599,7 +610,8 @@ bool Twinform1::FormCloseQuery()
 {
     if (!Editor->isModified())
         return true;
-    if (!context_.ask(QStringLiteral("Dokumentet: ") + capNavn_ + QStringLiteral("\rer modificeret.\rSkal det gemmes?")))
+    if (!context_.ask(QStringLiteral("Dokumentet: ") + capNavn_
+            + QStringLiteral("\rer modificeret.\rSkal det gemmes?")))
         return true;
     Gem();
     // Asked to keep the text, and it was not saved (save dialog cancelled, write failed): stay open.
@@ -613,7 +625,8 @@ void Twinform1::FormClose()
         context_.fields.dokumentFilnavn.clear();
     }
     // On the program's way out the lists are not kept, so nothing is moved (and no duplicate asked about).
-    if (!Filnavn_.isEmpty() && QFileInfo::exists(Filnavn_) && context_.documentLists && !context_.fields.programClosing)
+    if (!Filnavn_.isEmpty() && QFileInfo::exists(Filnavn_) && context_.documentLists
+        && !context_.fields.programClosing)
         context_.documentLists->documentClosed(Filnavn_, capNavn_);
     context_.frame->CloseTab(capNavn_);
 }

@@ -2,9 +2,9 @@
 
 #include "app/AppContext.h"
 #include "app/FileMessages.h"
+#include "app/Options.h"
 #include "app/SettingsFile.h"
 #include "lists/FileListBox.h"
-#include "options/Toptform.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -107,7 +107,7 @@ QString TReopenFilerX::duplicateQuestion(int Snummer, const QString &FNavn)
 
 bool TReopenFilerX::insertFirst() const
 {
-    return context_.optform && context_.optform->CheckInsertFirst->isChecked();
+    return context_.options && context_.options->insertNewFirst();
 }
 
 bool TReopenFilerX::InsertItem(const QString &FNavn, const QString &MenuCaption, int Snummer)

@@ -4,13 +4,13 @@
 #include "app/FrameInterface.h"
 #include "app/Hint.h"
 #include "app/IconAction.h"
+#include "app/Options.h"
 #include "documents/TFunktioner.h"
 #include "lists/FavoriteListName.h"
 #include "lists/FileListBox.h"
 #include "lists/MarkedRowDelegate.h"
 #include "lists/ShowFolder.h"
 #include "lists/TReopenFilerX.h"
-#include "options/Toptform.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -437,7 +437,7 @@ void Tfavoritform::openWhenExists(const QString &fileName)
 void Tfavoritform::closeEvent(QCloseEvent *event)
 {
     if (ListeForandret) {
-        const bool withoutAsking = context().optform && context().optform->CheckVedLuk->isChecked();
+        const bool withoutAsking = context().options && context().options->saveFavouritesWithoutAsking();
         if (withoutAsking
             || context().ask(QStringLiteral("Favoritlisten er forandret men ikke gemt.\rSkal den gemmes?"))) {
             // The list goes to the file it came from; a list that never had a file is saved by its name.
@@ -450,4 +450,17 @@ void Tfavoritform::closeEvent(QCloseEvent *event)
     GemOpt();
     // Closing only hides the box; the dialog's own handling would count it as cancelled.
     QWidget::closeEvent(event);
+}
+
+void Tfavoritform::showForNewFiles(bool startNewList)
+{
+    show();
+    if (startNewList)
+        FavFiler->DeleteAlleItems();
+}
+
+void Tfavoritform::addFile(const QString &fileName, const QString &caption)
+{
+    FavFiler->InsertItem(fileName, caption, 3);
+    ListeForandret = true;
 }

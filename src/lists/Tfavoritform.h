@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/FileListTarget.h"
 #include "lists/TwoPanelBox.h"
 
 class FileListBox;
@@ -12,7 +13,7 @@ class TReopenFilerX;
 // The favourites box: named lists of favourite files, each a list file in the "Favoritter" folder. One
 // list at a time is current and shown on the right; the names of all lists are on the left. Its size,
 // position and the current list's name live in favoritUnit.txt.
-class Tfavoritform : public TwoPanelBox {
+class Tfavoritform : public TwoPanelBox, public FileListTarget {
     Q_OBJECT
 
 public:
@@ -33,6 +34,10 @@ public:
     bool saveCurrentList();
     // Re-reads the list names after list files were renamed or deleted outside the box.
     void opdater();
+
+    // FileListTarget: the current list
+    void showForNewFiles(bool startNewList) override;
+    void addFile(const QString &fileName, const QString &caption) override;
 
     TReopenFilerX *FavFiler;
     QString FavFilerFilename;

@@ -68,7 +68,6 @@ Tfilform::Tfilform(AppContext &context)
     connectActions();
     optFilnavn = settings().path();
     HentOpt();
-    context.documentLists = this;
     startIdleUpdates();
 }
 
@@ -293,4 +292,20 @@ void Tfilform::openDokumentExecute()
     if (!openMappeName.isEmpty() && QFileInfo(openMappeName).isDir())
         context().fields.openDialogFolder = openMappeName;
     context().frame->command(QStringLiteral("fileOpen"))->trigger();
+}
+
+void Tfilform::showForNewFiles(bool startNewList)
+{
+    show();
+    if (startNewList) {
+        FavFiler1->DeleteAlleItems();
+        ListeForandret1 = true;
+    }
+}
+
+void Tfilform::addFile(const QString &fileName, const QString &caption)
+{
+    // The closed list has changed since it was saved, so saving it is offered.
+    if (FavFiler1->InsertItem(fileName, caption, 1))
+        ListeForandret1 = true;
 }

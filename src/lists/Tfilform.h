@@ -1,6 +1,7 @@
 #pragma once
 
-#include "documents/DocumentListEvents.h"
+#include "app/DocumentListEvents.h"
+#include "app/FileListTarget.h"
 #include "lists/TwoPanelBox.h"
 
 class FileListBox;
@@ -12,7 +13,7 @@ class TReopenFilerX;
 // current by the document windows. From here the user reopens a closed document, brings an open one
 // forward, shows a document's folder, sorts, prunes and clears the lists, and saves and restores the
 // closed list (FavFiler1.txt). Its size and position live in filUnit.txt.
-class Tfilform : public TwoPanelBox, public DocumentListEvents {
+class Tfilform : public TwoPanelBox, public FileListTarget, public DocumentListEvents {
     Q_OBJECT
 
 public:
@@ -22,6 +23,10 @@ public:
     void GemOpt();
     void defaultOpt();
     void updateActions() override;
+
+    // FileListTarget: the closed list
+    void showForNewFiles(bool startNewList) override;
+    void addFile(const QString &fileName, const QString &caption) override;
 
     // DocumentListEvents
     void documentOpened(const QString &fileName, const QString &caption) override;

@@ -2,5 +2,4 @@
 
 Tmappefilform::Tmappefilform(AppContext &context)
     : ToolBox(context, QStringLiteral("Mapper og filer"))
-{
-}
+{ }

@@ -5,6 +5,7 @@
 #include "app/Hint.h"
 #include "app/SettingsFile.h"
 #include "options/TFontnavne.h"
+#include "platform/widgets/ModalRunner.h"
 
 #include <QAction>
 #include <QCollator>
@@ -340,4 +341,23 @@ void Tboksform::preview(QListWidget *list)
     lines[1] = name;
     Memo->setPlainText(lines.join(u'\n'));
     Memo->setFont(QFont(name));
+}
+
+bool Tboksform::editFontNames(QStringList &offered, std::optional<QStringList> &stored)
+{
+    setNames(Box, offered);
+    if (stored)
+        setNames(lagerBox, *stored);
+    showCount();
+    updateActions();
+    if (context().platform.modal.exec(*this) != QDialog::Accepted)
+        return false;
+    offered = names(Box);
+    stored = names(lagerBox);
+    return true;
+}
+
+void Tboksform::clearStoredFontNames()
+{
+    lagerBox->clear();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/FontListEditor.h"
 #include "app/ToolBox.h"
 
 #include <functional>
@@ -15,9 +16,9 @@ class SettingsFile;
 class TFontnavne;
 
 // The font names box: a modal dialog in which the user edits the font names the editors offer (Box),
-// beside a store of names set aside (lagerBox). The options box fills both lists before showing it and
-// takes Box back when the user confirms with "Gem og luk".
-class Tboksform : public ToolBox {
+// beside a store of names set aside (lagerBox). The options box hands it both lists and takes them back
+// when the user confirms with "Gem og luk".
+class Tboksform : public ToolBox, public FontListEditor {
     Q_OBJECT
 
 public:
@@ -29,6 +30,9 @@ public:
 
     static QStringList names(const QListWidget *list);
     static void setNames(QListWidget *list, const QStringList &names);
+    bool editFontNames(QStringList &offered, std::optional<QStringList> &stored) override;
+    void clearStoredFontNames() override;
+
     // "Der er valgt N antal fonte", N the names in Box.
     void showCount();
     // Enables each command by its rule.

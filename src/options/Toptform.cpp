@@ -1,22 +1,17 @@
 #include "options/Toptform.h"
 
 #include "app/AppContext.h"
+#include "app/FileMessages.h"
+#include "app/FontListEditor.h"
 #include "app/FrameInterface.h"
 #include "app/Hint.h"
 #include "app/RadioGroup.h"
-#include "app/FileMessages.h"
 #include "app/SettingsFile.h"
 #include "app/TooltipSwitch.h"
-#include "documents/Ttypeform.h"
-#include "lists/Tfavoritform.h"
-#include "lists/Tfilform.h"
-#include "lists/Tmappefilform.h"
+#include "options/OptionsFileLayout.h"
 #include "options/StartupRegistration.h"
-#include "options/Tboksform.h"
 #include "options/ThemeService.h"
-#include "platform/ModalRunner.h"
-#include "search/Tfilmappeform.h"
-#include "search/Tfindformen.h"
+#include "platform/widgets/ModalRunner.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -34,8 +29,6 @@
 #include <algorithm>
 
 namespace {
-
-constexpr int kSettingsLineCount = 20;
 
 QCheckBox *checkBox(QWidget *parent, const QString &caption, const QString &hint = {}, bool checked = false)
 {
@@ -108,7 +101,7 @@ const QStringList &Toptform::standardFontNames()
     return names;
 }
 
-const QStringList &Toptform::fontSizes()
+const QStringList &Toptform::standardFontSizes()
 {
     static const QStringList sizes = { QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("10"),
         QStringLiteral("11"), QStringLiteral("12"), QStringLiteral("14"), QStringLiteral("16"),
@@ -127,6 +120,7 @@ Toptform::Toptform(AppContext &context)
     // The click handlers that run while the settings are read reach the frame, which reads the options
     // back (setStandardSize): it must find this window already.
     context.optform = this;
+    context.options = this;
     setWindowTitle(QStringLiteral("Egenskaber"));
     buildPanel1();
     buildPanel2();
@@ -229,7 +223,7 @@ void Toptform::buildPanel2()
     nameRow->addWidget(fontnameBox, 1);
 
     fontsizeBox = new QComboBox(optPanel2);
-    fontsizeBox->addItems(fontSizes());
+    fontsizeBox->addItems(standardFontSizes());
     fontsizeBox->setCurrentIndex(2);
     dropDownAll(fontsizeBox);
     standardButton = new QToolButton(optPanel2);
@@ -311,71 +305,163 @@ void Toptform::buildPanel3()
 
 void Toptform::defaultOpt()
 {
-    designName = QStringLiteral("Windows10 Clear Day");
+    designName_ = QStringLiteral("Windows10 Clear Day");
     fontnameBox->setCurrentIndex(3);
     fontsizeBox->setCurrentIndex(2);
-    maxElementer = 120;
+    maxElementer_ = 120;
+}
+
+struct Toptform::StoredLine {
+    OptionsFileLayout::Line line;
+    SettingsLine read;
+    std::function<QString()> write;
+};
+
+std::vector<Toptform::StoredLine> Toptform::storedLines()
+{
+    namespace Line = OptionsFileLayout;
+    auto check = [](Line::Line line, QCheckBox *box) {
+        return StoredLine { line, SettingsLine::flag([box](bool on) { box->setChecked(on); }),
+            [box] { return SettingsFile::flag(box->isChecked()); } };
+    };
+    auto position = [](Line::Line line, QComboBox *box) {
+        return StoredLine { line, SettingsLine::integer([box](int at) { selectPosition(box, at); }),
+            [box] { return QString::number(box->currentIndex()); } };
+    };
+    std::vector<StoredLine> lines = {
+        { Line::Design, SettingsLine::text([this](const QString &name) { designName_ = name; }),
+            [this] { return designName_; } },
+        check(Line::Dokumenter, dokumentCheck),
+        check(Line::FilerMapperBoks, bokseCheck1),
+        check(Line::FavoritBoks, bokseCheck2),
+        check(Line::DokumenterAgain, dokumentCheck),
+        check(Line::GemFavoritterVedLuk, CheckVedLuk),
+        check(Line::IndsaetFoerst, CheckInsertFirst),
+        { Line::HintMode, SettingsLine::integer([this](int index) { hintBox->setItemIndex(index); }),
+            [this] { return QString::number(hintBox->itemIndex()); } },
+        check(Line::DokumentBoks, bokseCheck3),
+        position(Line::FontPosition, fontnameBox),
+        position(Line::SizePosition, fontsizeBox),
+        check(Line::AskOpen, CheckAskOpenDoc),
+        check(Line::ToolPanel, redCheck),
+        check(Line::MainMenuPanel, hovedmenuCheck),
+        check(Line::WindowsMenu, windowsCheck),
+        { Line::MaxElements, SettingsLine::integer([this](int value) { maxElementer_ = value; }),
+            [this] { return QString::number(maxElementer_); } },
+        check(Line::Margins, marginCheck),
+        check(Line::TabStrip, dokumentlinjeCheck),
+        check(Line::Tray, trayCheck),
+        check(Line::Minimise, minimerCheck),
+    };
+    for (size_t i = 0; i < lines.size(); ++i)
+        Q_ASSERT(lines[i].line == Line::Line(i));
+    Q_ASSERT(lines.size() == size_t(Line::LineCount));
+    return lines;
 }
 
 void Toptform::HentOpt()
 {
-    if (settings_->read() != SettingsFile::Status::Read || settings_->lines().size() != kSettingsLineCount) {
+    if (settings_->read() != SettingsFile::Status::Read
+        || settings_->lines().size() != OptionsFileLayout::LineCount) {
         defaultOpt();
         return;
     }
-    auto check = [](QCheckBox *box) { return SettingsLine::flag([box](bool on) { box->setChecked(on); }); };
-    // Line 4 repeats "Dokumenter" and, read last, decides it. A line that is not a whole number ends
-    // the reading silently.
-    settings_->apply({
-        SettingsLine::text([this](const QString &name) { designName = name; }),
-        check(dokumentCheck),
-        check(bokseCheck1),
-        check(bokseCheck2),
-        check(dokumentCheck),
-        check(CheckVedLuk),
-        check(CheckInsertFirst),
-        SettingsLine::integer([this](int index) { hintBox->setItemIndex(index); }),
-        check(bokseCheck3),
-        SettingsLine::integer([this](int position) { selectPosition(fontnameBox, position); }),
-        SettingsLine::integer([this](int position) { selectPosition(fontsizeBox, position); }),
-        check(CheckAskOpenDoc),
-        check(redCheck),
-        check(hovedmenuCheck),
-        check(windowsCheck),
-        SettingsLine::integer([this](int value) { maxElementer = value; }),
-        check(marginCheck),
-        check(dokumentlinjeCheck),
-        check(trayCheck),
-        check(minimerCheck),
-    });
+    // A line that is not a whole number ends the reading silently.
+    std::vector<SettingsLine> readers;
+    for (const StoredLine &line : storedLines())
+        readers.push_back(line.read);
+    settings_->apply(readers);
 }
 
 void Toptform::GemOpt()
 {
-    const QStringList lines = {
-        designName,
-        SettingsFile::flag(dokumentCheck->isChecked()),
-        SettingsFile::flag(bokseCheck1->isChecked()),
-        SettingsFile::flag(bokseCheck2->isChecked()),
-        SettingsFile::flag(dokumentCheck->isChecked()),
-        SettingsFile::flag(CheckVedLuk->isChecked()),
-        SettingsFile::flag(CheckInsertFirst->isChecked()),
-        QString::number(hintBox->itemIndex()),
-        SettingsFile::flag(bokseCheck3->isChecked()),
-        QString::number(fontnameBox->currentIndex()),
-        QString::number(fontsizeBox->currentIndex()),
-        SettingsFile::flag(CheckAskOpenDoc->isChecked()),
-        SettingsFile::flag(redCheck->isChecked()),
-        SettingsFile::flag(hovedmenuCheck->isChecked()),
-        SettingsFile::flag(windowsCheck->isChecked()),
-        QString::number(maxElementer),
-        SettingsFile::flag(marginCheck->isChecked()),
-        SettingsFile::flag(dokumentlinjeCheck->isChecked()),
-        SettingsFile::flag(trayCheck->isChecked()),
-        SettingsFile::flag(minimerCheck->isChecked()),
-    };
+    QStringList lines;
+    for (const StoredLine &line : storedLines())
+        lines << line.write();
     if (!settings_->write(lines))
         context_.inform(FileMessages::writeFailure(settings_->path(), settings_->error()));
+}
+
+Options::HintMode Toptform::hintMode() const
+{
+    return HintMode(hintBox->itemIndex());
+}
+
+bool Toptform::reopenDocuments() const
+{
+    return dokumentCheck->isChecked();
+}
+bool Toptform::showFoldersBoxAtStart() const
+{
+    return bokseCheck1->isChecked();
+}
+bool Toptform::showFavouritesBoxAtStart() const
+{
+    return bokseCheck2->isChecked();
+}
+bool Toptform::showDocumentBoxAtStart() const
+{
+    return bokseCheck3->isChecked();
+}
+bool Toptform::minimiseAtStart() const
+{
+    return minimerCheck->isChecked();
+}
+bool Toptform::askBeforeOpen() const
+{
+    return CheckAskOpenDoc->isChecked();
+}
+bool Toptform::showTabStrip() const
+{
+    return dokumentlinjeCheck->isChecked();
+}
+bool Toptform::showMenuBar() const
+{
+    return windowsCheck->isChecked();
+}
+bool Toptform::showMainMenuPanel() const
+{
+    return hovedmenuCheck->isChecked();
+}
+bool Toptform::trayIcon() const
+{
+    return trayCheck->isChecked();
+}
+bool Toptform::saveFavouritesWithoutAsking() const
+{
+    return CheckVedLuk->isChecked();
+}
+bool Toptform::insertNewFirst() const
+{
+    return CheckInsertFirst->isChecked();
+}
+bool Toptform::showToolPanel() const
+{
+    return redCheck->isChecked();
+}
+bool Toptform::wideMargins() const
+{
+    return marginCheck->isChecked();
+}
+
+Options::Choice Toptform::fontNameChoice() const
+{
+    return { entriesOf(fontnameBox), fontnameBox->currentIndex() };
+}
+
+Options::Choice Toptform::fontSizeChoice() const
+{
+    return { entriesOf(fontsizeBox), fontsizeBox->currentIndex() };
+}
+
+Options::RightClick Toptform::rightClick() const
+{
+    return RightClick(popupBox->itemIndex());
+}
+
+QList<QWidget *> Toptform::pagePanels() const
+{
+    return { optPanel1, optPanel2, optPanel3 };
 }
 
 void Toptform::setProgSize(int aW, int aH)
@@ -419,10 +505,10 @@ void Toptform::readFontNames()
 
 void Toptform::applyDesignAtStart()
 {
-    if (!ThemeService::apply(designName))
+    if (!ThemeService::apply(designName_))
         context_.inform(designFailureMessage());
     designBox->addItems(ThemeService::names());
-    designBox->setCurrentIndex(designBox->findText(designName));
+    designBox->setCurrentIndex(designBox->findText(designName_));
     dropDownAll(designBox);
 }
 
@@ -430,13 +516,8 @@ void Toptform::bestemHints()
 {
     const bool atElements = hintBox->itemIndex() == 1;
     FrameInterface &frame = *context_.frame;
-    const QList<QWidget *> windows
-        = { this, context_.mappefilform, context_.favoritform, context_.filform, context_.findformen,
-              context_.boksform, context_.filmappeform, context_.typeform, frame.frameWidget() };
-    for (QWidget *window : windows) {
-        if (window)
-            TooltipSwitch::setShown(window, atElements);
-    }
+    for (QWidget *window : QList<QWidget *> { this, frame.frameWidget() } + context_.hintedBoxes)
+        TooltipSwitch::setShown(window, atElements);
     frame.setStatusLineVisible(!atElements);
     frame.setHintRouting(!atElements);
 }
@@ -444,8 +525,8 @@ void Toptform::bestemHints()
 void Toptform::designBoxChange()
 {
     context_.frame->hideMenuBook();
-    designName = designBox->currentText();
-    if (!ThemeService::apply(designName))
+    designName_ = designBox->currentText();
+    if (!ThemeService::apply(designName_))
         context_.inform(designFailureMessage());
 }
 
@@ -482,13 +563,13 @@ void Toptform::trayCheckClick()
 
 void Toptform::showMaxElementer()
 {
-    maxFindEdit->setText(QString::number(maxElementer));
-    maxNedKnap->setEnabled(maxElementer > kMaxElementerStep);
+    maxFindEdit->setText(QString::number(maxElementer_));
+    maxNedKnap->setEnabled(maxElementer_ > kMaxElementerStep);
 }
 
 void Toptform::maxOpKnapClick()
 {
-    maxElementer += kMaxElementerStep;
+    maxElementer_ += kMaxElementerStep;
     showMaxElementer();
 }
 
@@ -496,7 +577,7 @@ void Toptform::maxOpKnapClick()
 // all helps no one.
 void Toptform::maxNedKnapClick()
 {
-    maxElementer = std::max(kMaxElementerStep, maxElementer - kMaxElementerStep);
+    maxElementer_ = std::max(kMaxElementerStep, maxElementer_ - kMaxElementerStep);
     showMaxElementer();
 }
 
@@ -517,25 +598,21 @@ void Toptform::writeList(SettingsFile &file, const QStringList &lines)
 
 void Toptform::redigerButtonClick()
 {
-    Tboksform &box = *context_.boksform;
     const QString chosen = fontnameBox->currentText();
-    Tboksform::setNames(box.Box, entriesOf(fontnameBox));
+    QStringList offered = entriesOf(fontnameBox);
+    std::optional<QStringList> stored;
     if (lagerBoxFile_->read() == SettingsFile::Status::Read)
-        Tboksform::setNames(box.lagerBox, lagerBoxFile_->lines());
-    box.showCount();
-    box.updateActions();
-    if (context_.platform.modal.exec(box) != QDialog::Accepted)
+        stored = lagerBoxFile_->lines();
+    if (!context_.fontListEditor->editFontNames(offered, stored))
         return;
-
-    const QStringList names = Tboksform::names(box.Box);
-    replaceFontNames(names, chosen);
-    writeList(*fontBoxFile_, names);
-    writeList(*lagerBoxFile_, Tboksform::names(box.lagerBox));
+    replaceFontNames(offered, chosen);
+    writeList(*fontBoxFile_, offered);
+    writeList(*lagerBoxFile_, stored.value_or(QStringList()));
 }
 
 void Toptform::setStandardFonte()
 {
-    context_.boksform->lagerBox->clear();
+    context_.fontListEditor->clearStoredFontNames();
     writeList(*lagerBoxFile_, {});
     replaceFontNames(standardFontNames(), fontnameBox->currentText());
     writeList(*fontBoxFile_, standardFontNames());

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "app/Options.h"
+
 #include <QWidget>
+
+#include <vector>
 
 class AppContext;
 class QCheckBox;
@@ -14,14 +18,14 @@ class SettingsFile;
 class StartupRegistration;
 
 // The options box: the program's store of options. It is never shown as a window of its own; its three
-// panels go onto the "Egenskaber" page of the menu book, and the other windows read its controls when
-// they need an option.
-class Toptform : public QWidget {
+// panels go onto the "Egenskaber" page of the menu book. The other windows read the options through
+// Options, never through its controls.
+class Toptform : public QWidget, public Options {
     Q_OBJECT
 
 public:
     static const QStringList &standardFontNames();
-    static const QStringList &fontSizes();
+    static const QStringList &standardFontSizes();
 
     explicit Toptform(AppContext &context);
     ~Toptform() override;
@@ -30,13 +34,34 @@ public:
     void GemOpt();
     void defaultOpt();
     void setProgSize(int aW, int aH);
+    // The three panels that the menu book's "Egenskaber" page shows.
+    QList<QWidget *> pagePanels() const;
     // Tooltips, status line and hint routing by the chosen hint mode.
     void bestemHints();
     // The twelve standard font names in place of the user's list; the stock list is emptied.
     void setStandardFonte();
 
-    QString designName;
-    int maxElementer = 0;
+    QString designName() const override { return designName_; }
+    HintMode hintMode() const override;
+    bool reopenDocuments() const override;
+    bool showFoldersBoxAtStart() const override;
+    bool showFavouritesBoxAtStart() const override;
+    bool showDocumentBoxAtStart() const override;
+    bool minimiseAtStart() const override;
+    bool askBeforeOpen() const override;
+    bool showTabStrip() const override;
+    bool showMenuBar() const override;
+    bool showMainMenuPanel() const override;
+    bool trayIcon() const override;
+    bool saveFavouritesWithoutAsking() const override;
+    bool insertNewFirst() const override;
+    int maxElements() const override { return maxElementer_; }
+    Choice fontNameChoice() const override;
+    Choice fontSizeChoice() const override;
+    bool showToolPanel() const override;
+    bool wideMargins() const override;
+    RightClick rightClick() const override;
+
     QString optFilnavn;
     QString fontBoxFilename;
     QString lagerBoxFilename;
@@ -100,6 +125,12 @@ private:
     // Replaces the entries of fontnameBox and selects the name, or the first entry when it is gone.
     void replaceFontNames(const QStringList &names, const QString &keep);
     void writeList(SettingsFile &file, const QStringList &lines);
+    // How each line of the options file is read into the controls and written from them.
+    struct StoredLine;
+    std::vector<StoredLine> storedLines();
+
+    QString designName_;
+    int maxElementer_ = 0;
 
     AppContext &context_;
     std::unique_ptr<SettingsFile> settings_;

@@ -10,7 +10,7 @@ class AtomicFileWriter {
 public:
     struct Result {
         bool ok = false;
-        QString error;  // Danish reason, empty when ok
+        QString error; // Danish reason, empty when ok
     };
     static Result write(const QString &path, const QByteArray &bytes);
 };

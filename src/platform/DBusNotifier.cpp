@@ -10,9 +10,9 @@ void DBusNotifier::notify(const QString &name, const QString &title, const QStri
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return;
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/org/freedesktop/Notifications"),
-        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
+    QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.Notifications"),
+        QStringLiteral("/org/freedesktop/Notifications"), QStringLiteral("org.freedesktop.Notifications"),
+        QStringLiteral("Notify"));
     call << QStringLiteral("Skrivora") << idsByName_.value(name, 0u) << QStringLiteral("skrivora") << title
          << text << QStringList() << QVariantMap() << -1;
     const QDBusReply<uint> reply = bus.call(call, QDBus::Block, 2000);

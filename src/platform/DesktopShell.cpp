@@ -18,7 +18,7 @@ int missingFileCode(const QFileInfo &file)
 QString defaultApplicationFor(const QString &mimeType)
 {
     QProcess query;
-    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), mimeType});
+    query.start(QStringLiteral("xdg-mime"), { QStringLiteral("query"), QStringLiteral("default"), mimeType });
     if (!query.waitForFinished(5000))
         return {};
     return QString::fromUtf8(query.readAllStandardOutput()).trimmed();
@@ -68,7 +68,7 @@ int DesktopShell::openFile(const QString &path)
     const QString mimeType = QMimeDatabase().mimeTypeForFile(file).name();
     if (defaultApplicationFor(mimeType).isEmpty() && !file.isExecutable())
         return NoAssociation;
-    return startDetached(QStringLiteral("xdg-open"), {file.absoluteFilePath()}, file.absolutePath());
+    return startDetached(QStringLiteral("xdg-open"), { file.absoluteFilePath() }, file.absolutePath());
 }
 
 // The desktop knows no "edit" action: a file whose type is text goes to the default application for
@@ -80,8 +80,8 @@ int DesktopShell::editFile(const QString &path)
         return missingFileCode(file);
     if (!QMimeDatabase().mimeTypeForFile(file).inherits(QStringLiteral("text/plain")))
         return NoAssociation;
-    const QStringList command = commandOfDesktopEntry(defaultApplicationFor(QStringLiteral("text/plain")),
-                                                      file.absoluteFilePath());
+    const QStringList command
+        = commandOfDesktopEntry(defaultApplicationFor(QStringLiteral("text/plain")), file.absoluteFilePath());
     if (command.isEmpty())
         return NoAssociation;
     return startDetached(command.first(), command.mid(1), file.absolutePath());
@@ -95,9 +95,8 @@ int DesktopShell::runBatchFile(const QString &path)
         return missingFileCode(file);
     const QString script = QStringLiteral("sh \"$0\"; exec \"${SHELL:-sh}\"");
     return startDetached(QStringLiteral("x-terminal-emulator"),
-                         {QStringLiteral("-e"), QStringLiteral("sh"), QStringLiteral("-c"), script,
-                          file.absoluteFilePath()},
-                         QDir::currentPath());
+        { QStringLiteral("-e"), QStringLiteral("sh"), QStringLiteral("-c"), script, file.absoluteFilePath() },
+        QDir::currentPath());
 }
 
 int DesktopShell::showFolder(const QString &folder)
@@ -119,5 +118,5 @@ int DesktopShell::runScript(const QString &script, const QString &first, const Q
         return missingFileCode(file);
     if (!file.isExecutable())
         return AccessDenied;
-    return startDetached(file.absoluteFilePath(), {first, second});
+    return startDetached(file.absoluteFilePath(), { first, second });
 }

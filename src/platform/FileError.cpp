@@ -42,6 +42,8 @@ QString FileError::reason(int errnoValue)
     case EINVAL:
         return QStringLiteral("Filnavnet er ugyldigt.");
     default:
-        return QStringLiteral("Systemfejl %1 (%2).").arg(errnoValue).arg(QString::fromLocal8Bit(std::strerror(errnoValue)));
+        return QStringLiteral("Systemfejl %1 (%2).")
+            .arg(errnoValue)
+            .arg(QString::fromLocal8Bit(std::strerror(errnoValue)));
     }
 }

@@ -8,7 +8,7 @@
 
 namespace {
 
-int signalPipe[2] = {-1, -1};
+int signalPipe[2] = { -1, -1 };
 
 // Only async-signal-safe work here: one byte into the pipe, read back on the event loop.
 void forwardSignal(int)

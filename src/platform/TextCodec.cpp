@@ -1,6 +1,5 @@
 #include "platform/TextCodec.h"
 
-
 #include <algorithm>
 #include <array>
 
@@ -8,10 +7,9 @@ namespace {
 
 // Windows-1252 at 0x80..0x9F; the five bytes the code page leaves undefined map to the C1 control of the
 // same value, so every byte decodes and encodes back to itself.
-constexpr std::array<char16_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char16_t, 32> kHighControls = { 0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020,
+    0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C,
+    0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178 };
 
 const QByteArray kUtf8Bom("\xEF\xBB\xBF", 3);
 const QByteArray kUtf16LeBom("\xFF\xFE", 2);
@@ -83,11 +81,11 @@ std::optional<QByteArray> TextCodec::encodeWindows1252(QStringView text)
 std::optional<ByteOrderMark> TextCodec::markAt(QByteArrayView bytes)
 {
     if (bytes.startsWith(kUtf8Bom))
-        return ByteOrderMark{TextEncoding::Utf8Bom, 3};
+        return ByteOrderMark { TextEncoding::Utf8Bom, 3 };
     if (bytes.startsWith(kUtf16LeBom))
-        return ByteOrderMark{TextEncoding::Utf16LE, 2};
+        return ByteOrderMark { TextEncoding::Utf16LE, 2 };
     if (bytes.startsWith(kUtf16BeBom))
-        return ByteOrderMark{TextEncoding::Utf16BE, 2};
+        return ByteOrderMark { TextEncoding::Utf16BE, 2 };
     return std::nullopt;
 }
 
@@ -140,25 +138,24 @@ DecodedText TextCodec::decode(QByteArrayView bytes, LineEnding fallback)
 
 EncodedText TextCodec::encode(const QString &text, TextEncoding encoding, LineEnding lineEnding)
 {
-    const QString withBreaks = lineEnding == LineEnding::Lf
-                                   ? text
-                                   : QString(text).replace(u'\n', lineBreak(lineEnding));
+    const QString withBreaks
+        = lineEnding == LineEnding::Lf ? text : QString(text).replace(u'\n', lineBreak(lineEnding));
     switch (encoding) {
     case TextEncoding::Windows1252:
         if (auto bytes = encodeWindows1252(withBreaks))
-            return {*bytes, encoding};
-        return {kUtf8Bom + withBreaks.toUtf8(), TextEncoding::Utf8Bom};
+            return { *bytes, encoding };
+        return { kUtf8Bom + withBreaks.toUtf8(), TextEncoding::Utf8Bom };
     case TextEncoding::Utf8:
-        return {withBreaks.toUtf8(), encoding};
+        return { withBreaks.toUtf8(), encoding };
     case TextEncoding::Utf8Bom:
-        return {kUtf8Bom + withBreaks.toUtf8(), encoding};
+        return { kUtf8Bom + withBreaks.toUtf8(), encoding };
     case TextEncoding::Utf16LE: {
         QStringEncoder encoder(QStringConverter::Utf16LE);
-        return {kUtf16LeBom + QByteArray(encoder(withBreaks)), encoding};
+        return { kUtf16LeBom + QByteArray(encoder(withBreaks)), encoding };
     }
     case TextEncoding::Utf16BE: {
         QStringEncoder encoder(QStringConverter::Utf16BE);
-        return {kUtf16BeBom + QByteArray(encoder(withBreaks)), encoding};
+        return { kUtf16BeBom + QByteArray(encoder(withBreaks)), encoding };
     }
     }
     Q_UNREACHABLE();
@@ -207,8 +204,7 @@ QString TextCodec::normaliseLineBreaks(QString text)
 NamedCharset::NamedCharset(const QByteArray &name)
     : encoder_(name.constData())
     , decoder_(name.constData())
-{
-}
+{ }
 
 std::optional<QByteArray> NamedCharset::encode(QStringView text)
 {

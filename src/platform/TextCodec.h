@@ -16,9 +16,9 @@ enum class TextEncoding { Utf8, Utf8Bom, Utf16LE, Utf16BE, Windows1252 };
 enum class LineEnding { CrLf, Lf, Cr };
 
 struct DecodedText {
-    QString text;  // line breaks normalised to '\n'
+    QString text; // line breaks normalised to '\n'
     TextEncoding encoding = TextEncoding::Utf8;
-    LineEnding lineEnding = LineEnding::CrLf;  // the most frequent one in the bytes, or the fallback given
+    LineEnding lineEnding = LineEnding::CrLf; // the most frequent one in the bytes, or the fallback given
     bool hadLineBreaks = false;
 };
 
@@ -38,12 +38,12 @@ struct LineBreakCounts {
 
 struct EncodedText {
     QByteArray bytes;
-    TextEncoding encoding;  // differs from the one asked for only when Windows-1252 could not hold the text
+    TextEncoding encoding; // differs from the one asked for only when Windows-1252 could not hold the text
 };
 
 struct ByteOrderMark {
     TextEncoding encoding;
-    int length;  // in bytes
+    int length; // in bytes
 };
 
 class TextCodec {

@@ -2,5 +2,4 @@
 
 Tfilmappeform::Tfilmappeform(AppContext &context)
     : ToolBox(context, QStringLiteral("Søg efter mapper og filer"))
-{
-}
+{ }

@@ -2,5 +2,4 @@
 
 Tfindformen::Tfindformen(AppContext &context)
     : ToolBox(context, QStringLiteral("Søg i dokumenter"))
-{
-}
+{ }

@@ -1,6 +1,6 @@
 #include "app/Tinfform.h"
 #include "app/Tspform.h"
-#include "platform/ModalRunner.h"
+#include "platform/widgets/ModalRunner.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -12,7 +12,9 @@ namespace {
 // Shows the dialog for real and lets a scripted user act on it once it is on screen.
 class LiveRunner : public ModalRunner {
 public:
-    explicit LiveRunner(std::function<void(QDialog &)> act) : act_(std::move(act)) {}
+    explicit LiveRunner(std::function<void(QDialog &)> act)
+        : act_(std::move(act))
+    { }
     int exec(QDialog &dialog) override
     {
         QTimer::singleShot(0, &dialog, [this, &dialog] {

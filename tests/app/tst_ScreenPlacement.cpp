@@ -18,16 +18,20 @@ void ScreenPlacementTest::reachablePosition_data()
 
     const QRect left(0, 0, 1920, 1080);
     const QRect right(1920, 0, 1280, 1024);
-    QTest::newRow("inside") << QRect(640, 240, 800, 600) << QList<QRect>{left} << QPoint(640, 240);
-    QTest::newRow("partly off, title bar reachable") << QRect(1500, 900, 800, 600) << QList<QRect>{left}
-                                                     << QPoint(1500, 900);
-    QTest::newRow("on the second screen") << QRect(2500, 100, 800, 600) << QList<QRect>{left, right}
-                                          << QPoint(2500, 100);
-    QTest::newRow("second screen removed") << QRect(2500, 100, 800, 600) << QList<QRect>{left} << QPoint(1120, 100);
-    QTest::newRow("far above and left") << QRect(-5000, -4000, 800, 600) << QList<QRect>{left, right} << QPoint(0, 0);
-    QTest::newRow("title bar above the screen") << QRect(100, -590, 800, 600) << QList<QRect>{left} << QPoint(100, 0);
-    QTest::newRow("larger than the screen") << QRect(4000, 0, 2500, 1500) << QList<QRect>{left} << QPoint(0, 0);
-    QTest::newRow("no screens known") << QRect(-5000, 0, 800, 600) << QList<QRect>{} << QPoint(-5000, 0);
+    QTest::newRow("inside") << QRect(640, 240, 800, 600) << QList<QRect> { left } << QPoint(640, 240);
+    QTest::newRow("partly off, title bar reachable")
+        << QRect(1500, 900, 800, 600) << QList<QRect> { left } << QPoint(1500, 900);
+    QTest::newRow("on the second screen")
+        << QRect(2500, 100, 800, 600) << QList<QRect> { left, right } << QPoint(2500, 100);
+    QTest::newRow("second screen removed")
+        << QRect(2500, 100, 800, 600) << QList<QRect> { left } << QPoint(1120, 100);
+    QTest::newRow("far above and left")
+        << QRect(-5000, -4000, 800, 600) << QList<QRect> { left, right } << QPoint(0, 0);
+    QTest::newRow("title bar above the screen")
+        << QRect(100, -590, 800, 600) << QList<QRect> { left } << QPoint(100, 0);
+    QTest::newRow("larger than the screen")
+        << QRect(4000, 0, 2500, 1500) << QList<QRect> { left } << QPoint(0, 0);
+    QTest::newRow("no screens known") << QRect(-5000, 0, 800, 600) << QList<QRect> {} << QPoint(-5000, 0);
 }
 
 void ScreenPlacementTest::reachablePosition()

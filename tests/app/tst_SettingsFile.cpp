@@ -35,19 +35,25 @@ void SettingsFileTest::readsLines_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("lines");
 
-    const QStringList three = {QStringLiteral("800"), QStringLiteral("Grøn"), QStringLiteral("1")};
+    const QStringList three = { QStringLiteral("800"), QStringLiteral("Grøn"), QStringLiteral("1") };
     QTest::newRow("crlf") << QByteArray("800\r\nGr\xC3\xB8n\r\n1\r\n") << three;
     QTest::newRow("lf only") << QByteArray("800\nGr\xC3\xB8n\n1\n") << three;
     QTest::newRow("cr only") << QByteArray("800\rGr\xC3\xB8n\r1\r") << three;
     QTest::newRow("last line without break") << QByteArray("800\r\nGr\xC3\xB8n\r\n1") << three;
-    QTest::newRow("mark utf-8") << QByteArray("\xEF\xBB\xBF" "800\r\nGr\xC3\xB8n\r\n1\r\n") << three;
-    QTest::newRow("mark utf-16le") << QByteArray("\xFF\xFE" "8\0" "0\0" "0\0\r\0\n\0G\0r\0\xF8\0n\0\r\0\n\0" "1\0\r\0\n\0", 30)
-                                   << three;
+    QTest::newRow("mark utf-8") << QByteArray("\xEF\xBB\xBF"
+                                              "800\r\nGr\xC3\xB8n\r\n1\r\n")
+                                << three;
+    QTest::newRow("mark utf-16le") << QByteArray("\xFF\xFE"
+                                                 "8\0"
+                                                 "0\0"
+                                                 "0\0\r\0\n\0G\0r\0\xF8\0n\0\r\0\n\0"
+                                                 "1\0\r\0\n\0",
+        30) << three;
     QTest::newRow("windows-1252") << QByteArray("800\r\nGr\xF8n\r\n1\r\n") << three;
     QTest::newRow("empty") << QByteArray() << QStringList();
-    QTest::newRow("one empty line") << QByteArray("\r\n") << QStringList{QString()};
-    QTest::newRow("binary") << QByteArray("\x00\x01\xFF\r\n\x80", 6)
-                            << QStringList{QString(QChar(0)) + QChar(1) + QChar(0xFF), QStringLiteral("€")};
+    QTest::newRow("one empty line") << QByteArray("\r\n") << QStringList { QString() };
+    QTest::newRow("binary") << QByteArray("\x00\x01\xFF\r\n\x80",
+        6) << QStringList { QString(QChar(0)) + QChar(1) + QChar(0xFF), QStringLiteral("€") };
 }
 
 void SettingsFileTest::readsLines()
@@ -81,7 +87,7 @@ void SettingsFileTest::appliesUntilTheFirstBadLine()
     // A line beyond the end of the file fails the same way.
     SettingsFile shortFile(writeFile("5\r\n"));
     shortFile.read();
-    QVERIFY(!shortFile.apply({SettingsLine::integer([](int) {}), SettingsLine::integer([](int) {})}));
+    QVERIFY(!shortFile.apply({ SettingsLine::integer([](int) {}), SettingsLine::integer([](int) {}) }));
 }
 
 void SettingsFileTest::writesBackInTheEncodingItWasReadIn_data()
@@ -116,10 +122,12 @@ void SettingsFileTest::newFileIsUtf8WithCrLf()
     const QString path = dir_.filePath(QStringLiteral("ny.txt"));
     SettingsFile settings(path);
     QCOMPARE(settings.read(), SettingsFile::Status::Missing);
-    QVERIFY(settings.write({QStringLiteral("Æble"), SettingsFile::flag(true), SettingsFile::flag(false)}));
+    QVERIFY(settings.write({ QStringLiteral("Æble"), SettingsFile::flag(true), SettingsFile::flag(false) }));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("\xC3\x86" "ble\r\n1\r\n0\r\n"));
+    QCOMPARE(file.readAll(),
+        QByteArray("\xC3\x86"
+                   "ble\r\n1\r\n0\r\n"));
 }
 
 void SettingsFileTest::folderInPlaceOfFileIsUnreadable()
@@ -129,7 +137,7 @@ void SettingsFileTest::folderInPlaceOfFileIsUnreadable()
     SettingsFile settings(path);
     QCOMPARE(settings.read(), SettingsFile::Status::Unreadable);
     QVERIFY(!settings.error().isEmpty());
-    QVERIFY(!settings.write({QStringLiteral("1")}));
+    QVERIFY(!settings.write({ QStringLiteral("1") }));
     QVERIFY(QFileInfo(path).isDir());
 }
 

@@ -125,8 +125,7 @@ void SpellingServiceTest::unreadableWordListIsNeverWrittenOver()
     QVERIFY(QDir().mkpath(path));
     SpellingService spelling(HunspellDictionary::systemFolders(), path);
     const QString message = spelling.addWord(QStringLiteral("Skrivoraøk"));
-    QCOMPARE(
-        message, FileMessages::writeFailure(path, QStringLiteral("Navnet er en mappe, ikke en fil.")));
+    QCOMPARE(message, FileMessages::writeFailure(path, QStringLiteral("Navnet er en mappe, ikke en fil.")));
     QVERIFY(QFileInfo(path).isDir());
     QVERIFY(!misspelt(spelling, QStringLiteral("Skrivoraøk")));
 }

@@ -1,9 +1,9 @@
-#include "app/OpenDocumentsMenu.h"
-#include "app/Tmainform.h"
 #include "documents/DocumentArea.h"
 #include "documents/DocumentWindow.h"
 #include "documents/SearchWord.h"
 #include "documents/TFunktioner.h"
+#include "frame/OpenDocumentsMenu.h"
+#include "frame/Tmainform.h"
 #include "support/TestApp.h"
 
 #include <QtTest>
@@ -81,16 +81,17 @@ void TFunktionerTest::openFileComesToTheFrontInsteadOfOpeningTwice()
     TestApp app;
     const QString first = app.writeFile(QStringLiteral("Brev.txt"), "1");
     const QString second = app.writeFile(QStringLiteral("andet.txt"), "2");
-    app.start({first, second});
-    app.frame().funk()->openwin(first.toUpper().replace(QStringLiteral("/TMP/"), QStringLiteral("/tmp/")), QString());
+    app.start({ first, second });
+    app.frame().funk()->openwin(
+        first.toUpper().replace(QStringLiteral("/TMP/"), QStringLiteral("/tmp/")), QString());
     app.frame().funk()->openwin(app.root() + QStringLiteral("/filer/BREV.txt"), QString());
-    QCOMPARE(captions(app), (QStringList{QStringLiteral("Brev.txt"), QStringLiteral("andet.txt")}));
+    QCOMPARE(captions(app), (QStringList { QStringLiteral("Brev.txt"), QStringLiteral("andet.txt") }));
 }
 
 void TFunktionerTest::newDocumentAfterTwoFilesIsNumberThree()
 {
     TestApp app;
-    app.start({app.writeFile(QStringLiteral("a.txt"), "a"), app.writeFile(QStringLiteral("b.txt"), "b")});
+    app.start({ app.writeFile(QStringLiteral("a.txt"), "a"), app.writeFile(QStringLiteral("b.txt"), "b") });
     app.frame().funk()->openwin(QString(), QStringLiteral(".txt"));
     QCOMPARE(captions(app).first(), QStringLiteral("3. Dokument"));
 }
@@ -122,7 +123,7 @@ void TFunktionerTest::unlistedTypeAsksFirst()
     if (answer)
         app.modal().answer(answer);
     app.frame().funk()->openwin(app.writeFile(QStringLiteral("system.log"), "log"), QString());
-    QCOMPARE(app.modal().texts(), asked ? QStringList{kLogQuestion} : QStringList());
+    QCOMPARE(app.modal().texts(), asked ? QStringList { kLogQuestion } : QStringList());
     QCOMPARE(app.frame().documents()->windowsInOrder().size(), opens ? 1 : 0);
 }
 
@@ -142,9 +143,10 @@ void TFunktionerTest::runsAndEditsThroughTheShell()
     QStringList operations;
     for (const RecordingShell::Call &call : app.shell().calls)
         operations << call.operation + u' ' + QFileInfo(call.target).fileName();
-    QCOMPARE(operations, (QStringList{QStringLiteral("runBatch kør.BAT"), QStringLiteral("open noter.txt"),
-                                      QStringLiteral("edit noter.txt"), QStringLiteral("edit noter.txt"),
-                                      QStringLiteral("open noter.txt")}));
+    QCOMPARE(operations,
+        (QStringList { QStringLiteral("runBatch kør.BAT"), QStringLiteral("open noter.txt"),
+            QStringLiteral("edit noter.txt"), QStringLiteral("edit noter.txt"),
+            QStringLiteral("open noter.txt") }));
     QVERIFY(app.modal().shown.isEmpty());
 }
 
@@ -152,16 +154,19 @@ void TFunktionerTest::shellFailuresAreReportedInDanish_data()
 {
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("text");
-    QTest::newRow("0") << 0 << QStringLiteral("Operationssystemet er løbet tør for hukommelse eller resourcer.");
+    QTest::newRow("0") << 0
+                       << QStringLiteral("Operationssystemet er løbet tør for hukommelse eller resourcer.");
     QTest::newRow("2") << 2 << QStringLiteral("Den specificerede fil blev ikke fundet.");
     QTest::newRow("26") << 26 << QStringLiteral("Der opstod en \"sharing violation\".");
     QTest::newRow("30") << 30
-                        << QStringLiteral("Den \"Dynamic Data Exchange (DDE) transaction\" kunne ikke fuldføres\n"
-                                          "fordi andre \"DDE transactions\" skulle udføres.");
+                        << QStringLiteral(
+                               "Den \"Dynamic Data Exchange (DDE) transaction\" kunne ikke fuldføres\n"
+                               "fordi andre \"DDE transactions\" skulle udføres.");
     QTest::newRow("31 no editor") << 31
-                                  << QStringLiteral("Der er ikke associeret noget program til givne filefternavn.\n"
-                                                    "Der er muligvist valgt: For redigering.\nDer skal muligvist "
-                                                    "vælges: For kørsel.");
+                                  << QStringLiteral(
+                                         "Der er ikke associeret noget program til givne filefternavn.\n"
+                                         "Der er muligvist valgt: For redigering.\nDer skal muligvist "
+                                         "vælges: For kørsel.");
     QTest::newRow("other") << 17 << QStringLiteral("Meningsløs operation eller ukendt fejl.");
 }
 
@@ -173,7 +178,7 @@ void TFunktionerTest::shellFailuresAreReportedInDanish()
     app.create();
     app.shell().result = code;
     app.frame().funk()->OpenFilen(app.writeFile(QStringLiteral("billede.png"), "png"), true);
-    QCOMPARE(app.modal().texts(), QStringList{QStringLiteral("Fejlinformation:\n") + text});
+    QCOMPARE(app.modal().texts(), QStringList { QStringLiteral("Fejlinformation:\n") + text });
 }
 
 void TFunktionerTest::fileSizes_data()
@@ -208,10 +213,10 @@ void TFunktionerTest::searchWord_data()
     QTest::addColumn<QString>("line");
     QTest::addColumn<int>("caret");
     QTest::addColumn<QString>("searched");
-    QTest::newRow("selection ending in two spaces") << QStringLiteral("to ord  ") << QString() << 0
-                                                    << QStringLiteral("to ord ");
-    QTest::newRow("inside Ærø-færge") << QString() << QStringLiteral("Tag Ærø-færge nu") << 7
-                                      << QStringLiteral("Ærø-færge");
+    QTest::newRow("selection ending in two spaces")
+        << QStringLiteral("to ord  ") << QString() << 0 << QStringLiteral("to ord ");
+    QTest::newRow("inside Ærø-færge")
+        << QString() << QStringLiteral("Tag Ærø-færge nu") << 7 << QStringLiteral("Ærø-færge");
     QTest::newRow("after café") << QString() << QStringLiteral("en café ") << 7
                                 << QStringLiteral("Der mangler et søgeord");
     QTest::newRow("empty line") << QString() << QString() << 0 << QStringLiteral("Der mangler et søgeord");

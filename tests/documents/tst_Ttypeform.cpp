@@ -1,8 +1,8 @@
-#include "app/Tmainform.h"
 #include "documents/DocumentArea.h"
 #include "documents/TFunktioner.h"
 #include "documents/TextTypeList.h"
 #include "documents/Ttypeform.h"
+#include "frame/Tmainform.h"
 #include "support/TestApp.h"
 
 #include <QAction>
@@ -48,7 +48,7 @@ void TtypeformTest::typedTypesBecomeMasks_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("mask");
-    for (const char *typed : {"txt", ".txt", "*.txt", "old.txt"})
+    for (const char *typed : { "txt", ".txt", "*.txt", "old.txt" })
         QTest::newRow(typed) << QString::fromLatin1(typed) << QStringLiteral("*.txt");
     QTest::newRow("txt.") << QStringLiteral("txt.") << QStringLiteral("*.");
     QTest::newRow("*.*") << QStringLiteral("*.*") << QStringLiteral("*.*");
@@ -68,12 +68,13 @@ void TtypeformTest::firstRunShowsAnEmptyListAndStandardWritesTwelve()
     QVERIFY(app.context.fields.extListe.isEmpty());
     useBox(app, [&app](Ttypeform &box) {
         [&] { QCOMPARE(box.typeliste->topLevelItemCount(), 0); }();
-        app.modal().answer(1);  // Ja to the standard list
+        app.modal().answer(1); // Ja to the standard list
         box.standardKnap->click();
         return int(QDialog::Rejected);
     });
-    QCOMPARE(app.modal().texts(), QStringList{QStringLiteral("Der vil muligvist blive fjernet typer, der er indført "
-                                                             "senere!\nSkal standardlisten hentes alligevel?")});
+    QCOMPARE(app.modal().texts(),
+        QStringList { QStringLiteral("Der vil muligvist blive fjernet typer, der er indført "
+                                     "senere!\nSkal standardlisten hentes alligevel?") });
     const QByteArray file = app.readSettingsFile(QStringLiteral("ExtListe.txt"));
     QCOMPARE(file.count("\r\n"), 36);
     QVERIFY(file.startsWith("Tekstfil\r\n*.txt\r\n1\r\nRich Text\r\n*.rtf\r\n1\r\n"));
@@ -96,7 +97,8 @@ void TtypeformTest::addedTypeIsSavedAndOpensWithoutQuestion()
         return pressSave(box);
     });
     QCOMPARE(result, int(QDialog::Accepted));
-    QCOMPARE(app.readSettingsFile(QStringLiteral("ExtListe.txt")), QByteArray("Tekstfil\r\n*.txt\r\n1\r\nLogfil\r\n*.log\r\n1\r\n"));
+    QCOMPARE(app.readSettingsFile(QStringLiteral("ExtListe.txt")),
+        QByteArray("Tekstfil\r\n*.txt\r\n1\r\nLogfil\r\n*.log\r\n1\r\n"));
     app.frame().funk()->openwin(app.writeFile(QStringLiteral("system.log"), "log"), QString());
     QCOMPARE(app.frame().documents()->windowsInOrder().size(), 1);
     QCOMPARE(app.modal().texts(), QStringList());
@@ -105,10 +107,11 @@ void TtypeformTest::addedTypeIsSavedAndOpensWithoutQuestion()
 void TtypeformTest::untickedTypeIsAskedAbout()
 {
     TestApp app;
-    app.writeSettingsFile(QStringLiteral("ExtListe.txt"), TextTypeList::toLines(TextTypeList::standard()).join(u"\r\n").toUtf8() + "\r\n");
+    app.writeSettingsFile(QStringLiteral("ExtListe.txt"),
+        TextTypeList::toLines(TextTypeList::standard()).join(u"\r\n").toUtf8() + "\r\n");
     app.start();
     useBox(app, [](Ttypeform &box) {
-        box.typeliste->topLevelItem(10)->setCheckState(0, Qt::Unchecked);  // Batch
+        box.typeliste->topLevelItem(10)->setCheckState(0, Qt::Unchecked); // Batch
         return pressSave(box);
     });
     QVERIFY(app.readSettingsFile(QStringLiteral("ExtListe.txt")).contains("Batch\r\n*.bat\r\n0\r\n"));
@@ -122,13 +125,15 @@ void TtypeformTest::untickedTypeIsAskedAbout()
 void TtypeformTest::movingTheSecondRowUpLeavesNothingSelected()
 {
     TestApp app;
-    app.writeSettingsFile(QStringLiteral("ExtListe.txt"), "A\r\n*.a\r\n1\r\nB\r\n*.b\r\n0\r\nC\r\n*.c\r\n1\r\n");
+    app.writeSettingsFile(
+        QStringLiteral("ExtListe.txt"), "A\r\n*.a\r\n1\r\nB\r\n*.b\r\n0\r\nC\r\n*.c\r\n1\r\n");
     app.start();
     useBox(app, [](Ttypeform &box) {
         box.typeliste->setCurrentItem(box.typeliste->topLevelItem(1));
         box.Aop->trigger();
         [&] {
-            QCOMPARE(box.rows().first(), (TextTypeList::Entry{QStringLiteral("B"), QStringLiteral("*.b"), false}));
+            QCOMPARE(box.rows().first(),
+                (TextTypeList::Entry { QStringLiteral("B"), QStringLiteral("*.b"), false }));
             QVERIFY(box.typeliste->selectedItems().isEmpty());
             QVERIFY(!box.Aop->isEnabled());
         }();
@@ -141,7 +146,8 @@ void TtypeformTest::movingTheSecondRowUpLeavesNothingSelected()
         }();
         return pressSave(box);
     });
-    QCOMPARE(app.readSettingsFile(QStringLiteral("ExtListe.txt")), QByteArray("B\r\n*.b\r\n0\r\nC\r\n*.c\r\n1\r\nA\r\n*.a\r\n1\r\n"));
+    QCOMPARE(app.readSettingsFile(QStringLiteral("ExtListe.txt")),
+        QByteArray("B\r\n*.b\r\n0\r\nC\r\n*.c\r\n1\r\nA\r\n*.a\r\n1\r\n"));
 }
 
 void TtypeformTest::deletingAsksAndCancelDropsEveryEdit()
@@ -152,11 +158,11 @@ void TtypeformTest::deletingAsksAndCancelDropsEveryEdit()
     app.start();
     useBox(app, [&app](Ttypeform &box) {
         box.typeliste->setCurrentItem(box.typeliste->topLevelItem(1));
-        app.modal().answer(1);  // delete B
+        app.modal().answer(1); // delete B
         box.aDelete->trigger();
         [&] {
             QCOMPARE(app.modal().texts().last(),
-                     QStringLiteral("Skal filtypen:\nB\nslettes?\nHusk at gemme, hvis ændringer skal bevares."));
+                QStringLiteral("Skal filtypen:\nB\nslettes?\nHusk at gemme, hvis ændringer skal bevares."));
             QCOMPARE(box.typeliste->topLevelItemCount(), 1);
         }();
         box.lukKnap->click();

@@ -1,12 +1,13 @@
 #include "app/DocumentInfoWidgets.h"
-#include "app/DocumentTabStrip.h"
-#include "app/Tmainform.h"
 #include "documents/DocumentArea.h"
 #include "documents/PlainEditor.h"
 #include "documents/TFunktioner.h"
 #include "documents/Twinform1.h"
-#include "support/OptionsFile.h"
+#include "frame/DocumentTabStrip.h"
+#include "frame/Tmainform.h"
 #include "options/Toptform.h"
+#include "support/FileBytes.h"
+#include "support/OptionsFile.h"
 #include "support/TestApp.h"
 
 #include <QAction>
@@ -20,12 +21,6 @@ namespace {
 Twinform1 *activeWindow(TestApp &app)
 {
     return qobject_cast<Twinform1 *>(app.frame().documents()->activeDocument());
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Types as the user does, letter by letter, Danish letters included.
@@ -64,9 +59,16 @@ private Q_SLOTS:
 void Twinform1Test::unchangedFileIsSavedByteForByte_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("utf-8 without mark, lf") << QByteArray("R\xC3\xB8" "dgr\xC3\xB8" "d\nmed fl\xC3\xB8" "de\n");
-    QTest::newRow("utf-8 with mark, crlf") << QByteArray("\xEF\xBB\xBF\xC3\x86" "ble\r\np\xC3\xA5 \xC3\x85" "en\r\n");
-    QTest::newRow("windows-1252, crlf") << QByteArray("\xC6" "ble p\xE5 \xC5" "en \x80\r\nslut");
+    QTest::newRow("utf-8 without mark, lf") << QByteArray("R\xC3\xB8"
+                                                          "dgr\xC3\xB8"
+                                                          "d\nmed fl\xC3\xB8"
+                                                          "de\n");
+    QTest::newRow("utf-8 with mark, crlf") << QByteArray("\xEF\xBB\xBF\xC3\x86"
+                                                         "ble\r\np\xC3\xA5 \xC3\x85"
+                                                         "en\r\n");
+    QTest::newRow("windows-1252, crlf") << QByteArray("\xC6"
+                                                      "ble p\xE5 \xC5"
+                                                      "en \x80\r\nslut");
     QTest::newRow("utf-16 le") << QByteArray("\xFF\xFE\xE6\x00\r\x00\n\x00z\x00", 10);
     QTest::newRow("utf-16 be") << QByteArray("\xFE\xFF\x00\xE6\x00\n\x00z", 8);
     QTest::newRow("shell script, lf") << QByteArray("#!/bin/sh\necho hej\n");
@@ -78,13 +80,13 @@ void Twinform1Test::unchangedFileIsSavedByteForByte()
     QFETCH(QByteArray, bytes);
     TestApp app;
     const QString path = app.writeFile(QStringLiteral("dokument.txt"), bytes);
-    app.start({path});
+    app.start({ path });
     Twinform1 *window = activeWindow(app);
     QVERIFY(window);
     QCOMPARE(window->capNavn(), QStringLiteral("dokument.txt"));
     QCOMPARE(window->windowTitle(), QStringLiteral("dokument.txt"));
     window->Gem();
-    QCOMPARE(contents(path), bytes);
+    QCOMPARE(readAll(path), bytes);
     QVERIFY(app.modal().shown.isEmpty());
 }
 
@@ -106,7 +108,7 @@ void Twinform1Test::newDocumentsAreNumberedAndSavedAsUtf8()
     QDir().mkpath(app.root() + QStringLiteral("/filer"));
     app.platform.fileDialogs.saveAnswers.enqueue(path);
     window->Gem();
-    QCOMPARE(contents(path + QStringLiteral(".txt")), QByteArray("\xC3\x86\xE2\x86\x92\xC3\xB8"));
+    QCOMPARE(readAll(path + QStringLiteral(".txt")), QByteArray("\xC3\x86\xE2\x86\x92\xC3\xB8"));
     QVERIFY(!app.context.fields.docModified);
     QCOMPARE(window->capNavn(), QStringLiteral("ny.txt"));
 }
@@ -115,7 +117,7 @@ void Twinform1Test::saveAsProposesUdenNavnAndRenamesTheTab()
 {
     TestApp app;
     const QString first = app.writeFile(QStringLiteral("a.txt"), "a");
-    app.start({first});
+    app.start({ first });
     app.frame().funk()->openwin(QString(), QStringLiteral(".txt"));
     Twinform1 *window = activeWindow(app);
     QCOMPARE(window->capNavn(), QStringLiteral("2. Dokument"));
@@ -140,11 +142,12 @@ void Twinform1Test::declinedOverwriteChangesNothing()
     Twinform1 *window = activeWindow(app);
     type(window, QStringLiteral("nyt"));
     app.platform.fileDialogs.saveAnswers.enqueue(existing);
-    app.modal().answer(2);  // Nej
+    app.modal().answer(2); // Nej
     window->GemSom();
     QCOMPARE(app.modal().texts(),
-             QStringList{QStringLiteral("Der eksisterer allerede en fil med indførte navn.\nSkal filen overskrives?")});
-    QCOMPARE(contents(existing), QByteArray("gammelt indhold"));
+        QStringList {
+            QStringLiteral("Der eksisterer allerede en fil med indførte navn.\nSkal filen overskrives?") });
+    QCOMPARE(readAll(existing), QByteArray("gammelt indhold"));
     QCOMPARE(window->capNavn(), QStringLiteral("1. Dokument"));
     QCOMPARE(app.frame().tc->tabText(0), QStringLiteral("1. Dokument"));
     QVERIFY(window->Filnavn().isEmpty());
@@ -178,14 +181,15 @@ void Twinform1Test::closeQuestion()
     app.modal().answer(answer);
     QCOMPARE(window->parentWidget()->close(), closes);
     QCOMPARE(app.modal().texts().first(),
-             QStringLiteral("Dokumentet: 1. Dokument\ner modificeret.\nSkal det gemmes?"));
+        QStringLiteral("Dokumentet: 1. Dokument\ner modificeret.\nSkal det gemmes?"));
     QCOMPARE(QFileInfo::exists(target), saved);
     QCoreApplication::processEvents();
     QCOMPARE(app.frame().documents()->windowsInOrder().size(), closes ? 0 : 1);
     if (!closes)
         QCOMPARE(window->Editor->toPlainText(), QStringLiteral("Vigtig tekst"));
     else
-        QCOMPARE(app.frame().infoWidgets().filnavnEdit->text(), QStringLiteral("Der er ingen åbne dokumenter."));
+        QCOMPARE(
+            app.frame().infoWidgets().filnavnEdit->text(), QStringLiteral("Der er ingen åbne dokumenter."));
 }
 
 void Twinform1Test::programCloseStopsWhenAModifiedDocumentCouldNotBeSaved()
@@ -194,11 +198,11 @@ void Twinform1Test::programCloseStopsWhenAModifiedDocumentCouldNotBeSaved()
     app.start();
     app.frame().funk()->openwin(QString(), QStringLiteral(".txt"));
     type(activeWindow(app), QStringLiteral("Må ikke gå tabt"));
-    app.modal().answer(1);  // Ja, then the save dialog is cancelled
+    app.modal().answer(1); // Ja, then the save dialog is cancelled
     QVERIFY(!app.close());
     QCOMPARE(app.frame().documents()->windowsInOrder().size(), 1);
     QVERIFY(!QFileInfo::exists(app.settingsPath(QStringLiteral("Main.txt"))));
-    app.modal().answer(2);  // Nej: now it closes
+    app.modal().answer(2); // Nej: now it closes
     QVERIFY(app.close());
     QVERIFY(QFileInfo::exists(app.settingsPath(QStringLiteral("Main.txt"))));
 }
@@ -210,13 +214,14 @@ void Twinform1Test::unreadableFileIsReportedAndNeverSavedOver()
     QDir().mkpath(folder);
     app.start();
     app.frame().funk()->openwin(folder, QString());
-    QCOMPARE(app.modal().texts(), QStringList{QStringLiteral("Filen:\n") + folder
-                                              + QStringLiteral("\nkunne ikke læses.\nNavnet er en mappe, ikke en fil.")});
+    QCOMPARE(app.modal().texts(),
+        QStringList { QStringLiteral("Filen:\n") + folder
+            + QStringLiteral("\nkunne ikke læses.\nNavnet er en mappe, ikke en fil.") });
     Twinform1 *window = activeWindow(app);
     QVERIFY(window->Filnavn().isEmpty());
     type(window, QStringLiteral("x"));
-    window->Gem();  // asks for a new name; cancelled
-    QCOMPARE(app.platform.fileDialogs.suggestedSavePaths, QStringList{QStringLiteral("UdenNavn")});
+    window->Gem(); // asks for a new name; cancelled
+    QCOMPARE(app.platform.fileDialogs.suggestedSavePaths, QStringList { QStringLiteral("UdenNavn") });
     QVERIFY(QFileInfo(folder).isDir());
 }
 
@@ -224,18 +229,18 @@ void Twinform1Test::missingFileKeepsItsNameAndAsksBeforeSaving()
 {
     TestApp app;
     const QString path = app.writeFile(QStringLiteral("forsvinder.txt"), "tekst");
-    app.start({path});
+    app.start({ path });
     Twinform1 *window = activeWindow(app);
     QFile::remove(path);
     app.frame().udskrivFilInfo();
     QCOMPARE(app.frame().infoWidgets().filModificeretLabel->text(),
-             QStringLiteral("Dokumentet eksisterer ikke. Muligvis slettet eller omdøbt."));
+        QStringLiteral("Dokumentet eksisterer ikke. Muligvis slettet eller omdøbt."));
     QVERIFY(app.context.fields.docModified);
     app.modal().answer(1);
     window->Gem();
     QCOMPARE(app.modal().texts().last(),
-             QStringLiteral("Skal dokumentet gemmes med følgende filnavn:\nforsvinder.txt?"));
-    QCOMPARE(contents(path), QByteArray("tekst"));
+        QStringLiteral("Skal dokumentet gemmes med følgende filnavn:\nforsvinder.txt?"));
+    QCOMPARE(readAll(path), QByteArray("tekst"));
 }
 
 void Twinform1Test::emptyDocumentShowsPositionAndLineCounts()
@@ -247,8 +252,10 @@ void Twinform1Test::emptyDocumentShowsPositionAndLineCounts()
     QCOMPARE(window->posLabel->text(), QStringLiteral("1,0"));
     QCOMPARE(window->antalLabel->text(), QStringLiteral("1"));
     QCOMPARE(app.frame().infoWidgets().antalLinjerLabel->text(), QStringLiteral("Antal linjer: 0"));
-    QCOMPARE(app.frame().infoWidgets().filnavnEdit->text(), QStringLiteral("Dokumentet har ikke noget navn."));
-    QCOMPARE(app.frame().infoWidgets().filModificeretLabel->text(), QStringLiteral("Dokumentet er ikke gem."));
+    QCOMPARE(
+        app.frame().infoWidgets().filnavnEdit->text(), QStringLiteral("Dokumentet har ikke noget navn."));
+    QCOMPARE(
+        app.frame().infoWidgets().filModificeretLabel->text(), QStringLiteral("Dokumentet er ikke gem."));
 
     type(window, QStringLiteral("ab"));
     QTest::keyClick(window->Editor, Qt::Key_Return);
@@ -261,8 +268,9 @@ void Twinform1Test::fileInformationOfASavedFile()
 {
     QLocale::setDefault(QLocale(QLocale::Danish, QLocale::Denmark));
     TestApp app;
-    const QString path = app.writeFile(QStringLiteral("tusind.txt"), (QByteArray(49, 'x') + "\n").repeated(20));
-    app.start({path});
+    const QString path
+        = app.writeFile(QStringLiteral("tusind.txt"), (QByteArray(49, 'x') + "\n").repeated(20));
+    app.start({ path });
     const DocumentInfoWidgets &info = app.frame().infoWidgets();
     QCOMPARE(info.filnavnEdit->text(), QStringLiteral("tusind.txt"));
     QCOMPARE(info.docFilnavnEdit->text(), QStringLiteral("tusind.txt"));
@@ -274,31 +282,34 @@ void Twinform1Test::fileInformationOfASavedFile()
 
 void Twinform1Test::documentsOfTheLastRunReopenAfterTheCommandLine()
 {
-    const QMap<int, QByteArray> remember = {{OptionsFile::Dokumenter, "1"}, {OptionsFile::DokumenterAgain, "1"}};
+    const QMap<int, QByteArray> remember
+        = { { OptionsFile::Dokumenter, "1" }, { OptionsFile::DokumenterAgain, "1" } };
     QString first, second, third;
     {
         TestApp app;
         app.writeSettingsFile(QStringLiteral("optUnit.txt"), OptionsFile::with(remember));
         first = app.writeFile(QStringLiteral("en.txt"), "1");
         second = app.writeFile(QStringLiteral("to.txt"), "2");
-        app.start({first, second});
-        app.frame().funk()->openwin(QString(), QStringLiteral(".txt"));  // never saved: not remembered
+        app.start({ first, second });
+        app.frame().funk()->openwin(QString(), QStringLiteral(".txt")); // never saved: not remembered
         QVERIFY(app.close());
         // The active document first, then by earlier activation.
         QCOMPARE(app.readSettingsFile(QStringLiteral("Dokumentfil.txt")),
-                 second.toUtf8() + "\r\n" + first.toUtf8() + "\r\n");
+            second.toUtf8() + "\r\n" + first.toUtf8() + "\r\n");
     }
     TestApp app;
     app.writeSettingsFile(QStringLiteral("optUnit.txt"), OptionsFile::with(remember));
     first = app.writeFile(QStringLiteral("en.txt"), "1");
     second = app.writeFile(QStringLiteral("to.txt"), "2");
     third = app.writeFile(QStringLiteral("tre.txt"), "3");
-    app.writeSettingsFile(QStringLiteral("Dokumentfil.txt"), second.toUtf8() + "\r\n" + first.toUtf8() + "\r\n");
-    app.start({third});
+    app.writeSettingsFile(
+        QStringLiteral("Dokumentfil.txt"), second.toUtf8() + "\r\n" + first.toUtf8() + "\r\n");
+    app.start({ third });
     QStringList tabs;
     for (int i = 0; i < app.frame().tc->count(); ++i)
         tabs << app.frame().tc->tabText(i);
-    QCOMPARE(tabs, (QStringList{QStringLiteral("tre.txt"), QStringLiteral("to.txt"), QStringLiteral("en.txt")}));
+    QCOMPARE(tabs,
+        (QStringList { QStringLiteral("tre.txt"), QStringLiteral("to.txt"), QStringLiteral("en.txt") }));
 }
 
 void Twinform1Test::tabsFollowTheWindows()
@@ -308,7 +319,7 @@ void Twinform1Test::tabsFollowTheWindows()
     const QString b = app.writeFile(QStringLiteral("b.txt"), "b");
     const QString otherBrev = app.writeFile(QStringLiteral("andet/brev.txt"), "2");
     const QString brev = app.writeFile(QStringLiteral("brev.txt"), "1");
-    app.start({a, b});
+    app.start({ a, b });
     DocumentTabStrip *tabs = app.frame().tc;
     QCOMPARE(tabs->count(), 2);
     QCOMPARE(tabs->tabText(0), QStringLiteral("a.txt"));
@@ -337,7 +348,7 @@ void Twinform1Test::webSearchOpensTheAddressWithTheWord()
 {
     TestApp app;
     const QString path = app.writeFile(QStringLiteral("ord.txt"), "Vi tog Ærø-færgen i går");
-    app.start({path});
+    app.start({ path });
     Twinform1 *window = activeWindow(app);
     window->Editor->setSelection(9, 0);
     window->googleUrl->trigger();
@@ -377,26 +388,27 @@ void Twinform1Test::bigFileShowsAtOnceAndSavesOnlyWhenWhole()
     QCOMPARE(app.frame().infoWidgets().filsizeLabel->text(), QStringLiteral("Dokumentet indlæses ..."));
 
     window->Gem();
-    QCOMPARE(app.modal().texts(), QStringList{QStringLiteral("Dokumentet:\nstor.log\nindlæses stadig. Det kan "
-                                                             "gemmes, når hele filen er indlæst.")});
+    QCOMPARE(app.modal().texts(),
+        QStringList { QStringLiteral("Dokumentet:\nstor.log\nindlæses stadig. Det kan "
+                                     "gemmes, når hele filen er indlæst.") });
     QTRY_VERIFY_WITH_TIMEOUT(!window->isLoading(), 60000);
     QVERIFY(app.frame().tc->tabIcon(0).isNull());
     QVERIFY(!window->Editor->isModified());
     QVERIFY(app.frame().infoWidgets().filsizeLabel->text().startsWith(QStringLiteral("Filstørrelse: ")));
     window->Gem();
-    QCOMPARE(contents(path), bytes);
+    QCOMPARE(readAll(path), bytes);
 }
 
 void Twinform1Test::closingDuringTheLoadJustStopsIt()
 {
     TestApp app;
     const QString path = app.writeFile(QStringLiteral("stor.txt"), bigText());
-    app.start({path});
+    app.start({ path });
     Twinform1 *window = activeWindow(app);
     QVERIFY(window->isLoading());
     QVERIFY(window->parentWidget()->close());
     QVERIFY(app.modal().shown.isEmpty());
-    QCOMPARE(contents(path), bigText());
+    QCOMPARE(readAll(path), bigText());
     QVERIFY(app.close());
 }
 

@@ -1,10 +1,12 @@
-#include "app/Tmainform.h"
 #include "documents/DocumentArea.h"
 #include "documents/DocumentWindow.h"
+#include "frame/Tmainform.h"
 #include "lists/FileListBox.h"
 #include "lists/TReopenFilerX.h"
 #include "lists/Tfavoritform.h"
 #include "lists/Tfilform.h"
+#include "support/ActionClick.h"
+#include "support/ListRows.h"
 #include "support/TestApp.h"
 
 #include <QAction>
@@ -13,24 +15,6 @@
 #include <QtTest>
 
 namespace {
-
-QStringList rowsOf(const QListWidget &box)
-{
-    QStringList rows;
-    for (int i = 0; i < box.count(); ++i)
-        rows << box.item(i)->text();
-    return rows;
-}
-
-// A click on the action's button: it runs only when its enable rule allows it.
-bool run(QAction *action, const std::function<void()> &updateActions)
-{
-    updateActions();
-    if (!action->isEnabled())
-        return false;
-    action->trigger();
-    return true;
-}
 
 DocumentWindow *windowOf(TestApp &app, const QString &file)
 {
@@ -72,7 +56,7 @@ void FileListsTourTest::documentsAndFavouritesAcrossARestart()
 
     // Reopen one from the box: it leaves the closed list and opens again.
     documentBox->ListBox1->setCurrentRow(1);
-    QVERIFY(run(documentBox->FLopenEdit, [=] { documentBox->updateActions(); }));
+    QVERIFY(clickWhenEnabled(documentBox->FLopenEdit, [=] { documentBox->updateActions(); }));
     QCOMPARE(rowsOf(*documentBox->ListBox1), QStringList { "brev.txt" });
     QCOMPARE(rowsOf(*documentBox->ListBox2), (QStringList { "plan.txt", "notat.txt" }));
     QVERIFY(windowOf(app, files[1]));
@@ -81,13 +65,13 @@ void FileListsTourTest::documentsAndFavouritesAcrossARestart()
     Tfavoritform *favourites = app.context.favoritform;
     favourites->show();
     favourites->gemEdit->setText(QStringLiteral("Arbejde"));
-    QVERIFY(run(favourites->aGemNytNavn, [=] { favourites->updateActions(); }));
+    QVERIFY(clickWhenEnabled(favourites->aGemNytNavn, [=] { favourites->updateActions(); }));
     for (const QString &file : { files[2], files[1] }) {
         app.frame().documents()->activate(windowOf(app, file));
         QCOMPARE(app.context.fields.dokumentFilnavn, file);
-        QVERIFY(run(favourites->insertFil, [=] { favourites->updateActions(); }));
+        QVERIFY(clickWhenEnabled(favourites->insertFil, [=] { favourites->updateActions(); }));
     }
-    QVERIFY(run(favourites->aGemFilliste, [=] { favourites->updateActions(); }));
+    QVERIFY(clickWhenEnabled(favourites->aGemFilliste, [=] { favourites->updateActions(); }));
     QCOMPARE(rowsOf(*favourites->fillisten), QStringList { "Arbejde" });
     QCOMPARE(app.modal().texts(), QStringList());
 

@@ -1,6 +1,8 @@
 #include "lists/FileListBox.h"
 #include "lists/TReopenFilerX.h"
 #include "options/Toptform.h"
+#include "support/FileBytes.h"
+#include "support/ListRows.h"
 #include "support/TestApp.h"
 
 #include <QCheckBox>
@@ -13,33 +15,12 @@ Q_DECLARE_METATYPE(TItemtype)
 
 namespace {
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
 QStringList captionsOf(const TReopenFilerX &list)
 {
     QStringList captions;
     for (const TReopenRec &entry : list.entries())
         captions << entry.Caption;
     return captions;
-}
-
-QStringList rowsOf(const QListWidget &box)
-{
-    QStringList rows;
-    for (int i = 0; i < box.count(); ++i)
-        rows << box.item(i)->text();
-    return rows;
 }
 
 // What a message dialog shows: its line breaks are the message's carriage returns.

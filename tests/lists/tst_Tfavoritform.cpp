@@ -2,6 +2,9 @@
 #include "lists/TReopenFilerX.h"
 #include "lists/Tfavoritform.h"
 #include "options/Toptform.h"
+#include "support/ActionClick.h"
+#include "support/FileBytes.h"
+#include "support/ListRows.h"
 #include "support/TestApp.h"
 
 #include <QAction>
@@ -14,20 +17,6 @@
 #include <QtTest>
 
 namespace {
-
-QStringList rowsOf(const QListWidget &box)
-{
-    QStringList rows;
-    for (int i = 0; i < box.count(); ++i)
-        rows << box.item(i)->text();
-    return rows;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 const QString kStartupFailure = QStringLiteral(
     "Information\nDer gik noget galt med opstarten.\nDer kan eventuelt være slettet vigtige filer.");
@@ -54,11 +43,7 @@ struct Fixture {
     }
     bool run(QAction *action)
     {
-        box->updateActions();
-        if (!action->isEnabled())
-            return false;
-        action->trigger();
-        return true;
+        return clickWhenEnabled(action, [this] { box->updateActions(); });
     }
     // The user makes a document active and adds it with the box's button.
     void addActiveDocument(const QString &name)

@@ -1,9 +1,11 @@
-#include "app/Tmainform.h"
 #include "documents/DocumentArea.h"
 #include "documents/DocumentWindow.h"
+#include "frame/Tmainform.h"
 #include "lists/FileListBox.h"
 #include "lists/TReopenFilerX.h"
 #include "lists/Tfilform.h"
+#include "support/ActionClick.h"
+#include "support/ListRows.h"
 #include "support/TestApp.h"
 
 #include <QAction>
@@ -15,14 +17,6 @@
 #include <QtTest>
 
 namespace {
-
-QStringList rowsOf(const QListWidget &box)
-{
-    QStringList rows;
-    for (int i = 0; i < box.count(); ++i)
-        rows << box.item(i)->text();
-    return rows;
-}
 
 // The document box of a freshly created program, with documents to open in its data root.
 struct Fixture {
@@ -39,14 +33,9 @@ struct Fixture {
         return app.frame().documents()->activeDocument();
     }
     static void close(DocumentWindow *window) { QVERIFY(window->parentWidget()->close()); }
-    // Runs an action as a click on its button does: only when its enable rule allows it.
     bool run(QAction *action)
     {
-        box->updateActions();
-        if (!action->isEnabled())
-            return false;
-        action->trigger();
-        return true;
+        return clickWhenEnabled(action, [this] { box->updateActions(); });
     }
     void closeDocuments(const QStringList &names)
     {

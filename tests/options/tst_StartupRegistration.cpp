@@ -1,5 +1,6 @@
 #include "options/StartupRegistration.h"
 #include "options/Toptform.h"
+#include "support/FileBytes.h"
 #include "support/TestApp.h"
 
 #include <QDialog>
@@ -17,12 +18,6 @@ const QString kAnnouncement
 const QString kAdded = QStringLiteral("Programmet er indført som StartUp-program.");
 const QString kRemoved = QStringLiteral("Programmet blev fjernet som StartUp-program.");
 const QString kFailed = QStringLiteral("Det lykkedes ikke at indføre programmet som startprogram.");
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 

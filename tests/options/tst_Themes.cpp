@@ -1,5 +1,5 @@
-#include "app/Tmainform.h"
 #include "documents/RichEditor.h"
+#include "frame/Tmainform.h"
 #include "options/Tboksform.h"
 #include "options/ThemeDefinition.h"
 #include "options/ThemeService.h"

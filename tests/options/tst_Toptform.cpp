@@ -1,6 +1,6 @@
-#include "app/DocumentTabStrip.h"
 #include "app/RadioGroup.h"
-#include "app/Tmainform.h"
+#include "frame/DocumentTabStrip.h"
+#include "frame/Tmainform.h"
 #include "options/Tboksform.h"
 #include "options/ThemeService.h"
 #include "options/Toptform.h"
@@ -106,10 +106,10 @@ void ToptformTest::wrongLineCountGivesDefaults()
     app.create();
     const Toptform &options = *app.context.optform;
 
-    QCOMPARE(options.designName, QStringLiteral("Windows10 Clear Day"));
+    QCOMPARE(options.designName(), QStringLiteral("Windows10 Clear Day"));
     QCOMPARE(options.fontnameBox->currentText(), QStringLiteral("Courier New"));
     QCOMPARE(options.fontsizeBox->currentText(), QStringLiteral("10"));
-    QCOMPARE(options.maxElementer, 120);
+    QCOMPARE(options.maxElements(), 120);
     QCOMPARE(options.maxFindEdit->text(), QStringLiteral("120"));
     // Everything else keeps its initial state.
     QVERIFY(options.dokumentlinjeCheck->isChecked());
@@ -156,12 +156,12 @@ void ToptformTest::readingStopsSilentlyAtLineThatIsNoNumber()
     app.create();
     const Toptform &options = *app.context.optform;
 
-    QCOMPARE(options.designName, QStringLiteral("Silver"));
+    QCOMPARE(options.designName(), QStringLiteral("Silver"));
     QVERIFY(options.CheckInsertFirst->isChecked()); // line 6, before the failure
     QCOMPARE(options.hintBox->itemIndex(), 0); // line 7 itself is not applied
     QVERIFY(!options.bokseCheck3->isChecked());
     QCOMPARE(options.fontnameBox->currentText(), QStringLiteral("Courier New"));
-    QCOMPARE(options.maxElementer, 0); // no defaults after a partial reading
+    QCOMPARE(options.maxElements(), 0); // no defaults after a partial reading
     QCOMPARE(options.maxFindEdit->text(), QStringLiteral("0"));
     QVERIFY(app.modal().shown.isEmpty());
 }
@@ -317,7 +317,7 @@ void ToptformTest::maxElementerStepsByTen()
 
     options.maxOpKnap->click();
     options.maxOpKnap->click();
-    QCOMPARE(options.maxElementer, 1010);
+    QCOMPARE(options.maxElements(), 1010);
     QCOMPARE(options.maxFindEdit->text(), QStringLiteral("1010")); // four digits shown whole
 
     options.maxNedKnap->click();
@@ -326,7 +326,8 @@ void ToptformTest::maxElementerStepsByTen()
     QCOMPARE(app.readSettingsFile(QStringLiteral("optUnit.txt")).split('\n').at(15), QByteArray("1000\r"));
 
     // Lowering stops at one step, where the button gives up.
-    options.maxElementer = 30;
+    while (options.maxElements() > 30)
+        options.maxNedKnap->click();
     options.maxNedKnap->click();
     options.maxNedKnap->click();
     QCOMPARE(options.maxFindEdit->text(), QStringLiteral("10"));
@@ -532,7 +533,7 @@ void ToptformTest::choosingThemeAppliesItAndHidesMenuBook()
     QTest::keyClick(options.designBox, Qt::Key_Down); // the user steps to the next theme
 
     QCOMPARE(options.designBox->currentText(), QStringLiteral("Smokey Quartz Kamri"));
-    QCOMPARE(options.designName, QStringLiteral("Smokey Quartz Kamri"));
+    QCOMPARE(options.designName(), QStringLiteral("Smokey Quartz Kamri"));
     QCOMPARE(ThemeService::currentName(), QStringLiteral("Smokey Quartz Kamri"));
     QVERIFY(!app.frame().menuBog->isVisible());
     QVERIFY(app.modal().shown.isEmpty());

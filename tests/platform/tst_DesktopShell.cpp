@@ -32,7 +32,7 @@ void DesktopShellTest::refusesWhatCannotBeDone()
     QCOMPARE(shell.runBatchFile(dir.filePath(QStringLiteral("mangler.bat"))), int(Shell::FileNotFound));
     QCOMPARE(shell.showFolder(dir.filePath(QStringLiteral("ingen"))), int(Shell::PathNotFound));
     QCOMPARE(shell.runScript(dir.filePath(QStringLiteral("mangler.sh")), QString(), QString()),
-             int(Shell::FileNotFound));
+        int(Shell::FileNotFound));
     QCOMPARE(shell.runScript(script.fileName(), QString(), QString()), int(Shell::AccessDenied));
 }
 

@@ -30,15 +30,31 @@ void TextCodecTest::roundTripsEveryEncoding_data()
     QTest::addColumn<QString>("text");
 
     const QString danish = QStringLiteral("Rødgrød med fløde\nÆble på Åen\n");
-    QTest::newRow("utf-8 without mark, lf") << QByteArray("R\xC3\xB8" "dgr\xC3\xB8" "d med fl\xC3\xB8" "de\n\xC3\x86" "ble p\xC3\xA5 \xC3\x85" "en\n")
+    QTest::newRow("utf-8 without mark, lf") << QByteArray("R\xC3\xB8"
+                                                          "dgr\xC3\xB8"
+                                                          "d med fl\xC3\xB8"
+                                                          "de\n\xC3\x86"
+                                                          "ble p\xC3\xA5 \xC3\x85"
+                                                          "en\n")
                                             << TextEncoding::Utf8 << LineEnding::Lf << danish;
-    QTest::newRow("utf-8 with mark, crlf") << QByteArray("\xEF\xBB\xBFR\xC3\xB8" "dgr\xC3\xB8" "d med fl\xC3\xB8" "de\r\n\xC3\x86" "ble p\xC3\xA5 \xC3\x85" "en\r\n")
+    QTest::newRow("utf-8 with mark, crlf") << QByteArray("\xEF\xBB\xBFR\xC3\xB8"
+                                                         "dgr\xC3\xB8"
+                                                         "d med fl\xC3\xB8"
+                                                         "de\r\n\xC3\x86"
+                                                         "ble p\xC3\xA5 \xC3\x85"
+                                                         "en\r\n")
                                            << TextEncoding::Utf8Bom << LineEnding::CrLf << danish;
-    QTest::newRow("windows-1252, crlf") << QByteArray("R\xF8" "dgr\xF8" "d med fl\xF8" "de\r\n\xC6" "ble p\xE5 \xC5" "en\r\n")
+    QTest::newRow("windows-1252, crlf") << QByteArray("R\xF8"
+                                                      "dgr\xF8"
+                                                      "d med fl\xF8"
+                                                      "de\r\n\xC6"
+                                                      "ble p\xE5 \xC5"
+                                                      "en\r\n")
                                         << TextEncoding::Windows1252 << LineEnding::CrLf << danish;
-    QTest::newRow("windows-1252, cr") << QByteArray("\x80 og \x93" "citat\x94\r")
-                                      << TextEncoding::Windows1252 << LineEnding::Cr
-                                      << QStringLiteral("€ og “citat”\n");
+    QTest::newRow("windows-1252, cr")
+        << QByteArray("\x80 og \x93"
+                      "citat\x94\r")
+        << TextEncoding::Windows1252 << LineEnding::Cr << QStringLiteral("€ og “citat”\n");
     QTest::newRow("utf-16 le") << QByteArray("\xFF\xFE\xE6\x00\r\x00\n\x00", 8) << TextEncoding::Utf16LE
                                << LineEnding::CrLf << QStringLiteral("æ\n");
     QTest::newRow("utf-16 be") << QByteArray("\xFE\xFF\x00\xE6\x00\n", 6) << TextEncoding::Utf16BE
@@ -78,8 +94,8 @@ void TextCodecTest::windows1252CoversEveryByte()
 
 void TextCodecTest::textWindows1252CannotHoldIsWrittenAsUtf8WithMark()
 {
-    const EncodedText encoded = TextCodec::encode(QStringLiteral("pil → her"), TextEncoding::Windows1252,
-                                                  LineEnding::CrLf);
+    const EncodedText encoded
+        = TextCodec::encode(QStringLiteral("pil → her"), TextEncoding::Windows1252, LineEnding::CrLf);
     QCOMPARE(encoded.encoding, TextEncoding::Utf8Bom);
     QCOMPARE(TextCodec::decode(encoded.bytes, LineEnding::CrLf).text, QStringLiteral("pil → her"));
 }

@@ -3,8 +3,8 @@
 #include "app/AppContext.h"
 #include "app/DocumentInfoWidgets.h"
 #include "app/FrameInterface.h"
-#include "app/Tmainform.h"
 #include "documents/DocumentArea.h"
+#include "frame/Tmainform.h"
 #include "support/TestApp.h"
 
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #include "support/TestApp.h"
 
-#include "app/Tmainform.h"
-#include "app/WindowSet.h"
+#include "frame/Tmainform.h"
+#include "frame/WindowSet.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,7 +28,8 @@ TestApp::~TestApp() = default;
 
 QString TestApp::settingsFolder() const
 {
-    return root() + QStringLiteral("/Brugere/") + platform.platform().userName + QStringLiteral("/Egenskaber");
+    return root() + QStringLiteral("/Brugere/") + platform.platform().userName
+        + QStringLiteral("/Egenskaber");
 }
 
 void TestApp::writeSettingsFile(const QString &name, const QByteArray &bytes) const

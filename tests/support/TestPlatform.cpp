@@ -9,8 +9,8 @@ QStringList ScriptedFileDialogs::openFiles(QWidget *, const QString &, const QSt
     return openAnswers.isEmpty() ? QStringList() : openAnswers.dequeue();
 }
 
-QString ScriptedFileDialogs::saveFile(QWidget *, const QString &, const QString &suggestedPath, const QString &,
-                                      QString *)
+QString ScriptedFileDialogs::saveFile(
+    QWidget *, const QString &, const QString &suggestedPath, const QString &, QString *)
 {
     suggestedSavePaths << suggestedPath;
     return saveAnswers.isEmpty() ? QString() : saveAnswers.dequeue();
@@ -31,7 +31,7 @@ int ScriptedModalRunner::exec(QDialog &dialog)
     // Shown for real (offscreen), so what a dialog does when it appears happens as for the user.
     dialog.show();
     const auto *message = qobject_cast<const MessageDialog *>(&dialog);
-    shown.append({dialog.windowTitle(), message ? message->text() : QString(), dialog.size()});
+    shown.append({ dialog.windowTitle(), message ? message->text() : QString(), dialog.size() });
     const int result = script.isEmpty() ? int(QDialog::Rejected) : script.dequeue()(dialog);
     if (dialog.isVisible())
         dialog.done(result);
@@ -59,6 +59,5 @@ QStringList ScriptedModalRunner::texts() const
 }
 
 TestPlatform::TestPlatform(const QString &dataRoot, const QString &userName)
-    : platform_{shell, notifier, fileDialogs, clock, modal, userName, dataRoot, {}}
-{
-}
+    : platform_ { shell, notifier, fileDialogs, clock, modal, userName, dataRoot, {} }
+{ }

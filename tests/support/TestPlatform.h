@@ -1,11 +1,11 @@
 #pragma once
 
 #include "platform/Clock.h"
-#include "platform/FileDialogs.h"
-#include "platform/ModalRunner.h"
 #include "platform/Notifier.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
+#include "platform/widgets/FileDialogs.h"
+#include "platform/widgets/ModalRunner.h"
 
 #include <QDateTime>
 #include <QList>
@@ -29,10 +29,13 @@ public:
     int editFile(const QString &path) override { return record(QStringLiteral("edit"), path); }
     int runBatchFile(const QString &path) override { return record(QStringLiteral("runBatch"), path); }
     int showFolder(const QString &folder) override { return record(QStringLiteral("showFolder"), folder); }
-    int openAddress(const QString &address) override { return record(QStringLiteral("openAddress"), address); }
+    int openAddress(const QString &address) override
+    {
+        return record(QStringLiteral("openAddress"), address);
+    }
     int runScript(const QString &script, const QString &first, const QString &second) override
     {
-        return record(QStringLiteral("runScript"), script, {first, second});
+        return record(QStringLiteral("runScript"), script, { first, second });
     }
 
     QList<Call> calls;
@@ -41,7 +44,7 @@ public:
 private:
     int record(const QString &operation, const QString &target, const QStringList &parameters = {})
     {
-        calls.append({operation, target, parameters});
+        calls.append({ operation, target, parameters });
         return result;
     }
 };
@@ -55,7 +58,7 @@ public:
     };
     void notify(const QString &name, const QString &title, const QString &text) override
     {
-        sent.append({name, title, text});
+        sent.append({ name, title, text });
     }
     QList<Notification> sent;
 };
@@ -64,8 +67,8 @@ public:
 class ScriptedFileDialogs : public FileDialogs {
 public:
     QStringList openFiles(QWidget *, const QString &, const QString &, const QString &) override;
-    QString saveFile(QWidget *, const QString &, const QString &suggestedPath, const QString &,
-                     QString *) override;
+    QString saveFile(
+        QWidget *, const QString &, const QString &suggestedPath, const QString &, QString *) override;
     QString chooseFolder(QWidget *, const QString &, const QString &) override;
     bool printerSetup(QWidget *, QPrinter &) override;
 
@@ -89,7 +92,7 @@ class ScriptedModalRunner : public ModalRunner {
 public:
     struct Shown {
         QString caption;
-        QString text;  // the message of the information and question dialogs
+        QString text; // the message of the information and question dialogs
         QSize size;
     };
     using Answer = std::function<int(QDialog &)>;

@@ -1,0 +1,625 @@
+#include "frame/Tmainform.h"
+
+#include "app/AppContext.h"
+#include "app/AppIcon.h"
+#include "app/FileMessages.h"
+#include "app/Hint.h"
+#include "app/RadioGroup.h"
+#include "app/ScreenPlacement.h"
+#include "app/SettingsFile.h"
+#include "app/StorageLayout.h"
+#include "documents/DocumentArea.h"
+#include "documents/DocumentWindow.h"
+#include "documents/TFunktioner.h"
+#include "documents/Twinform1.h"
+#include "documents/spelling/SpellingService.h"
+#include "frame/CommandButton.h"
+#include "frame/DocumentTabStrip.h"
+#include "frame/FrameClientArea.h"
+#include "frame/FrameCommandHandlers.h"
+#include "frame/FrameCommands.h"
+#include "frame/MainMenuPanel.h"
+#include "frame/MenuBook.h"
+#include "frame/MenuPanelController.h"
+#include "frame/OpenDocumentsMenu.h"
+#include "frame/StatusTipRouter.h"
+#include "lists/Tfavoritform.h"
+#include "lists/Tfilform.h"
+#include "lists/Tmappefilform.h"
+#include "lists/Topenform.h"
+#include "options/Toptform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QSystemTrayIcon>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kStatusLineMinHeight = 19;
+constexpr int kStatusLineMaxHeight = 25;
+
+struct StandardSize {
+    unsigned width;
+    unsigned height;
+    int editorMargin;
+};
+
+StandardSize standardSizeFor(bool withMargins)
+{
+    return withMargins ? StandardSize { 861, 800, 70 } : StandardSize { 728, 700, 8 };
+}
+
+} // namespace
+
+Tmainform::Tmainform(AppContext &context)
+    : context_(context)
+    , fields_(context.fields)
+{
+    context.frame = this;
+    setWindowTitle(QStringLiteral("Skrivora3"));
+    setWindowIcon(AppIcon::icon());
+
+    // The creation step, in its fixed order.
+    fields_.opstart = true;
+    fields_.extListe.clear();
+    storageFailure_ = StorageLayout::settle(fields_, context.platform.dataRoot, context.platform.userName);
+    setWindowTitle(QStringLiteral("Velkommen ") + fields_.Brugernavn);
+    commands_ = new FrameCommands(this);
+    buildDocumentInfo(); // the menu book's pages show these fields
+    buildLayout();
+    fields_.menuBogHeight = 108;
+    context.spelling = new SpellingService(
+        context.platform.dictionaryFolders, SpellingService::userWordsPath(fields_.OptMappe), this);
+    funk_ = std::make_unique<TFunktioner>(
+        context, *documents_, [this](bool rich) { createDocumentWindow(rich); });
+    settings_ = std::make_unique<SettingsFile>(fields_.optFilnavn);
+    defaultOpt();
+    HentOpt();
+
+    // A position from a screen that has been removed since would leave the frame out of reach.
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    move(ScreenPlacement::reachablePosition(QRect(pos(), frameGeometry().size()), screens));
+
+    hintRouter_ = new StatusTipRouter([this](const QString &hint) { HintInfo(hint); }, this);
+    qApp->installEventFilter(hintRouter_);
+}
+
+Tmainform::~Tmainform() = default;
+
+void Tmainform::buildLayout()
+{
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    hovedmenuPanel = new MainMenuPanel(*commands_, central);
+    layout->addWidget(hovedmenuPanel);
+
+    // The book shows one page at a time without a row of tabs; the page buttons choose the page.
+    menuBook_ = new MenuBook(*commands_, info_, central);
+    menuBog = menuBook_;
+    menuBog->hide();
+    documents_ = new DocumentArea(central);
+    client_ = new FrameClientArea(menuBog, documents_, central);
+    layout->addWidget(client_, 1);
+
+    tc = new DocumentTabStrip(central);
+    tc->setObjectName(QStringLiteral("tc"));
+    connect(tc, &DocumentTabStrip::tabChosen, this, &Tmainform::activateByCaption);
+    connect(tc, &DocumentTabStrip::tabPressed, this, &Tmainform::showFileNameOfTab);
+    layout->addWidget(tc);
+
+    bundPanel = new QWidget(central);
+    bundPanel->setObjectName(QStringLiteral("bundPanel"));
+    auto *bottom = new QHBoxLayout(bundPanel);
+    bottom->setContentsMargins(4, 0, 0, 0);
+    Info = new QLabel(bundPanel);
+    Info->setObjectName(QStringLiteral("Info"));
+    Info->setMinimumHeight(kStatusLineMinHeight);
+    Info->setMaximumHeight(kStatusLineMaxHeight);
+    Info->setMinimumWidth(1);
+    bottom->addWidget(Info, 1);
+    bottom->addWidget(new CommandButton(command(QStringLiteral("aHovedmenu")), bundPanel));
+    bottom->addWidget(new CommandButton(command(QStringLiteral("aRedskabslinje")), bundPanel));
+    layout->addWidget(bundPanel);
+    setCentralWidget(central);
+
+    MainMenu = new QMenuBar(this);
+    MainMenuPanel::fillMenuBar(MainMenu, *commands_);
+    setMenuBar(MainMenu);
+    MainMenu->addMenu(new OpenDocumentsMenu(*documents_, this));
+
+    TrayIcon = new QSystemTrayIcon(AppIcon::icon(), this);
+    TrayIcon->setToolTip(QStringLiteral("Skrivora"));
+    connect(TrayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger)
+            restoreFromTray();
+    });
+
+    addActions(commands_->all());
+    connect(command(QStringLiteral("aProgramSize")), &QAction::triggered, this,
+        [this] { resize(int(fields_.standardWidth), int(fields_.standardHeight)); });
+    connectCommands();
+}
+
+void Tmainform::connectCommands()
+{
+    menuPanel_ = std::make_unique<MenuPanelController>(*menuBook_, *client_, *hovedmenuPanel, MainMenu,
+        fields_.menuBogHeight,
+        [this] { return context_.optform ? context_.optform->pagePanels() : QList<QWidget *> {}; });
+    handlers_ = new FrameCommandHandlers(
+        context_, *this, *commands_, *menuPanel_, menuBook_->searchControls(),
+        [this](const QStringList &files) { openFiles(files); }, this);
+}
+
+void Tmainform::setMenuPanel(int page)
+{
+    menuPanel_->setMenuPanel(page);
+}
+
+void Tmainform::updateActions()
+{
+    handlers_->updateActions();
+}
+
+const SearchPageControls &Tmainform::searchControls()
+{
+    return menuBook_->searchControls();
+}
+
+const DatePageControls &Tmainform::dateControls()
+{
+    return menuBook_->dateControls();
+}
+
+QPrinter &Tmainform::printer()
+{
+    return handlers_->printer();
+}
+
+// The fields describing the active document; the menu book's pages show them.
+void Tmainform::buildDocumentInfo()
+{
+    auto nameField = [this](const QString &name) {
+        auto *field = new QLineEdit(this);
+        field->setObjectName(name);
+        field->setReadOnly(true);
+        field->hide();
+        return field;
+    };
+    auto label = [this](const QString &name) {
+        auto *line = new QLabel(this);
+        line->setObjectName(name);
+        line->hide();
+        return line;
+    };
+    info_.filnavnEdit = nameField(QStringLiteral("filnavnEdit"));
+    info_.docFilnavnEdit = nameField(QStringLiteral("docFilnavnEdit"));
+    info_.skiftDocFilnavnEdit = nameField(QStringLiteral("skiftDocFilnavnEdit"));
+    info_.filsizeLabel = label(QStringLiteral("filsizeLabel"));
+    info_.antalLinjerLabel = label(QStringLiteral("antalLinjerLabel"));
+    info_.filModificeretLabel = label(QStringLiteral("filModificeretLabel"));
+    info_.reset();
+}
+
+QAction *Tmainform::command(const QString &name)
+{
+    return commands_->get(name);
+}
+
+void Tmainform::createDocumentWindow(bool rich)
+{
+    if (rich) {
+        context_.inform(
+            QStringLiteral("Rich text-dokumenter (.rtf) kan endnu ikke åbnes til redigering i programmet."));
+        return;
+    }
+    auto *window = new Twinform1(context_);
+    documents_->add(window);
+    window->parentWidget()->showMaximized();
+}
+
+void Tmainform::defaultOpt()
+{
+    resize(kDefaultWidth, kDefaultHeight);
+    move(kDefaultLeft, kDefaultTop);
+}
+
+void Tmainform::HentOpt()
+{
+    // Missing: the defaults are in place already. Unreadable: a failure ends the reading silently.
+    if (settings_->read() != SettingsFile::Status::Read)
+        return;
+    if (settings_->lines().size() != 5) {
+        defaultOpt();
+        return;
+    }
+    settings_->apply({
+        SettingsLine::integer([this](int width) { resize(width, height()); }),
+        SettingsLine::integer([this](int height) { resize(width(), height); }),
+        SettingsLine::integer([this](int left) { move(left, y()); }),
+        SettingsLine::integer([this](int top) { move(x(), top); }),
+        SettingsLine::integer([this](int boxHeight) { fields_.filtypeBoksHeight = boxHeight; }),
+    });
+}
+
+QRect Tmainform::storedGeometry() const
+{
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) {
+        const QPoint decoration = geometry().topLeft() - pos();
+        const QRect normal = normalGeometry();
+        return QRect(normal.topLeft() - decoration, normal.size());
+    }
+    return QRect(pos(), size());
+}
+
+void Tmainform::GemOpt()
+{
+    const QRect stored = storedGeometry();
+    const QStringList lines
+        = { QString::number(stored.width()), QString::number(stored.height()), QString::number(stored.left()),
+              QString::number(stored.top()), QString::number(fields_.filtypeBoksHeight) };
+    if (!settings_->write(lines))
+        context_.inform(FileMessages::writeFailure(settings_->path(), settings_->error()));
+}
+
+void Tmainform::UdskrivInfo(const QString &text)
+{
+    Info->setText(text);
+}
+
+void Tmainform::HintInfo(const QString &hint)
+{
+    if (context_.options && context_.options->hintMode() == Options::HintMode::StatusLine)
+        UdskrivInfo(Hint::longPart(hint));
+}
+
+void Tmainform::setStandardSize()
+{
+    const StandardSize standard = standardSizeFor(context_.options->wideMargins());
+    fields_.standardWidth = standard.width;
+    fields_.standardHeight = standard.height;
+    for (DocumentWindow *window : documents_->windowsInOrder())
+        window->setEditorMargins(standard.editorMargin);
+    updateProgramSizeAction();
+}
+
+void Tmainform::updateProgramSizeAction()
+{
+    command(QStringLiteral("aProgramSize"))
+        ->setEnabled(width() != int(fields_.standardWidth) || height() != int(fields_.standardHeight));
+}
+
+void Tmainform::hideOptionsPage()
+{
+    menuPanel_->hideOptionsPage();
+}
+
+void Tmainform::hideMenuBook()
+{
+    menuBog->hide();
+}
+
+void Tmainform::setTabStripVisible(bool visible)
+{
+    tc->setVisible(visible);
+}
+
+void Tmainform::setStatusLineVisible(bool visible)
+{
+    Info->setVisible(visible);
+}
+
+void Tmainform::setTrayIconEnabled(bool enabled)
+{
+    TrayIcon->setVisible(enabled);
+}
+
+void Tmainform::setHintRouting(bool toHintInfo)
+{
+    hintRouter_->setEnabled(toHintInfo);
+}
+
+void Tmainform::removeMainMenu()
+{
+    delete MainMenu; // the guarded pointer becomes null
+}
+
+void Tmainform::doHandling(int actionNo)
+{
+    DocumentWindow *window = documents_->activeDocument();
+    if (!window) {
+        if (actionNo == 2)
+            info_.reset();
+        return;
+    }
+    switch (actionNo) {
+    case 0:
+        window->Gem();
+        break;
+    case 1:
+        window->GemSom();
+        break;
+    case 2:
+        window->filInformation();
+        break;
+    case 3:
+        window->udskrivDokument();
+        break;
+    case 4:
+        showMatchCount(window->FindOrd());
+        break;
+    case 5:
+        showMatchCount(window->ErstatTekst());
+        break;
+    case 6:
+        window->showRedskabsPanel();
+        break;
+    }
+}
+
+void Tmainform::showMatchCount(int count)
+{
+    const QString text = QStringLiteral("Antal forekomster: ") + QString::number(count);
+    menuBook_->searchControls().antalFundLabel->setText(text);
+}
+
+void Tmainform::udskrivFilInfo()
+{
+    doHandling(2);
+}
+
+QString Tmainform::activeCaption() const
+{
+    const DocumentWindow *window = documents_->activeDocument();
+    return window ? window->capNavn() : QString();
+}
+
+void Tmainform::InsertTab()
+{
+    if (!documents_->windowsInOrder().isEmpty())
+        tc->InsertTab(activeCaption());
+}
+
+void Tmainform::SetTCindex()
+{
+    tc->SetTCindex(activeCaption(), int(documents_->windowsInOrder().size()));
+}
+
+void Tmainform::fokusTab(const QString &aName)
+{
+    tc->fokusTab(aName);
+}
+
+void Tmainform::RenameTab(const QString &oldCapNavn, const QString &newCapNavn)
+{
+    tc->RenameTab(oldCapNavn, newCapNavn, int(documents_->windowsInOrder().size()));
+}
+
+void Tmainform::CloseTab(const QString &aCapNavn)
+{
+    tc->CloseTab(aCapNavn);
+}
+
+void Tmainform::setTabLoading(const QString &caption, bool loading)
+{
+    tc->setTabLoading(caption, loading);
+}
+
+void Tmainform::activateByCaption(const QString &caption)
+{
+    for (DocumentWindow *window : documents_->windowsInOrder()) {
+        if (window->capNavn().compare(caption, Qt::CaseInsensitive) == 0) {
+            documents_->activate(window);
+            return;
+        }
+    }
+}
+
+void Tmainform::showFileNameOfTab(const QString &caption)
+{
+    for (const DocumentWindow *window : documents_->windowsInOrder()) {
+        if (window->capNavn().compare(caption, Qt::CaseInsensitive) == 0) {
+            UdskrivInfo(window->Filnavn());
+            hideOptionsPage();
+        }
+    }
+}
+
+void Tmainform::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // The start-up work runs at the first show only; later shows (restoring from the tray) must not
+    // open the command line's documents again.
+    if (!firstShowDone_ && fields_.opstart) {
+        firstShowDone_ = true;
+        FormShow();
+    }
+}
+
+void Tmainform::FormShow()
+{
+    const Options &options = *context_.options;
+    setTrayIconEnabled(options.trayIcon());
+    setStandardSize();
+    if (!options.showMenuBar())
+        removeMainMenu();
+    hovedmenuPanel->setVisible(options.showMainMenuPanel());
+
+    for (QString name : commandLineFiles_) {
+        name.remove(u'"');
+        if (QFileInfo(name).isFile())
+            funk_->openwin(name, {});
+    }
+    if (options.reopenDocuments() && QFileInfo::exists(fields_.dokumentfil)) {
+        SettingsFile remembered(fields_.dokumentfil);
+        if (remembered.read() == SettingsFile::Status::Read) {
+            for (const QString &name : remembered.lines())
+                funk_->openwin(name, {});
+        }
+    }
+
+    setTabStripVisible(options.showTabStrip());
+    setAcceptDrops(true);
+    if (options.minimiseAtStart())
+        setWindowState(windowState() | Qt::WindowMinimized);
+    if (TrayIcon->isVisible())
+        return; // the start-up boxes open at the first restore from the tray
+    if (options.minimiseAtStart())
+        return; // no start-up box in this run
+    fields_.opstart = false;
+    showStartupBoxes();
+}
+
+void Tmainform::showStartupBoxes()
+{
+    const Options &options = *context_.options;
+    if (options.showFoldersBoxAtStart())
+        context_.mappefilform->show();
+    if (options.showFavouritesBoxAtStart())
+        context_.favoritform->show();
+    if (options.showDocumentBoxAtStart())
+        context_.filform->show();
+}
+
+void Tmainform::TrayIconRestoreApp()
+{
+    if (!fields_.opstart)
+        return;
+    fields_.opstart = false;
+    showStartupBoxes();
+}
+
+void Tmainform::restoreFromTray()
+{
+    showNormal();
+    raise();
+    activateWindow();
+    TrayIconRestoreApp();
+}
+
+void Tmainform::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    if (!fields_.opstart && context_.optform)
+        context_.optform->setProgSize(width(), height());
+    updateProgramSizeAction();
+}
+
+void Tmainform::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    // Minimised with the tray icon on, the frame leaves the taskbar: only the icon brings it back.
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && TrayIcon->isVisible())
+        QTimer::singleShot(0, this, &QWidget::hide);
+}
+
+void Tmainform::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (acceptDrops() && event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void Tmainform::dropEvent(QDropEvent *event)
+{
+    QStringList files;
+    for (const QUrl &url : event->mimeData()->urls()) {
+        if (url.isLocalFile())
+            files << url.toLocalFile();
+    }
+    event->acceptProposedAction();
+    // Opening may ask questions; the drop itself is finished first so the source is not kept waiting.
+    QTimer::singleShot(0, this, [this, files] { openFiles(files); });
+}
+
+void Tmainform::openFiles(const QStringList &files)
+{
+    if (files.isEmpty())
+        return;
+    if (context_.options->askBeforeOpen()
+        && context_.openform->showModal(context_.platform.modal) == QDialog::Accepted) {
+        context_.openform->applyChosenAction(files);
+        return;
+    }
+    for (const QString &file : files)
+        funk_->openwin(file, {});
+}
+
+void Tmainform::closeEvent(QCloseEvent *event)
+{
+    if (closeProgram()) {
+        event->accept();
+        QCoreApplication::quit();
+    } else {
+        event->ignore();
+    }
+}
+
+bool Tmainform::closeProgram()
+{
+    if (closed_)
+        return true;
+    // Remembered in the order they had before closing; closing them activates one after another.
+    QList<QPointer<DocumentWindow>> open;
+    for (DocumentWindow *window : documents_->windowsInOrder())
+        open << window;
+    fields_.programClosing = true;
+    if (!documents_->closeAll()) {
+        fields_.programClosing = false;
+        return false;
+    }
+    FormCloseQuery();
+    FormClose(open);
+    closed_ = true;
+    return true;
+}
+
+void Tmainform::FormCloseQuery()
+{
+    setAcceptDrops(false);
+    fields_.extListe.clear();
+    context_.mappefilform->close();
+    context_.favoritform->close();
+    context_.optform->GemOpt();
+}
+
+void Tmainform::FormClose(const QList<QPointer<DocumentWindow>> &closedDocuments)
+{
+    writeDokumentfil(closedDocuments);
+    GemOpt();
+}
+
+void Tmainform::writeDokumentfil(const QList<QPointer<DocumentWindow>> &documents)
+{
+    QStringList open;
+    if (context_.options->reopenDocuments()) {
+        for (const DocumentWindow *window : documents) {
+            if (window && !window->Filnavn().isEmpty() && QFileInfo::exists(window->Filnavn()))
+                open << window->Filnavn();
+        }
+    }
+    if (open.isEmpty()) {
+        QFile::remove(fields_.dokumentfil);
+        return;
+    }
+    SettingsFile remembered(fields_.dokumentfil);
+    if (!remembered.write(open))
+        context_.inform(FileMessages::writeFailure(remembered.path(), remembered.error()));
+}

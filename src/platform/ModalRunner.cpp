@@ -1,8 +1,0 @@
-#include "platform/ModalRunner.h"
-
-#include <QDialog>
-
-int InteractiveModalRunner::exec(QDialog &dialog)
-{
-    return dialog.exec();
-}

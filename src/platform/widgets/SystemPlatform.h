@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/DBusNotifier.h"
+#include "platform/DesktopShell.h"
+#include "platform/Platform.h"
+#include "platform/widgets/ModalRunner.h"
+#include "platform/widgets/QtFileDialogs.h"
+
+// Owns the real services and lends them out as one Platform.
+class SystemPlatform {
+public:
+    SystemPlatform();
+    Platform &platform() { return platform_; }
+
+private:
+    DesktopShell shell_;
+    DBusNotifier notifier_;
+    QtFileDialogs fileDialogs_;
+    SystemClock clock_;
+    InteractiveModalRunner modal_;
+    Platform platform_;
+};
