@@ -10,9 +10,11 @@ namespace {
 // The width of a column no row defines: an inch.
 constexpr int kDefaultColumnTwips = 1440;
 
+// A column is at least a twip wide: RTF's cell edges must follow each other, so that is the least a
+// column can be written back as.
 QTextLength fixedWidth(int twips)
 {
-    return QTextLength(QTextLength::FixedLength, RtfUnits::fromTwips(qMax(0, twips)));
+    return QTextLength(QTextLength::FixedLength, RtfUnits::fromTwips(qMax(1, twips)));
 }
 
 QTextTableFormat tableFormat()
