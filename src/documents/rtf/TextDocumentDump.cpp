@@ -155,9 +155,23 @@ QJsonObject paragraphJson(
         cell = QJsonObject { { QStringLiteral("table"), tables.indexOf(table) },
             { QStringLiteral("row"), tableCell.row() }, { QStringLiteral("column"), tableCell.column() } };
     }
+    // Runs as the user sees them: Qt splits text where formats differ in what shows no difference (a
+    // font named after the default one, say), so neighbours that look the same are one run.
     QJsonArray runs;
-    for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment)
-        runs.append(runJson(fragment.fragment(), defaultFont));
+    for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+        QJsonObject run = runJson(fragment.fragment(), defaultFont);
+        if (!runs.isEmpty() && run.value(u"image").isNull()) {
+            QJsonObject previous = runs.last().toObject();
+            const QString text = previous.take(u"text").toString() + run.take(u"text").toString();
+            if (previous == run) {
+                previous.insert(u"text", text);
+                runs.last() = previous;
+                continue;
+            }
+            run = runJson(fragment.fragment(), defaultFont);
+        }
+        runs.append(run);
+    }
     return {
         { QStringLiteral("alignment"), alignmentName(format.alignment()) },
         { QStringLiteral("leftIndent"), points(format.leftMargin()) },
