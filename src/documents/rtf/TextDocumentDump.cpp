@@ -165,7 +165,7 @@ QJsonObject paragraphJson(
             const QString text = previous.take(u"text").toString() + run.take(u"text").toString();
             if (previous == run) {
                 previous.insert(u"text", text);
-                runs.last() = previous;
+                runs[runs.size() - 1] = previous;
                 continue;
             }
             run = runJson(fragment.fragment(), defaultFont);
