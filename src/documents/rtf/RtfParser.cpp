@@ -467,6 +467,8 @@ void RtfParser::handleDocumentWord(RtfKeyword keyword, const RtfToken &token)
 {
     if (RtfFormattingWords::apply(keyword, token, state())) {
         m_styleChanged = true;
+        if (keyword == RtfKeyword::ParagraphDefaults && state().destination == RtfDestination::Document)
+            m_paragraphOpened = true;
         return;
     }
     const int value = token.parameter;
@@ -715,6 +717,7 @@ void RtfParser::endParagraph(bool inCell)
         ++m_pnRun;
     m_paragraphHasContent = false;
     m_paragraphBegun = false;
+    m_paragraphOpened = false;
     if (inTable)
         m_cellHasParagraph = true;
 }
@@ -730,8 +733,9 @@ void RtfParser::breakPage()
 void RtfParser::endCell()
 {
     // A cell ends its last paragraph, unless a "\par" just did: converters that write "text\par\cell" mean
-    // one paragraph, not a second empty one. An empty cell still gets its one empty paragraph.
-    if (m_paragraphHasContent || !m_cellHasParagraph)
+    // one paragraph, not a second empty one. An empty last paragraph opened with its own "\pard" is one,
+    // and an empty cell still gets its one empty paragraph.
+    if (m_paragraphHasContent || !m_cellHasParagraph || m_paragraphOpened)
         endParagraph(true);
     m_sink.endCell();
     m_cellHasParagraph = false;

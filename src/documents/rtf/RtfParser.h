@@ -96,6 +96,7 @@ private:
     bool m_paragraphBegun = false; // the sink knows where the paragraph stands
     bool m_pageBreakPending = false;
     bool m_cellHasParagraph = false; // a "\cell" right after a "\par" adds no empty paragraph
+    bool m_paragraphOpened = false; // a "\pard" since the last paragraph ended
     char16_t m_highSurrogate = 0; // the first half of a character beyond 16 bits, until its second arrives
     RtfTableRow m_row;
     RtfTableRow::Merge m_nextCellMerge = RtfTableRow::Merge::None;

@@ -140,12 +140,16 @@ void RtfReaderTest::showsText_data()
     QTest::newRow("table cell with its own paragraph mark") << QByteArray(
         R"({\rtf1{\trowd\cellx1000\cellx2000{\pard\intbl Navn\par}\cell{\pard\intbl By\par}\cell\row}\pard Efter\par})")
                                                             << u"Navn\nBy\nEfter\n"_qs;
+    QTest::newRow("table cell ending in an empty paragraph of its own")
+        << QByteArray(R"({\rtf1\trowd\cellx1000\pard\intbl a\par\pard\intbl\par\pard\intbl\cell\pard b\par})")
+        << u"a\n\n\nb\n"_qs;
     QTest::newRow("table cell with several paragraphs")
         << QByteArray(R"({\rtf1\trowd\cellx1000\cellx2000\pard\intbl a\par b\par\par c\cell d\cell\row})")
         << u"a\nb\n\nc\nd\n"_qs;
+    // The outer cell keeps the paragraph that ends it after the inner table, as word processors show it.
     QTest::newRow("table inside a cell gives the cell its paragraphs") << QByteArray(
         R"({\rtf1\trowd\cellx3000\pard\intbl ydre\par\itap2 a\nestcell b\nestcell{\*\nesttableprops\trowd\cellx1000\cellx2000\nestrow}{\nonesttables\par}\pard\intbl\itap1\cell\row})")
-                                                                       << u"ydre\na\nb\n"_qs;
+                                                                       << u"ydre\na\nb\n\n"_qs;
     QTest::newRow("text after a table")
         << QByteArray(R"({\rtf1 F\'f8r\par\trowd\cellx1000\intbl a\cell\row\pard Efter})")
         << u"Før\na\nEfter\n"_qs;
