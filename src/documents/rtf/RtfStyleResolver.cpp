@@ -55,8 +55,8 @@ RtfListItem RtfStyleResolver::pnListItem(const RtfParagraphState &paragraph, int
         item.style = RtfListItem::bulletStyle(pn.textBefore);
     } else {
         item.style = pn.numbering;
-        item.prefix = pn.textBefore;
-        item.suffix = pn.textAfter;
+        item.prefix = RtfListItem::markerText(pn.textBefore);
+        item.suffix = RtfListItem::markerText(pn.textAfter);
     }
     item.identity = QStringLiteral("pn%1").arg(pnRun);
     return item;
