@@ -438,7 +438,7 @@ bool RtfParser::handlePictureWord(RtfKeyword keyword, int value)
 
 bool RtfParser::handleRowWord(RtfKeyword keyword, int value)
 {
-    constexpr int kMaxTwips = 31680 * 2;
+    constexpr int kMaxTwips = RtfTableRow::kMaxEdgeTwips;
     switch (keyword) {
     case RtfKeyword::RowDefaults:
         m_row = RtfTableRow {};

@@ -10,11 +10,12 @@ namespace {
 // The width of a column no row defines: an inch.
 constexpr int kDefaultColumnTwips = 1440;
 
-// A column is at least a twip wide: RTF's cell edges must follow each other, so that is the least a
-// column can be written back as.
+// A column is at least a twip wide, as RTF's cell edges must follow each other, and at most a page wide,
+// the rest being damage.
 QTextLength fixedWidth(int twips)
 {
-    return QTextLength(QTextLength::FixedLength, RtfUnits::fromTwips(qMax(1, twips)));
+    return QTextLength(
+        QTextLength::FixedLength, RtfUnits::fromTwips(qBound(1, twips, RtfTableRow::kMaxCellTwips)));
 }
 
 QTextTableFormat tableFormat()

@@ -15,8 +15,11 @@ struct RtfTableRow {
         Merge merge = Merge::None;
     };
 
-    // Word processors allow 63 cells in a row; more is damage.
+    // Word processors allow 63 cells in a row, each at most 22 inches wide; more is damage. The edges of a
+    // row of the widest cells stay within kMaxEdgeTwips either side of the margin.
     static constexpr int kMaxCells = 63;
+    static constexpr int kMaxCellTwips = 31680;
+    static constexpr int kMaxEdgeTwips = kMaxCells * kMaxCellTwips;
 
     int leftEdge = 0; // "\trleft"
     QList<Cell> cells;
