@@ -2,7 +2,9 @@
 # `make bench` runs the benchmarks, `make fuzz` fuzzes the RTF reader for FUZZ_SECONDS (clang, in
 # build-fuzz), `make format` applies the checked-in .clang-format and `make format-check` fails on a file
 # that differs from it, `make interop` checks our RTF against another word processor (installs LibreOffice
-# Writer; not part of `make test`). Missing Debian packages are installed first when run as root.
+# Writer; not part of `make test`). `make install [PREFIX=DIR]` installs the program, `make package` builds
+# the Debian package and `make package-check` builds it and checks it with lintian, desktop-file-validate and
+# appstreamcli. Missing Debian packages are installed first when run as root.
 
 BUILD_TYPE ?= RelWithDebInfo
 SANITIZE ?= 0
@@ -18,7 +20,13 @@ CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
 endif
 
 PACKAGES = cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev \
-	libhunspell-dev hunspell-da fonts-liberation fonts-crosextra-carlito
+	libhunspell-dev hunspell-da fonts-liberation fonts-crosextra-carlito qt6-svg-dev libqt6svg6 qt6-l10n-tools
+# dpkg-shlibdeps works out the package's dependencies.
+PACKAGE_TOOLS = dpkg-dev file
+PREFIX ?= /usr/local
+
+# Peers the benchmarks time themselves against.
+BENCH_PACKAGES = ripgrep
 
 FORMAT_PACKAGES = clang-format
 FORMATTED = $(shell find src tests tools bench fuzz -name '*.cpp' -o -name '*.h')
@@ -29,7 +37,7 @@ FUZZ_PACKAGES = clang libclang-rt-14-dev
 
 INTEROP_PACKAGES = libreoffice-writer python3
 
-.PHONY: all deps build run test bench fuzz format format-check interop clean
+.PHONY: all deps build run test bench fuzz format format-check interop install package package-check clean
 
 all: build
 
@@ -49,9 +57,23 @@ test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 bench: deps $(BUILD_DIR)/CMakeCache.txt
+	@./scripts/install-packages $(BENCH_PACKAGES)
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target benchmarks
 	@for program in $(BUILD_DIR)/bench-*; do [ -f "$$program" ] && [ -x "$$program" ] || continue; \
 		echo "== $$program"; QT_QPA_PLATFORM=offscreen $$program || exit 1; done
+
+# Builds only what is installed (no tests, no benchmarks); DESTDIR is honoured for staged installs.
+install: deps $(BUILD_DIR)/CMakeCache.txt
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target installable
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+package: deps $(BUILD_DIR)/CMakeCache.txt
+	@./scripts/install-packages $(PACKAGE_TOOLS)
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target installable
+	cd $(BUILD_DIR) && cpack -G DEB
+
+package-check: deps $(BUILD_DIR)/CMakeCache.txt
+	./scripts/check-package $(BUILD_DIR)
 
 # Findings (crashes, hangs, round-trip differences) land in $(FUZZ_DIR)/findings; the run stops at the first.
 fuzz: deps

@@ -1,5 +1,7 @@
 #include "app/AppContext.h"
 #include "app/AppIcon.h"
+#include "app/DanishTranslations.h"
+#include "app/ProgramResources.h"
 #include "documents/spelling/HunspellDictionary.h"
 #include "frame/CommandLine.h"
 #include "frame/StartupProbe.h"
@@ -10,9 +12,7 @@
 #include "platform/widgets/SystemPlatform.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QSessionManager>
-#include <QTranslator>
 
 #include <cstdio>
 
@@ -24,14 +24,6 @@ QStringList argumentsOf(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     return arguments;
-}
-
-// Qt's own dialogs and context menus speak Danish too.
-void installDanishTranslations(QApplication &app)
-{
-    auto *translator = new QTranslator(&app);
-    if (translator->load(QStringLiteral("qtbase_da"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(translator);
 }
 
 } // namespace
@@ -50,9 +42,11 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Skrivora"));
     QApplication::setApplicationVersion(QStringLiteral(SKRIVORA_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("skrivora"));
+    // The installed desktop entry, which the desktop shows the running program by.
+    QApplication::setDesktopFileName(QStringLiteral("dk.skrivora.skrivora"));
+    ProgramResources::load();
     QApplication::setWindowIcon(AppIcon::icon());
-    installDanishTranslations(app);
+    DanishTranslations::install(app);
     // Installed before the windows exist, so a termination that arrives during start-up still closes the
     // program in order once the event loop runs.
     TerminationSignals termination;

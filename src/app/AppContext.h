@@ -40,10 +40,18 @@ public:
     AppContext(const AppContext &) = delete;
     AppContext &operator=(const AppContext &) = delete;
 
+    // The answer a question falls back on, the one that loses nothing: Enter gives it.
+    enum class Safe { Yes, No };
+    // What the user chose when asked whether to save text that would otherwise be thrown away.
+    enum class SaveChoice { Save, Discard, GoBack };
+
     // The information dialog with the text.
     void inform(const QString &text) const;
     // The question dialog with the text; true only when the user answered "Ja".
-    bool ask(const QString &text) const;
+    bool ask(const QString &text, Safe safe) const;
+    // The question dialog for "save before the text goes?": "Ja" saves, "Nej" discards, and Escape or the
+    // close box go back to the text, which is kept.
+    SaveChoice askSave(const QString &text) const;
 
     Platform &platform;
     FrameFields fields;

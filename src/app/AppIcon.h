@@ -3,6 +3,6 @@
 #include <QIcon>
 
 namespace AppIcon {
-// The program's icon, drawn at every size it is asked for.
+// The program's icon, from the one drawing that is also installed in the desktop's icon theme.
 QIcon icon();
 } // namespace AppIcon

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 class DocumentArea;
@@ -17,6 +18,8 @@ public:
     virtual QWidget *frameWidget() = 0;
     // The frame's command of that name (its caption, hint and shortcut), for tool bars and menus.
     virtual QAction *command(const QString &name) = 0;
+    // Every command of the frame, for windows that take the frame's shortcuts along.
+    virtual QList<QAction *> commands() = 0;
     virtual TFunktioner *funk() = 0;
     virtual DocumentArea *documents() = 0;
     virtual const DocumentInfoWidgets &infoWidgets() = 0;
@@ -37,6 +40,8 @@ public:
     virtual void hideOptionsPage() = 0;
     // Hides the menu book, whichever page it shows.
     virtual void hideMenuBook() = 0;
+    // Shows the menu book's "Søg" page with the text in its search field, ready for "Find tekst".
+    virtual void showSearchPage(const QString &text) = 0;
     // What the options switch on and off at once.
     virtual void setTabStripVisible(bool visible) = 0;
     virtual void setStatusLineVisible(bool visible) = 0;

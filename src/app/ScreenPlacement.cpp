@@ -1,5 +1,8 @@
 #include "app/ScreenPlacement.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include <algorithm>
 #include <limits>
 
@@ -47,6 +50,24 @@ QPoint reachablePosition(const QRect &window, const QList<QRect> &screens)
     const int top = std::clamp(
         window.top(), nearest->top(), std::max(nearest->top(), nearest->bottom() + 1 - window.height()));
     return { left, top };
+}
+
+QSize fittedSize(const QSize &size, const QList<QRect> &screens)
+{
+    if (screens.isEmpty())
+        return size;
+    QSize largest;
+    for (const QRect &screen : screens)
+        largest = largest.expandedTo(screen.size());
+    return size.boundedTo(largest);
+}
+
+QList<QRect> availableScreens()
+{
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    return screens;
 }
 
 } // namespace ScreenPlacement

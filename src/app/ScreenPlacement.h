@@ -3,6 +3,7 @@
 #include <QList>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 
 // Keeps a window where the user can reach it: a position remembered from a screen that is gone since is
 // moved onto the nearest screen there is.
@@ -10,5 +11,12 @@ namespace ScreenPlacement {
 
 // The top left corner for a window of the given frame rectangle among the available screen areas.
 QPoint reachablePosition(const QRect &window, const QList<QRect> &screens);
+
+// A size no bigger than the largest screen: a size read from a damaged settings file (a width of
+// 2147483647) would put the window's title bar and buttons out of reach.
+QSize fittedSize(const QSize &size, const QList<QRect> &screens);
+
+// The available areas of the screens there are now.
+QList<QRect> availableScreens();
 
 } // namespace ScreenPlacement

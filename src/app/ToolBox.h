@@ -14,7 +14,11 @@ protected:
     AppContext &context() const { return context_; }
     // Escape closes the box as its close box does, so whatever the box does on closing is not skipped.
     void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    void takeFrameShortcuts();
+
     AppContext &context_;
+    bool frameShortcutsTaken_ = false;
 };

@@ -1,7 +1,16 @@
 #include "documents/EditorControl.h"
 
+#include "documents/find/DocumentTextCache.h"
+#include "documents/find/TextFinder.h"
+
 #include <QTextBlock>
 #include <QTextDocument>
+
+EditorControl::EditorControl()
+    : searchText_(std::make_unique<DocumentTextCache>())
+{ }
+
+EditorControl::~EditorControl() = default;
 
 void EditorControl::deleteSelection()
 {
@@ -75,16 +84,12 @@ void EditorControl::setModified(bool modified)
 
 int EditorControl::FindText(const QString &text, int start, int length, FindOptions options) const
 {
-    if (text.isEmpty())
-        return -1;
-    QTextDocument::FindFlags flags;
+    TextFinder::Options finderOptions;
     if (options & WholeWord)
-        flags |= QTextDocument::FindWholeWords;
+        finderOptions |= TextFinder::WholeWord;
     if (options & MatchCase)
-        flags |= QTextDocument::FindCaseSensitively;
-    const int end = length < 0 ? document()->characterCount() - 1 : start + length;
-    const QTextCursor found = document()->find(text, std::max(0, start), flags);
-    if (found.isNull() || found.selectionEnd() > end)
-        return -1;
-    return found.selectionStart();
+        finderOptions |= TextFinder::MatchCase;
+    const QString &content = searchText_->textOf(document());
+    const qsizetype end = length < 0 ? content.size() : qsizetype(start) + length;
+    return int(TextFinder(text, finderOptions).findForward(content, start, end));
 }

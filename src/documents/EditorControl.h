@@ -3,11 +3,14 @@
 #include <QString>
 #include <QTextCursor>
 
+#include <memory>
+
 class QFont;
 class QPoint;
 class QRect;
 class QTextDocument;
 class QWidget;
+class DocumentTextCache;
 
 // What the document windows, find and replace, the date texts and the find-text box need of a
 // text-editing control, whichever mode it is in. Positions count characters from 0, a line break
@@ -18,7 +21,8 @@ public:
     enum FindOption { NoOption = 0, WholeWord = 1, MatchCase = 2 };
     Q_DECLARE_FLAGS(FindOptions, FindOption)
 
-    virtual ~EditorControl() = default;
+    EditorControl();
+    virtual ~EditorControl();
 
     virtual QWidget *widget() = 0;
     virtual QTextDocument *document() const = 0;
@@ -63,8 +67,12 @@ public:
     void setModified(bool modified);
 
     // The first occurrence lying wholly inside [start, start + length), or -1. A length of -1 means to
-    // the end of the text.
+    // the end of the text. Matches by the program's one rule (TextFinder), which the search through
+    // files uses too; a needle never spans two paragraphs.
     int FindText(const QString &text, int start, int length, FindOptions options) const;
+
+private:
+    std::unique_ptr<DocumentTextCache> searchText_;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(EditorControl::FindOptions)

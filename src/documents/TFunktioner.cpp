@@ -145,11 +145,12 @@ void TFunktioner::openwin(const QString &fName, const QString &fExt)
         return;
     if (!extKontrol(fName)
         && !context_.ask(QStringLiteral("Filtype: ") + fields.docExt + QStringLiteral("\r\r")
-            + QStringLiteral("Filtypen er ikke indført eller afkrydset i listen over tekstfiler, der kan "
-                             "åbnes til redigering. ")
-            + QStringLiteral("\r\r")
-            + QStringLiteral("Filtypen kan indføres i Filtypeboksen, så der ikke spørges en anden gang.")
-            + QStringLiteral("\r\r") + QStringLiteral("Skal den åbnes til redigering?")))
+                + QStringLiteral("Filtypen er ikke indført eller afkrydset i listen over tekstfiler, der kan "
+                                 "åbnes til redigering. ")
+                + QStringLiteral("\r\r")
+                + QStringLiteral("Filtypen kan indføres i Filtypeboksen, så der ikke spørges en anden gang.")
+                + QStringLiteral("\r\r") + QStringLiteral("Skal den åbnes til redigering?"),
+            AppContext::Safe::Yes))
         return;
     makeWindow_(rich);
 }

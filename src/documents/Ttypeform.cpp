@@ -241,7 +241,8 @@ void Ttypeform::deleteSelected()
     if (!item)
         return;
     if (!context().ask(QStringLiteral("Skal filtypen:\r") + item->text(0) + QStringLiteral("\rslettes?\r")
-            + QStringLiteral("Husk at gemme, hvis ændringer skal bevares.")))
+                + QStringLiteral("Husk at gemme, hvis ændringer skal bevares."),
+            AppContext::Safe::No))
         return;
     delete item;
     saveknap->setEnabled(true);
@@ -251,7 +252,8 @@ void Ttypeform::deleteSelected()
 void Ttypeform::standardKnapClick()
 {
     if (!context().ask(QStringLiteral("Der vil muligvist blive fjernet typer, der er indført senere!\r"
-                                      "Skal standardlisten hentes alligevel?")))
+                                      "Skal standardlisten hentes alligevel?"),
+            AppContext::Safe::No))
         return;
     makeTypeliste();
     saveknap->setEnabled(false);

@@ -465,8 +465,9 @@ void Twinform1::Gem()
         return;
     }
     if (!Filnavn_.isEmpty()) {
-        if (context_.ask(QStringLiteral("Skal dokumentet gemmes med følgende filnavn:\r") + bareName(Filnavn_)
-                + u'?')) {
+        if (context_.ask(
+                QStringLiteral("Skal dokumentet gemmes med følgende filnavn:\r") + bareName(Filnavn_) + u'?',
+                AppContext::Safe::Yes)) {
             writeTo(Filnavn_);
             return;
         }
@@ -490,7 +491,8 @@ void Twinform1::GemSom()
         chosen += QStringLiteral(".txt");
     if (QFileInfo::exists(chosen)
         && !context_.ask(
-            QStringLiteral("Der eksisterer allerede en fil med indførte navn.\rSkal filen overskrives?")))
+            QStringLiteral("Der eksisterer allerede en fil med indførte navn.\rSkal filen overskrives?"),
+            AppContext::Safe::No))
         return;
 
     Filnavn_ = chosen;
@@ -610,9 +612,16 @@ bool Twinform1::FormCloseQuery()
 {
     if (!Editor->isModified())
         return true;
-    if (!context_.ask(QStringLiteral("Dokumentet: ") + capNavn_
-            + QStringLiteral("\rer modificeret.\rSkal det gemmes?")))
+    // Escape and the close box go back to the text; only "Nej" throws it away.
+    switch (context_.askSave(
+        QStringLiteral("Dokumentet: ") + capNavn_ + QStringLiteral("\rer modificeret.\rSkal det gemmes?"))) {
+    case AppContext::SaveChoice::Discard:
         return true;
+    case AppContext::SaveChoice::GoBack:
+        return false;
+    case AppContext::SaveChoice::Save:
+        break;
+    }
     Gem();
     // Asked to keep the text, and it was not saved (save dialog cancelled, write failed): stay open.
     return !Editor->isModified();

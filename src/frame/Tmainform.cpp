@@ -90,10 +90,10 @@ Tmainform::Tmainform(AppContext &context)
     defaultOpt();
     HentOpt();
 
-    // A position from a screen that has been removed since would leave the frame out of reach.
-    QList<QRect> screens;
-    for (const QScreen *screen : QGuiApplication::screens())
-        screens << screen->availableGeometry();
+    // A position from a screen that has been removed since, or a size no screen holds, would leave the
+    // frame out of reach.
+    const QList<QRect> screens = ScreenPlacement::availableScreens();
+    resize(ScreenPlacement::fittedSize(size(), screens));
     move(ScreenPlacement::reachablePosition(QRect(pos(), frameGeometry().size()), screens));
 
     hintRouter_ = new StatusTipRouter([this](const QString &hint) { HintInfo(hint); }, this);
@@ -179,6 +179,14 @@ void Tmainform::updateActions()
     handlers_->updateActions();
 }
 
+void Tmainform::showSearchPage(const QString &text)
+{
+    // The page command shows the page, or hides it when it shows already: only a hidden page is asked for.
+    if (menuBook_->isHidden() || menuBook_->currentIndex() != MenuBook::Soeg)
+        command(QStringLiteral("openMenu3"))->trigger();
+    menuBook_->searchControls().ordEdit->setText(text);
+}
+
 const SearchPageControls &Tmainform::searchControls()
 {
     return menuBook_->searchControls();
@@ -217,6 +225,11 @@ void Tmainform::buildDocumentInfo()
     info_.antalLinjerLabel = label(QStringLiteral("antalLinjerLabel"));
     info_.filModificeretLabel = label(QStringLiteral("filModificeretLabel"));
     info_.reset();
+}
+
+QList<QAction *> Tmainform::commands()
+{
+    return commands_->all();
 }
 
 QAction *Tmainform::command(const QString &name)
@@ -329,7 +342,9 @@ void Tmainform::setStatusLineVisible(bool visible)
 
 void Tmainform::setTrayIconEnabled(bool enabled)
 {
-    TrayIcon->setVisible(enabled);
+    // Without a notification area the icon could not be seen, and a frame minimised to it could not be
+    // reached again: the frame then stays in the taskbar.
+    TrayIcon->setVisible(enabled && context_.platform.systemTrayAvailable);
 }
 
 void Tmainform::setHintRouting(bool toHintInfo)

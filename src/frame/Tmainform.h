@@ -65,6 +65,7 @@ public:
     // FrameInterface
     QWidget *frameWidget() override { return this; }
     QAction *command(const QString &name) override;
+    QList<QAction *> commands() override;
     TFunktioner *funk() override { return funk_.get(); }
     DocumentArea *documents() override { return documents_; }
     const DocumentInfoWidgets &infoWidgets() override { return info_; }
@@ -76,6 +77,7 @@ public:
     void setStandardSize() override;
     void hideOptionsPage() override;
     void hideMenuBook() override;
+    void showSearchPage(const QString &text) override;
     void setTabStripVisible(bool visible) override;
     void setStatusLineVisible(bool visible) override;
     void setTrayIconEnabled(bool enabled) override;

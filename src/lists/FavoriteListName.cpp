@@ -1,5 +1,10 @@
 #include "lists/FavoriteListName.h"
 
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
 namespace {
 
 // The longest file name the file systems we run on take, in bytes of the name as stored.
@@ -30,7 +35,7 @@ namespace FavoriteListName {
 
 QString problem(const QString &name)
 {
-    if (name.isEmpty())
+    if (name.trimmed().isEmpty())
         return QStringLiteral("Listen har ikke noget navn og kan ikke gemmes.\rIndfør et navn for listen.");
     if (hasForbiddenCharacter(name))
         return QStringLiteral("Listenavnet kan ikke bruges som filnavn:\r") + name + u'\r' + kForbiddenText
@@ -38,6 +43,15 @@ QString problem(const QString &name)
     if ((name + QStringLiteral(".txt")).toUtf8().size() > kLongestFileName)
         return QStringLiteral("Listenavnet er for langt til et filnavn.\rIndfør et kortere navn.");
     return {};
+}
+
+bool inUse(const QString &folder, const QString &name)
+{
+    const QStringList stored
+        = QDir(folder).entryList({ QStringLiteral("*.txt") }, QDir::Files | QDir::Hidden);
+    return std::any_of(stored.begin(), stored.end(), [&name](const QString &file) {
+        return QFileInfo(file).completeBaseName().compare(name, Qt::CaseInsensitive) == 0;
+    });
 }
 
 } // namespace FavoriteListName

@@ -116,7 +116,7 @@ bool TReopenFilerX::InsertItem(const QString &FNavn, const QString &MenuCaption,
         return false;
     QString caption = MenuCaption;
     if (list_.indexOfPath(FNavn) >= 0) {
-        if (Snummer > 0 && !context_.ask(duplicateQuestion(Snummer, FNavn)))
+        if (Snummer > 0 && !context_.ask(duplicateQuestion(Snummer, FNavn), AppContext::Safe::No))
             return false;
         // Looked up again: the question ran an event loop.
         const int existing = list_.indexOfPath(FNavn);
@@ -199,7 +199,7 @@ void TReopenFilerX::SletAlleItems()
 {
     if (Antal() == 0)
         return;
-    if (!context_.ask(QStringLiteral("Skal alle indførte elementer i listen fjernes?")))
+    if (!context_.ask(QStringLiteral("Skal alle indførte elementer i listen fjernes?"), AppContext::Safe::No))
         return;
     DeleteAllItems();
     MakeListeMenu();

@@ -295,7 +295,9 @@ void Tfavoritform::LoadFillister()
 
 void Tfavoritform::LoadListe(const QString &name, bool messages)
 {
-    if (ListeForandret && context().ask(QStringLiteral("Nuværende liste er forandret.\rSkal den gemmes?"))
+    if (ListeForandret
+        && context().ask(
+            QStringLiteral("Nuværende liste er forandret.\rSkal den gemmes?"), AppContext::Safe::Yes)
         && !saveCurrentList())
         return;
     const QString path = listPath(name);
@@ -352,8 +354,10 @@ void Tfavoritform::opdater()
 
 void Tfavoritform::FabcExecute()
 {
-    if (!context().ask(QStringLiteral(
-            "Hvis listen sorteres, kan handlingen ikke annulleres.\rSkal listen sorteres alfabetisk?")))
+    if (!context().ask(
+            QStringLiteral(
+                "Hvis listen sorteres, kan handlingen ikke annulleres.\rSkal listen sorteres alfabetisk?"),
+            AppContext::Safe::No))
         return;
     if (FavFiler->sorterABC(0)) {
         infoBar->setText(QStringLiteral("Listen blev sorteret alfabetisk"));
@@ -412,12 +416,14 @@ void Tfavoritform::aGemNytNavnExecute()
         context().inform(problem);
         return;
     }
-    if (QFileInfo::exists(listPath(name))) {
+    if (FavoriteListName::inUse(Listemappe, name)) {
         context().inform(
             QStringLiteral("Dette listenavn er allerede i brug.\rIndfør et andet navn for den nye liste."));
         return;
     }
-    if (ListeForandret && context().ask(QStringLiteral("Nuværende liste er ikke gemt.\rSkal listen gemmes?"))
+    if (ListeForandret
+        && context().ask(
+            QStringLiteral("Nuværende liste er ikke gemt.\rSkal listen gemmes?"), AppContext::Safe::Yes)
         && !saveCurrentList())
         return;
     // Entries the user keeps become the new list's entries.
@@ -439,7 +445,8 @@ void Tfavoritform::closeEvent(QCloseEvent *event)
     if (ListeForandret) {
         const bool withoutAsking = context().options && context().options->saveFavouritesWithoutAsking();
         if (withoutAsking
-            || context().ask(QStringLiteral("Favoritlisten er forandret men ikke gemt.\rSkal den gemmes?"))) {
+            || context().ask(QStringLiteral("Favoritlisten er forandret men ikke gemt.\rSkal den gemmes?"),
+                AppContext::Safe::Yes)) {
             // The list goes to the file it came from; a list that never had a file is saved by its name.
             const bool saved
                 = FavFiler->Itemfile().isEmpty() ? saveCurrentList() : FavFiler->GemReopenFiler();

@@ -10,7 +10,8 @@ class TFontnavne : public QComboBox {
 public:
     explicit TFontnavne(QWidget *parent = nullptr);
 
-    // Adds one name per installed typeface, passing over the vertically set variants (names beginning
-    // with "@"), and keeps the items in alphabetical order. Items already there stay.
+    // Adds one name per installed typeface, its plain family name once however many foundries make it,
+    // passing over the vertically set variants (names beginning with "@"), and keeps the items in
+    // alphabetical order. Items already there stay.
     void GetFontNames();
 };

@@ -287,7 +287,11 @@ void Toptform::buildPanel3()
 {
     auto *column = new QVBoxLayout(optPanel3);
     column->addWidget(heading(QStringLiteral("Programspecialiteter"), optPanel3));
-    trayCheck = checkBox(optPanel3, QStringLiteral("Minimer til system bakken"));
+    trayCheck = checkBox(optPanel3, QStringLiteral("Minimer til system bakken"),
+        context_.platform.systemTrayAvailable
+            ? QString()
+            : QStringLiteral(
+                "Skrivebordet har ingen system bakke, så programmet minimeres til proceslinjen"));
     minimerCheck = checkBox(optPanel3, QStringLiteral("Minimer ved opstart"),
         QStringLiteral("Fungerer ved næste programopstart"));
     column->addWidget(trayCheck);

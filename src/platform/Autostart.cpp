@@ -51,9 +51,14 @@ QString execArgument(const QString &executable)
 
 QByteArray shortcutFor(const QString &executable)
 {
+    // Named and drawn as the desktop entry installed with the program, so the desktop's list of programs
+    // started at log-on shows the same program as its menu.
     const QString entry = QStringLiteral("[Desktop Entry]\n"
                                          "Type=Application\n"
                                          "Name=Skrivora\n"
+                                         "GenericName=Teksteditor\n"
+                                         "Comment=Skriv og ret tekstdokumenter og RTF-dokumenter\n"
+                                         "Icon=skrivora\n"
                                          "Exec=%1\n"
                                          "Terminal=false\n")
                               .arg(execArgument(executable));

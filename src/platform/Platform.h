@@ -21,4 +21,6 @@ struct Platform {
     QString dataRoot;
     // Where the spelling dictionaries are looked for.
     QStringList dictionaryFolders;
+    // Whether the desktop has a notification area for the tray icon (many have none).
+    bool systemTrayAvailable = true;
 };

@@ -66,6 +66,12 @@ public:
     static LineEnding platformLineEnding();
 
     static QString decodeWindows1252(QByteArrayView bytes);
+    // The same into a buffer of at least bytes.size() characters, for readers that reuse one buffer for
+    // many files; returns the end of what was written.
+    static char16_t *decodeWindows1252(QByteArrayView bytes, char16_t *out);
+    // Whether the bytes are UTF-8 as the decoder takes it: no invalid, overlong, surrogate or truncated
+    // sequence. Decides between UTF-8 and Windows-1252 without decoding.
+    static bool isValidUtf8(QByteArrayView bytes);
     // Empty optional when a character has no Windows-1252 byte.
     static std::optional<QByteArray> encodeWindows1252(QStringView text);
     static QString lineBreak(LineEnding lineEnding);

@@ -45,6 +45,8 @@ private Q_SLOTS:
     void closeQuestion_data();
     void closeQuestion();
     void programCloseStopsWhenAModifiedDocumentCouldNotBeSaved();
+    void escapeOnTheSaveQuestionGoesBackToTheText_data();
+    void escapeOnTheSaveQuestionGoesBackToTheText();
     void unreadableFileIsReportedAndNeverSavedOver();
     void missingFileKeepsItsNameAndAsksBeforeSaving();
     void emptyDocumentShowsPositionAndLineCounts();
@@ -205,6 +207,43 @@ void Twinform1Test::programCloseStopsWhenAModifiedDocumentCouldNotBeSaved()
     app.modal().answer(2); // Nej: now it closes
     QVERIFY(app.close());
     QVERIFY(QFileInfo::exists(app.settingsPath(QStringLiteral("Main.txt"))));
+}
+
+void Twinform1Test::escapeOnTheSaveQuestionGoesBackToTheText_data()
+{
+    QTest::addColumn<QString>("closing");
+    QTest::addColumn<bool>("escape"); // else the question's close box
+    for (const char *closing : { "document", "Luk alle", "program" }) {
+        QTest::addRow("%s, Escape", closing) << QString::fromLatin1(closing) << true;
+        QTest::addRow("%s, close box", closing) << QString::fromLatin1(closing) << false;
+    }
+}
+
+// Escape and the close box once counted as "Nej" and threw the text away.
+void Twinform1Test::escapeOnTheSaveQuestionGoesBackToTheText()
+{
+    QFETCH(QString, closing);
+    QFETCH(bool, escape);
+    TestApp app;
+    app.start();
+    app.frame().funk()->openwin(QString(), QStringLiteral(".txt"));
+    Twinform1 *window = activeWindow(app);
+    type(window, QStringLiteral("Ikke gemt endnu"));
+    escape ? app.modal().pressEscape() : app.modal().pressCloseBox();
+
+    if (closing == u"document")
+        QVERIFY(!window->parentWidget()->close());
+    else if (closing == u"Luk alle")
+        app.frame().command(QStringLiteral("winLukAlle"))->trigger();
+    else
+        QVERIFY(!app.close());
+
+    QCOMPARE(app.modal().texts(),
+        QStringList { QStringLiteral("Dokumentet: 1. Dokument\ner modificeret.\nSkal det gemmes?") });
+    QCoreApplication::processEvents();
+    QCOMPARE(app.frame().documents()->windowsInOrder().size(), 1);
+    QCOMPARE(window->Editor->toPlainText(), QStringLiteral("Ikke gemt endnu"));
+    QVERIFY(window->Editor->isModified());
 }
 
 void Twinform1Test::unreadableFileIsReportedAndNeverSavedOver()

@@ -69,6 +69,7 @@ private Q_SLOTS:
     void enableRulesFollowOnceTheProgramIsIdle();
     void boxKeyShowsItsBoxOnce_data();
     void boxKeyShowsItsBoxOnce();
+    void frameKeysWorkWhileABoxIsActive();
     void shortcutBoxDisablesOnlyItsOwnKey();
     void typeListKeyShowsTheTypeBoxModally();
     void closeAllBoxesWithOnlyFavouritesOpen();
@@ -146,6 +147,24 @@ void tst_FrameCommandSet::boxKeyShowsItsBoxOnce()
 
     shown->close();
     QVERIFY(enabled(app, qPrintable(command)));
+}
+
+// Once a box had the focus, F9 and the other frame keys did nothing.
+void tst_FrameCommandSet::frameKeysWorkWhileABoxIsActive()
+{
+    TestApp app;
+    QVERIFY(startActive(app));
+    QWidget &favourites = *app.context.favoritform;
+    favourites.show();
+    QVERIFY(activate(favourites));
+
+    QTest::keyClick(&favourites, Qt::Key_F9);
+    QTRY_VERIFY(app.context.genvejsform->isVisible());
+    app.context.genvejsform->close();
+
+    QVERIFY(activate(favourites));
+    QTest::keyClick(&favourites, Qt::Key_F5);
+    QTRY_VERIFY(app.context.filform->isVisible());
 }
 
 void tst_FrameCommandSet::shortcutBoxDisablesOnlyItsOwnKey()

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QSystemTrayIcon>
 #include <QtTest>
 
 using namespace OptionsFile;
@@ -29,6 +30,7 @@ private Q_SLOTS:
     void startupBoxes_data();
     void startupBoxes();
     void trayDefersTheStartupBoxesToTheFirstRestore();
+    void withoutANotificationAreaTheFrameStaysInTheTaskbar();
     void minimisedStartNeverOpensStartupBoxesNorReportsSizes();
     void windowsMenuBarOnlyWhenChosen();
     void closeWritesOptionsAndDeletesDocumentListWithoutDocuments();
@@ -204,6 +206,23 @@ void TmainformTest::trayDefersTheStartupBoxesToTheFirstRestore()
     app.context.favoritform->hide();
     app.frame().TrayIconRestoreApp();
     QVERIFY(!app.context.favoritform->isVisible());
+}
+
+// On a desktop without a notification area, minimising to the tray hid the frame and no icon appeared: the
+// running program could not be reached again.
+void TmainformTest::withoutANotificationAreaTheFrameStaysInTheTaskbar()
+{
+    TestApp app;
+    app.platform.platform().systemTrayAvailable = false;
+    app.writeSettingsFile(QStringLiteral("optUnit.txt"), with({ { Tray, "1" }, { FavoritBoks, "1" } }));
+    app.start();
+    QVERIFY(!app.frame().TrayIcon->isVisible());
+    QVERIFY(app.context.favoritform->isVisible()); // the start-up boxes open as without the tray
+    QVERIFY(app.context.optform->trayCheck->toolTip().contains(QStringLiteral("proceslinjen")));
+
+    app.frame().setWindowState(Qt::WindowMinimized);
+    QCoreApplication::processEvents();
+    QVERIFY(app.frame().isVisible());
 }
 
 void TmainformTest::minimisedStartNeverOpensStartupBoxesNorReportsSizes()

@@ -80,6 +80,7 @@ private Q_SLOTS:
 
     void newListKeepsTheEntriesTheUserDidNotRemove();
     void newListNeedsTwoCharacters();
+    void newListNameInUseIsRefused_data();
     void newListNameInUseIsRefused();
     void listNamesNoFileCanHaveAreRefused_data();
     void listNamesNoFileCanHaveAreRefused();
@@ -390,12 +391,21 @@ void TfavoritformTest::newListNeedsTwoCharacters()
     QVERIFY(f.box->aGemNytNavn->isEnabled());
 }
 
+void TfavoritformTest::newListNameInUseIsRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("same spelling") << QStringLiteral("Æbler i år");
+    // The box selects lists without regard to case, so these name the same list.
+    QTest::newRow("other case") << QStringLiteral("æbler I ÅR");
+}
+
 void TfavoritformTest::newListNameInUseIsRefused()
 {
+    QFETCH(QString, name);
     Fixture f;
-    f.writeList(QStringLiteral("Arbejde"), { "a.txt" });
+    f.writeList(QStringLiteral("Æbler i år"), { "a.txt" });
     f.create();
-    f.box->gemEdit->setText(QStringLiteral("Arbejde"));
+    f.box->gemEdit->setText(name);
     QVERIFY(f.run(f.box->aGemNytNavn));
     QCOMPARE(f.app.modal().texts(),
         QStringList { "Dette listenavn er allerede i brug.\nIndfør et andet navn for den nye liste." });
@@ -411,6 +421,8 @@ void TfavoritformTest::listNamesNoFileCanHaveAreRefused_data()
         << "Listenavnet kan ikke bruges som filnavn:\nFerie/2024\nEt listenavn må ikke indeholde tegnet /.";
     QTest::newRow("too long") << QString(260, u'x')
                               << "Listenavnet er for langt til et filnavn.\nIndfør et kortere navn.";
+    QTest::newRow("blanks only") << QStringLiteral(
+        "   ") << "Listen har ikke noget navn og kan ikke gemmes.\nIndfør et navn for listen.";
 }
 
 void TfavoritformTest::listNamesNoFileCanHaveAreRefused()

@@ -12,6 +12,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
@@ -57,6 +58,7 @@ private Q_SLOTS:
     void settingsFileIsReadLineByLine_data();
     void settingsFileIsReadLineByLine();
     void closingWritesSizeAndPosition();
+    void sizeAndPositionFromTheFileAreBroughtWithinTheScreen();
 
     void listsFollowTheDocumentWindows();
     void savingUnderANewNameAddsTheNewName();
@@ -143,6 +145,25 @@ void TfilformTest::closingWritesSizeAndPosition()
     QVERIFY(f.box->close());
     QVERIFY(!f.box->isVisible());
     QCOMPARE(f.app.readSettingsFile(QStringLiteral("filUnit.txt")), QByteArray("640\r\n420\r\n70\r\n80\r\n"));
+}
+
+// A width of 2147483647 in the file made a box 32767 pixels wide with its title bar and buttons out of
+// reach, and was written back, so every later start repeated it.
+void TfilformTest::sizeAndPositionFromTheFileAreBroughtWithinTheScreen()
+{
+    TestApp app;
+    app.writeSettingsFile(QStringLiteral("filUnit.txt"), "2147483647\r\n2147483647\r\n-90000\r\n90000\r\n");
+    app.create();
+    Tfilform *box = app.context.filform;
+    box->show();
+    const QRect screen = box->screen()->availableGeometry();
+    QVERIFY(box->width() <= screen.width());
+    QVERIFY(box->height() <= screen.height());
+    QVERIFY(screen.intersects(box->frameGeometry()));
+    QVERIFY(box->close());
+    const QList<QByteArray> written = app.readSettingsFile(QStringLiteral("filUnit.txt")).split('\n');
+    QVERIFY(written.at(0).trimmed().toInt() <= screen.width());
+    QVERIFY(written.at(1).trimmed().toInt() <= screen.height());
 }
 
 void TfilformTest::listsFollowTheDocumentWindows()

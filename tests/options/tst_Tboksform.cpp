@@ -63,6 +63,28 @@ QByteArray fontNamedWithAtSign(const QString &installedFile, const QString &fami
     return bytes;
 }
 
+// A copy of an installed font made by another foundry: its vendor id in the OS/2 table is changed, so the
+// font database lists the family twice, each with its foundry's tag.
+QByteArray fontFromAnotherFoundry(const QString &installedFile)
+{
+    QFile file(installedFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray bytes = file.readAll();
+    const auto u16 = [&bytes](int at) { return (uchar(bytes[at]) << 8) | uchar(bytes[at + 1]); };
+    const auto u32 = [&bytes, &u16](int at) { return (u16(at) << 16) | u16(at + 2); };
+    const int tables = u16(4);
+    for (int i = 0; i < tables; ++i) {
+        const int entry = 12 + 16 * i;
+        if (bytes.mid(entry, 4) == "OS/2") {
+            constexpr int kVendorId = 58;
+            bytes.replace(u32(entry + 8) + kVendorId, 4, "SKRV");
+            return bytes;
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 class TboksformTest : public QObject {
@@ -79,6 +101,7 @@ private Q_SLOTS:
     void sortIgnoresCase();
     void insertAddsChosenInstalledFontAgainAndAgain();
     void namesBeginningWithAtSignNeverOffered();
+    void eachTypefaceOnceByItsPlainName();
     void previewShowsNameInItsFont();
     void heightFromSettingsFile_data();
     void heightFromSettingsFile();
@@ -278,6 +301,30 @@ void TboksformTest::namesBeginningWithAtSignNeverOffered()
     std::sort(sorted.begin(), sorted.end(),
         [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     QCOMPARE(names, sorted);
+    QFontDatabase::removeApplicationFont(id);
+}
+
+// Typefaces made by two foundries were listed twice with tags ("Nimbus Sans [urw]"), and the tags ended up
+// in fontBox.txt and the documents' font boxes.
+void TboksformTest::eachTypefaceOnceByItsPlainName()
+{
+    const QByteArray copy = fontFromAnotherFoundry(
+        QStringLiteral("/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf"));
+    QVERIFY2(!copy.isEmpty(), "fonts-liberation is installed by the Makefile");
+    const int id = QFontDatabase::addApplicationFontFromData(copy);
+    QVERIFY(id >= 0);
+    const QStringList families = QFontDatabase::families();
+    if (!std::any_of(families.begin(), families.end(), [](const QString &f) { return f.contains(u'['); }))
+        QSKIP("this font database does not tell foundries apart");
+
+    TFontnavne fonts;
+    fonts.GetFontNames();
+    QStringList names;
+    for (int i = 0; i < fonts.count(); ++i)
+        names << fonts.itemText(i);
+    QCOMPARE(names.count(QStringLiteral("Liberation Sans")), 1);
+    for (const QString &name : names)
+        QVERIFY2(!name.contains(u'['), qPrintable(name));
     QFontDatabase::removeApplicationFont(id);
 }
 

@@ -1,3 +1,4 @@
+#include "app/ColourContrast.h"
 #include "documents/RichEditor.h"
 #include "frame/Tmainform.h"
 #include "options/Tboksform.h"
@@ -18,21 +19,12 @@
 
 namespace {
 
-// Contrast of two colours as the accessibility guidelines reckon it: 1 (none) to 21 (black on white).
 qreal contrast(const QColor &a, const QColor &b)
 {
-    auto luminance = [](const QColor &color) {
-        auto channel = [](qreal c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
-        return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF())
-            + 0.0722 * channel(color.blueF());
-    };
-    const qreal la = luminance(a);
-    const qreal lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    return ColourContrast::ratio(a, b);
 }
 
-// Readable text: what the guidelines ask of ordinary text.
-constexpr qreal kReadable = 4.5;
+constexpr qreal kReadable = ColourContrast::kReadable;
 // Greyed-out text and placeholders must stand back, yet still be made out.
 constexpr qreal kStillLegible = 3.0;
 

@@ -64,6 +64,7 @@ private Q_SLOTS:
     void wrongLineCountGivesDefaults();
     void lineFourDecidesDokumenter_data();
     void lineFourDecidesDokumenter();
+    void readingStopsSilentlyAtLineThatIsNoNumber_data();
     void readingStopsSilentlyAtLineThatIsNoNumber();
     void listPositionBeyondTheListSelectsNothing();
     void everyOptionIsKeptAcrossRestart();
@@ -147,10 +148,21 @@ void ToptformTest::lineFourDecidesDokumenter()
     QCOMPARE(app.context.optform->dokumentCheck->isChecked(), checked);
 }
 
+void ToptformTest::readingStopsSilentlyAtLineThatIsNoNumber_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::newRow("a letter") << QStringLiteral("x");
+    // A number that does not fit an integer once came back as 0 and was saved as such.
+    QTest::newRow("just too big for an integer") << QStringLiteral("2147483648");
+    QTest::newRow("far too big") << QStringLiteral("99999999999999999999");
+    QTest::newRow("too small") << QStringLiteral("-2147483649");
+}
+
 void ToptformTest::readingStopsSilentlyAtLineThatIsNoNumber()
 {
+    QFETCH(QString, line);
     QStringList lines = changedOptions();
-    lines[7] = QStringLiteral("x");
+    lines[7] = line;
     TestApp app;
     app.writeSettingsFile(QStringLiteral("optUnit.txt"), settingsBytes(lines));
     app.create();

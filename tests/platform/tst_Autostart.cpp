@@ -15,7 +15,26 @@ private Q_SLOTS:
     void execArgumentIsQuotedAndEscaped_data();
     void execArgumentIsQuotedAndEscaped();
     void shortcutStartsTheExecutable();
+    void shortcutNamesTheProgramAsTheInstalledEntry();
 };
+
+namespace {
+
+// The keys of a desktop entry's main group.
+QMap<QString, QString> keysOf(const QByteArray &entry)
+{
+    QMap<QString, QString> keys;
+    bool mainGroup = false;
+    for (const QString &line : QString::fromUtf8(entry).split(u'\n')) {
+        if (line.startsWith(u'['))
+            mainGroup = line == QLatin1String("[Desktop Entry]");
+        else if (mainGroup && line.contains(u'=') && !line.startsWith(u'#'))
+            keys.insert(line.section(u'=', 0, 0).trimmed(), line.section(u'=', 1).trimmed());
+    }
+    return keys;
+}
+
+} // namespace
 
 void AutostartTest::cleanup()
 {
@@ -87,6 +106,27 @@ void AutostartTest::shortcutStartsTheExecutable()
     QVERIFY(entry.contains("\nName=Skrivora\n"));
     QVERIFY(entry.contains(QStringLiteral("\nExec=\"/opt/Min Skrivør/skrivora\"\n").toUtf8()));
     QVERIFY(!entry.contains('\r'));
+}
+
+void AutostartTest::shortcutNamesTheProgramAsTheInstalledEntry()
+{
+    QFile installed(QStringLiteral(SKRIVORA_SOURCE_DIR "/resources/dk.skrivora.skrivora.desktop"));
+    QVERIFY(installed.open(QIODevice::ReadOnly));
+    const QMap<QString, QString> menu = keysOf(installed.readAll());
+    const QMap<QString, QString> logOn = keysOf(Autostart::shortcutFor(QStringLiteral("/usr/bin/skrivora")));
+    for (auto key = menu.begin(); key != menu.end(); ++key) {
+        const bool naming = key.key().startsWith(QLatin1String("Name"))
+            || key.key().startsWith(QLatin1String("GenericName"))
+            || key.key().startsWith(QLatin1String("Comment")) || key.key() == QLatin1String("Icon");
+        if (naming)
+            QCOMPARE(logOn.value(key.key()), key.value());
+    }
+    QVERIFY(menu.contains(QStringLiteral("Comment")));
+    // No other name of the program's own in the entry for log-on.
+    for (auto key = logOn.begin(); key != logOn.end(); ++key) {
+        if (key.key().contains(u'['))
+            QCOMPARE(key.value(), menu.value(key.key()));
+    }
 }
 
 QTEST_GUILESS_MAIN(AutostartTest)

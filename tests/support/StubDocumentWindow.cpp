@@ -66,6 +66,6 @@ void StubDocumentWindow::setModified(bool modified)
 void StubDocumentWindow::closeEvent(QCloseEvent *event)
 {
     if (modified_)
-        context_.ask(QStringLiteral("Gem ændringer i ") + caption_ + u'?');
+        context_.ask(QStringLiteral("Gem ændringer i ") + caption_ + u'?', AppContext::Safe::Yes);
     event->accept();
 }

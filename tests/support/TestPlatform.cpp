@@ -3,6 +3,7 @@
 #include "app/MessageDialog.h"
 
 #include <QDialog>
+#include <QtTest>
 
 QStringList ScriptedFileDialogs::openFiles(QWidget *, const QString &, const QString &, const QString &)
 {
@@ -46,6 +47,22 @@ void ScriptedModalRunner::answer(int result)
 void ScriptedModalRunner::answer(Answer act)
 {
     script.enqueue(std::move(act));
+}
+
+void ScriptedModalRunner::pressEscape()
+{
+    answer([](QDialog &dialog) {
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        return dialog.result();
+    });
+}
+
+void ScriptedModalRunner::pressCloseBox()
+{
+    answer([](QDialog &dialog) {
+        dialog.close();
+        return dialog.result();
+    });
 }
 
 QStringList ScriptedModalRunner::texts() const

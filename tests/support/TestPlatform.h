@@ -100,6 +100,9 @@ public:
     int exec(QDialog &dialog) override;
     void answer(int result);
     void answer(Answer act);
+    // The user leaves the dialog without an answer: with Escape, or with the title bar's close box.
+    void pressEscape();
+    void pressCloseBox();
     // The texts of every message dialog shown so far.
     QStringList texts() const;
 

@@ -1,5 +1,6 @@
 #include "documents/spelling/TextMarker.h"
 
+#include "app/ColourContrast.h"
 #include "documents/EditorControl.h"
 #include "documents/links/LinkFinder.h"
 #include "documents/spelling/SpellingService.h"
@@ -37,10 +38,21 @@ QTextCharFormat misspeltFormat()
     return format;
 }
 
+// The theme's link colour, unless it is hard to read on the editor's background: dark themes give light
+// links, and rich-text documents keep their white paper whatever the theme.
+QColor readableLink(const QPalette &palette)
+{
+    const QColor background = palette.color(QPalette::Base);
+    const QColor link = palette.color(QPalette::Link);
+    if (ColourContrast::ratio(link, background) >= ColourContrast::kReadable)
+        return link;
+    return background.lightness() > 127 ? QColor(0x06, 0x45, 0xad) : QColor(0x9c, 0xc7, 0xff);
+}
+
 QTextCharFormat linkFormat(const QPalette &palette)
 {
     QTextCharFormat format;
-    format.setForeground(palette.link());
+    format.setForeground(readableLink(palette));
     format.setUnderlineStyle(QTextCharFormat::SingleUnderline);
     return format;
 }

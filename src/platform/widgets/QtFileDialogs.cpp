@@ -1,27 +1,48 @@
 #include "platform/widgets/QtFileDialogs.h"
 
+#include "platform/widgets/DanishFileListModel.h"
+
 #include <QFileDialog>
 #include <QPrintDialog>
 
-namespace {
-constexpr auto kOwnDialog = QFileDialog::DontUseNativeDialog;
+void QtFileDialogs::makeDanish(QFileDialog &dialog)
+{
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setProxyModel(new DanishFileListModel(&dialog));
 }
 
 QStringList QtFileDialogs::openFiles(
     QWidget *parent, const QString &caption, const QString &folder, const QString &filter)
 {
-    return QFileDialog::getOpenFileNames(parent, caption, folder, filter, nullptr, kOwnDialog);
+    QFileDialog dialog(parent, caption, folder, filter);
+    makeDanish(dialog);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
 }
 
 QString QtFileDialogs::saveFile(QWidget *parent, const QString &caption, const QString &suggestedPath,
     const QString &filter, QString *selectedFilter)
 {
-    return QFileDialog::getSaveFileName(parent, caption, suggestedPath, filter, selectedFilter, kOwnDialog);
+    // A suggested path that names a file opens its folder with the name filled in.
+    QFileDialog dialog(parent, caption, suggestedPath, filter);
+    makeDanish(dialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    if (selectedFilter && !selectedFilter->isEmpty())
+        dialog.selectNameFilter(*selectedFilter);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    if (selectedFilter)
+        *selectedFilter = dialog.selectedNameFilter();
+    return dialog.selectedFiles().value(0);
 }
 
 QString QtFileDialogs::chooseFolder(QWidget *parent, const QString &caption, const QString &folder)
 {
-    return QFileDialog::getExistingDirectory(parent, caption, folder, QFileDialog::ShowDirsOnly | kOwnDialog);
+    QFileDialog dialog(parent, caption, folder);
+    makeDanish(dialog);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 bool QtFileDialogs::printerSetup(QWidget *parent, QPrinter &printer)

@@ -2,7 +2,9 @@
 
 #include "platform/SystemIdentity.h"
 
+#include <QSystemTrayIcon>
+
 SystemPlatform::SystemPlatform()
     : platform_ { shell_, notifier_, fileDialogs_, clock_, modal_, SystemIdentity::userName(),
-        SystemIdentity::dataRoot(), {} }
+        SystemIdentity::dataRoot(), {}, QSystemTrayIcon::isSystemTrayAvailable() }
 { }
