@@ -1,8 +1,9 @@
 # Skrivora: `make run` builds and starts the editor, `make test` builds and runs every test,
 # `make bench` runs the benchmarks, `make fuzz` fuzzes the RTF reader for FUZZ_SECONDS (clang, in
 # build-fuzz), `make format` applies the checked-in .clang-format and `make format-check` fails on a file
-# that differs from it. `make install [PREFIX=DIR]` installs the program, `make package` builds the Debian
-# package and `make package-check` builds it and checks it with lintian, desktop-file-validate and
+# that differs from it, `make interop` checks our RTF against another word processor (installs LibreOffice
+# Writer; not part of `make test`). `make install [PREFIX=DIR]` installs the program, `make package` builds
+# the Debian package and `make package-check` builds it and checks it with lintian, desktop-file-validate and
 # appstreamcli. Missing Debian packages are installed first when run as root.
 
 BUILD_TYPE ?= RelWithDebInfo
@@ -34,7 +35,9 @@ FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 600
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 
-.PHONY: all deps build run test bench fuzz format format-check install package package-check clean
+INTEROP_PACKAGES = libreoffice-writer python3
+
+.PHONY: all deps build run test bench fuzz format format-check interop install package package-check clean
 
 all: build
 
@@ -89,6 +92,12 @@ format:
 format-check:
 	@./scripts/install-packages $(FORMAT_PACKAGES)
 	clang-format --dry-run --Werror $(FORMATTED)
+
+# Our lists, table and picture fixtures through LibreOffice and back; see scripts/interop-check.
+interop: deps $(BUILD_DIR)/CMakeCache.txt
+	@./scripts/install-packages $(INTEROP_PACKAGES)
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target skrivora-rtf
+	./scripts/interop-check $(BUILD_DIR)/skrivora-rtf tests/data/rtf
 
 clean:
 	rm -rf build build-sanitize $(FUZZ_DIR)

@@ -1,7 +1,9 @@
 // Feeds arbitrary bytes to the RTF reader. Whatever it reads must also write, and the written RTF must read
-// back to the same paragraphs, formatting and text; anything else stops the run with the input saved.
+// back to the same paragraphs, formatting, text, lists, tables and pictures; no half of a character beyond
+// 16 bits may reach the document. Anything else stops the run with the input saved.
 
 #include "documents/rtf/RtfReader.h"
+#include "documents/rtf/RtfSurrogates.h"
 #include "documents/rtf/RtfWriter.h"
 #include "documents/rtf/TextDocumentDump.h"
 
@@ -39,6 +41,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         = RtfReader::read(QByteArrayView(reinterpret_cast<const char *>(data), qsizetype(size)), document);
     if (!result.ok())
         return 0;
+    const QString text = document.toRawText();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isSurrogate() && RtfSurrogates::isUnpaired(text, i)) {
+            std::fputs("half a character reached the document\n", stderr);
+            std::abort();
+        }
+    }
 
     QTextDocument readBack;
     if (!RtfReader::read(RtfWriter::write(document), readBack).ok()) {

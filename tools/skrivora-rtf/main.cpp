@@ -1,10 +1,12 @@
 // skrivora-rtf: how developers and testers look inside an RTF file the way the editor reads it.
-//   --text FILE        the shown text, UTF-8, one line per paragraph
-//   --dump FILE        paragraphs with formatting and runs as JSON
-//   --convert IN OUT   reads IN and writes it as RTF to OUT
+//   --text FILE        the shown text, UTF-8, as word processors export it (see TextDocumentDump)
+//   --dump FILE        paragraphs with formatting and runs, and tables, as JSON
+//   --convert IN OUT   reads IN and writes it as RTF to OUT; refuses to write over IN what IN would lose
+// What the file holds that the document cannot keep is told on stderr, as the window tells it.
 // Exit codes: 0 done, 1 a file could not be read or written, 2 wrong arguments.
 
 #include "documents/rtf/RichTextLoader.h"
+#include "documents/rtf/RtfLossNotice.h"
 #include "documents/rtf/RtfWriter.h"
 #include "documents/rtf/TextDocumentDump.h"
 #include "platform/AtomicFileWriter.h"
@@ -16,6 +18,7 @@
 #include <QTextDocument>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -39,20 +42,35 @@ void printOut(const QByteArray &utf8)
     std::fwrite(utf8.constData(), 1, size_t(utf8.size()), stdout);
 }
 
-bool load(const QString &path, QTextDocument &document)
+// The dialogs' line breaks are carriage returns; a terminal wants line ends.
+QString asLines(QString text)
+{
+    return text.replace(u'\r', u'\n');
+}
+
+std::optional<RtfLosses> load(const QString &path, QTextDocument &document)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         printError(QFileInfo::exists(path) ? QStringLiteral("Filen %1 kunne ikke læses.").arg(path)
                                            : QStringLiteral("Filen %1 findes ikke.").arg(path));
-        return false;
+        return std::nullopt;
     }
     const RtfReadResult result = RichTextLoader::load(file.readAll(), document);
-    if (result.status == RtfReadResult::Status::Failed) {
+    if (result.status == RtfReadResult::Status::Failed || result.status == RtfReadResult::Status::Empty) {
         printError(path + QStringLiteral(": ") + result.error);
-        return false;
+        return std::nullopt;
     }
-    return true;
+    if (result.losses)
+        printError(asLines(RtfLossNotice::onOpen(result.losses, path)));
+    return result.losses;
+}
+
+bool sameFile(const QString &a, const QString &b)
+{
+    const QFileInfo first(a);
+    const QFileInfo second(b);
+    return first.exists() && second.exists() && first.canonicalFilePath() == second.canonicalFilePath();
 }
 
 // Qt's own notices (about the missing runtime folder of the offscreen platform, say) are no business of
@@ -87,7 +105,8 @@ int main(int argc, char *argv[])
     }
 
     QTextDocument document;
-    if (!load(arguments[1], document))
+    const std::optional<RtfLosses> losses = load(arguments[1], document);
+    if (!losses)
         return FileFailed;
 
     if (command == u"--text") {
@@ -95,6 +114,13 @@ int main(int argc, char *argv[])
     } else if (command == u"--dump") {
         printOut(QJsonDocument(TextDocumentDump::toJson(document)).toJson(QJsonDocument::Indented));
     } else {
+        if (*losses && sameFile(arguments[1], arguments[2])) {
+            printError(
+                QStringLiteral("%1 skrives ikke over, for filen ville miste det, der er nævnt ovenfor. "
+                               "Skriv til en anden fil.")
+                    .arg(arguments[2]));
+            return FileFailed;
+        }
         const AtomicFileWriter::Result written
             = AtomicFileWriter::write(arguments[2], RtfWriter::write(document));
         if (!written.ok) {

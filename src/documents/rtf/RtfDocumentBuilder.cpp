@@ -1,5 +1,6 @@
 #include "documents/rtf/RtfDocumentBuilder.h"
 
+#include "documents/rtf/RtfPictureResources.h"
 #include "documents/rtf/RtfUnits.h"
 
 #include <QTextDocument>
@@ -46,15 +47,23 @@ Qt::Alignment toAlignment(RtfParagraphStyle::Alignment alignment)
 } // namespace
 
 RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument &document)
-    : m_cursor(&document)
+    : m_document(document)
+    , m_cursor(&document)
     , m_lastFormat(toCharFormat(m_lastStyle))
 {
     m_cursor.movePosition(QTextCursor::End);
 }
 
-void RtfDocumentBuilder::startPendingBlock()
+void RtfDocumentBuilder::beginParagraph(bool inTable)
 {
-    if (m_blockPending) {
+    if (inTable) {
+        // A table goes right after the paragraph before it; the table builder finds the cell.
+        m_table.beginCellParagraph(m_cursor);
+        m_blockPending = false;
+    } else if (m_table.isOpen()) {
+        m_table.close(m_cursor); // into the paragraph Qt keeps after every table
+        m_blockPending = false;
+    } else if (m_blockPending) {
         m_cursor.insertBlock(QTextBlockFormat(), QTextCharFormat()); // plain, or it would join the list above
         m_blockPending = false;
     }
@@ -62,13 +71,26 @@ void RtfDocumentBuilder::startPendingBlock()
 
 void RtfDocumentBuilder::appendText(QStringView text, const RtfTextStyle &style)
 {
-    startPendingBlock();
     m_cursor.insertText(text.toString(), charFormat(style));
+}
+
+void RtfDocumentBuilder::appendPicture(const RtfPicture &picture)
+{
+    m_cursor.insertImage(RtfPictureResources::add(m_document, picture));
+}
+
+void RtfDocumentBuilder::endCell()
+{
+    m_table.endCell();
+}
+
+void RtfDocumentBuilder::endRow(const RtfTableRow &row)
+{
+    m_table.endRow(row);
 }
 
 void RtfDocumentBuilder::endParagraph(const RtfParagraphStyle &paragraph, const RtfTextStyle &mark)
 {
-    startPendingBlock();
     m_cursor.setBlockFormat(toBlockFormat(paragraph));
     m_cursor.setBlockCharFormat(charFormat(mark));
     if (paragraph.list.style != RtfListStyle::None)
@@ -82,6 +104,13 @@ void RtfDocumentBuilder::joinList(const RtfListItem &item)
     // 20,000 bullets took 13 s. Bullets look the same in any number of lists, so they are split often;
     // numbered lists only when that long, where numbering then starts again.
     const int maxItems = item.isNumbered() ? 2000 : 100;
+    // An item ends the lists below its level, so a sub-list after it numbers from the start again.
+    int &deepest = m_deepestLevel[item.identity];
+    for (int level = item.level + 1; level <= deepest; ++level) {
+        for (int style = int(RtfListStyle::Disc); style <= int(RtfListStyle::UpperRoman); ++style)
+            m_lists.remove(item.identity + u'/' + QString::number(level) + u'/' + QString::number(style));
+    }
+    deepest = item.level;
     const QString key
         = item.identity + u'/' + QString::number(item.level) + u'/' + QString::number(int(item.style));
     OpenList &open = m_lists[key];

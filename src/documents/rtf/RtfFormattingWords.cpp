@@ -115,6 +115,9 @@ bool RtfFormattingWords::apply(RtfKeyword keyword, const RtfToken &token, RtfGro
     case RtfKeyword::ListOverrideNumber:
         paragraph.listOverride = value;
         break;
+    case RtfKeyword::InTable:
+        paragraph.inTable = on;
+        break;
     case RtfKeyword::ListLevelNumber:
         paragraph.listLevel = qBound(0, value, 8);
         break;

@@ -21,6 +21,8 @@ enum class RtfDestination {
     PnDefinition, // the "\*\pn" group of a bullet or numbered paragraph in the older form
     PnTextBefore,
     PnTextAfter,
+    Picture, // hex digits or "\bin" bytes of a picture
+    Embedded, // an object or shape: only its result group is shown
 };
 
 // Character properties as RTF states them: indices into the font and colour tables.
@@ -58,6 +60,7 @@ struct RtfParagraphState {
     bool pageBreakBefore = false;
     int listOverride = 0; // "\lsN"; 0: none
     int listLevel = 0; // "\ilvlN"
+    bool inTable = false; // "\intbl"
     RtfPnState pn;
 };
 
@@ -67,4 +70,5 @@ struct RtfGroupState {
     RtfParagraphState paragraph;
     int unicodeSkip = 1; // "\ucN": fallback characters that follow each "\uN"
     bool opensField = false;
+    bool opensPicture = false;
 };

@@ -95,9 +95,30 @@ Table buildTable()
         { "tab", { K::Tab } },
         { "page", { K::Page } },
         { "cell", { K::Cell } },
-        { "nestcell", { K::Cell } },
+        { "nestcell", { K::NestedCell } },
         { "row", { K::Row } },
-        { "nestrow", { K::Row } },
+        { "nestrow", { K::NestedRow } },
+        { "intbl", { K::InTable } },
+        { "trowd", { K::RowDefaults } },
+        { "trleft", { K::RowLeft } },
+        { "cellx", { K::CellRightEdge } },
+        { "clmrg", { K::CellMergeLeft } },
+        { "clvmrg", { K::CellMergeAbove } },
+
+        { "pict", { K::Picture } },
+        { "shppict", { K::ShapePicture } },
+        { "pngblip", { K::PicturePng } },
+        { "jpegblip", { K::PictureJpeg } },
+        { "picw", { K::PictureWidth } },
+        { "pich", { K::PictureHeight } },
+        { "picwgoal", { K::PictureGoalWidth } },
+        { "pichgoal", { K::PictureGoalHeight } },
+        { "picscalex", { K::PictureScaleX } },
+        { "picscaley", { K::PictureScaleY } },
+        { "object", { K::Object } },
+        { "result", { K::ObjectResult } },
+        { "shp", { K::Shape } },
+        { "shprslt", { K::ShapeResult } },
         { "u", { K::Unicode } },
         { "uc", { K::UnicodeSkip } },
         { "emdash", { K::Character, u'\u2014' } },
@@ -121,16 +142,35 @@ Table buildTable()
         { "ud", { K::UnicodeAlternative } },
     };
     // Destinations that hold no text of the document: shown, their content would be noise.
-    for (const std::string_view skipped :
-        { "info", "stylesheet", "pict", "object", "shp", "shpinst", "shprslt", "nonshppict", "header",
-            "headerl", "headerr", "headerf", "footer", "footerl", "footerr", "footerf", "footnote",
-            "annotation", "xe", "tc", "txe", "rxe", "template", "revtbl", "pntext", "listtext", "listname",
-            "levelnumbers", "lfolevel", "pnseclvl", "private", "do", "bkmkstart", "bkmkend", "datafield",
-            "themedata", "colorschememapping", "latentstyles", "rsidtbl", "generator", "mmathPr", "xmlnstbl",
-            "filetbl", "ftnsep", "ftnsepc", "ftncn", "aftnsep", "aftnsepc", "aftncn", "objdata", "result",
-            "userprops", "docvar", "wgrffmtfilter", "pgdsctbl", "falt", "panose", "fchars", "lchars", "atnid",
-            "atnauthor", "atntime", "atnref", "atrfstart", "atrfend", "background" })
+    for (const std::string_view skipped : { "info", "stylesheet", "shpinst", "nonshppict", "nonesttables",
+             "xe", "tc", "txe", "rxe", "template", "revtbl", "pntext", "listtext", "listname", "levelnumbers",
+             "lfolevel", "pnseclvl", "private", "bkmkstart", "bkmkend", "datafield", "themedata",
+             "colorschememapping", "latentstyles", "rsidtbl", "generator", "mmathPr", "xmlnstbl", "filetbl",
+             "ftnsep", "ftnsepc", "ftncn", "aftnsep", "aftnsepc", "aftncn", "objdata", "userprops", "docvar",
+             "wgrffmtfilter", "pgdsctbl", "falt", "panose", "fchars", "lchars", "background" })
         table.emplace(skipped, RtfKeywordInfo { K::SkippedDestination });
+    // Destinations with content of the document that it has no place for.
+    const std::pair<std::string_view, RtfLoss> lost[] = {
+        { "header", RtfLoss::HeadersAndFooters },
+        { "headerl", RtfLoss::HeadersAndFooters },
+        { "headerr", RtfLoss::HeadersAndFooters },
+        { "headerf", RtfLoss::HeadersAndFooters },
+        { "footer", RtfLoss::HeadersAndFooters },
+        { "footerl", RtfLoss::HeadersAndFooters },
+        { "footerr", RtfLoss::HeadersAndFooters },
+        { "footerf", RtfLoss::HeadersAndFooters },
+        { "footnote", RtfLoss::Footnotes },
+        { "annotation", RtfLoss::Comments },
+        { "atnid", RtfLoss::Comments },
+        { "atnauthor", RtfLoss::Comments },
+        { "atntime", RtfLoss::Comments },
+        { "atnref", RtfLoss::Comments },
+        { "atrfstart", RtfLoss::Comments },
+        { "atrfend", RtfLoss::Comments },
+        { "do", RtfLoss::Objects },
+    };
+    for (const auto &[word, loss] : lost)
+        table.emplace(word, RtfKeywordInfo { K::SkippedDestination, 0, loss });
     return table;
 }
 

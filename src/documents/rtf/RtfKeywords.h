@@ -1,11 +1,13 @@
 #pragma once
 
+#include "documents/rtf/RtfLoss.h"
+
 #include <QByteArrayView>
 
 // The control words the reader acts on; every other word is read and ignored.
 enum class RtfKeyword {
     Unknown,
-    SkippedDestination, // a destination whose content is never shown (pictures, headers, document info, ...)
+    SkippedDestination, // a destination whose content is never shown (headers, document info, ...)
     // document
     Ansi,
     Mac,
@@ -85,6 +87,31 @@ enum class RtfKeyword {
     Field,
     FieldInstruction,
     FieldResult,
+    // pictures
+    Picture,
+    ShapePicture, // "\*\shppict": wraps the picture that readers of pictures show
+    PicturePng,
+    PictureJpeg,
+    PictureWidth,
+    PictureHeight,
+    PictureGoalWidth,
+    PictureGoalHeight,
+    PictureScaleX,
+    PictureScaleY,
+    // objects and shapes: only their result is shown
+    Object,
+    ObjectResult,
+    Shape,
+    ShapeResult,
+    // tables
+    InTable,
+    RowDefaults,
+    RowLeft,
+    CellRightEdge,
+    CellMergeLeft,
+    CellMergeAbove,
+    NestedCell,
+    NestedRow,
     // "\*\ud": the Unicode twin of an "\upr" group; its content is read like any other
     UnicodeAlternative,
 };
@@ -92,6 +119,7 @@ enum class RtfKeyword {
 struct RtfKeywordInfo {
     RtfKeyword keyword = RtfKeyword::Unknown;
     char16_t character = 0; // for RtfKeyword::Character: the character the word stands for
+    RtfLosses loss = {}; // for RtfKeyword::SkippedDestination: what the document loses by skipping it
 };
 
 class RtfKeywords {

@@ -25,6 +25,19 @@ struct RtfListItem {
 
     bool isNumbered() const { return style >= RtfListStyle::Decimal; }
 
+    // The text around a number as a file can hold it: control characters and embedded objects have no
+    // text a writer could put back, so a damaged file's are dropped here already.
+    static QString markerText(QStringView text)
+    {
+        QString clean;
+        for (const QChar c : text) {
+            const char16_t code = c.unicode();
+            if ((code >= 0x20 || code == u'\t') && code != 0xFFFC && code != 0x2029)
+                clean += c;
+        }
+        return clean;
+    }
+
     // Word processors draw bullets with a symbol font: "·" (0xB7) in Symbol is a disc, "o" in Courier New a
     // circle, "§" (0xA7) in Wingdings a square; private-use U+F0xx is the same symbol written as Unicode.
     static RtfListStyle bulletStyle(QStringView glyph)

@@ -117,8 +117,8 @@ RtfListItem RtfListTable::describe(const Level &level)
         const auto first = std::find_if(text.begin(), text.end(), isLevelPlaceholder);
         const auto last = std::find_if(text.rbegin(), text.rend(), isLevelPlaceholder);
         if (first != text.end()) {
-            item.prefix = QStringView(text.begin(), first).toString();
-            item.suffix = QStringView(last.base(), text.end()).toString();
+            item.prefix = RtfListItem::markerText(QStringView(text.begin(), first));
+            item.suffix = RtfListItem::markerText(QStringView(last.base(), text.end()));
         } else {
             item.suffix = QStringLiteral(".");
         }

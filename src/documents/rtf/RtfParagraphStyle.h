@@ -13,5 +13,6 @@ struct RtfParagraphStyle {
     int spaceBefore = 0;
     int spaceAfter = 0;
     bool pageBreakBefore = false;
+    bool inTable = false;
     RtfListItem list;
 };

@@ -29,24 +29,30 @@ bool containsStructural(QStringView text)
 RtfParser::Outcome RtfParser::parse(QByteArrayView rtf)
 {
     RtfTokenizer tokenizer(rtf);
+    m_input = rtf;
     m_states = { RtfGroupState {} };
     while (!m_rootClosed) {
         const RtfToken token = tokenizer.next();
         switch (token.type) {
         case RtfToken::Type::End:
             m_rootClosed = true; // a truncated file: the missing braces are implied
+            if (m_states.size() > 1)
+                m_losses |= RtfLoss::Damage;
             break;
         case RtfToken::Type::GroupStart:
             flushBytes();
             if (!pushGroup())
                 return Outcome::TooDeep;
+            if (m_states[m_states.size() - 2].destination == RtfDestination::Picture)
+                skipGroup(); // a picture's own groups (its id, its properties) add nothing to its bytes
             break;
         case RtfToken::Type::GroupEnd:
             flushBytes();
-            popGroup();
+            popGroup(tokenizer.position());
             break;
         case RtfToken::Type::ControlWord:
             flushBytes();
+            m_wordStart = tokenizer.tokenStart();
             handleWord(token);
             break;
         case RtfToken::Type::ControlSymbol:
@@ -54,7 +60,8 @@ RtfParser::Outcome RtfParser::parse(QByteArrayView rtf)
             handleSymbol(token.symbol);
             break;
         case RtfToken::Type::HexByte:
-            if (!consumeFallback() && state().destination != RtfDestination::Discarded)
+            if (!consumeFallback() && state().destination != RtfDestination::Discarded
+                && state().destination != RtfDestination::Picture)
                 m_pendingBytes.append(token.symbol);
             break;
         case RtfToken::Type::Text:
@@ -62,18 +69,32 @@ RtfParser::Outcome RtfParser::parse(QByteArrayView rtf)
             break;
         case RtfToken::Type::Binary:
             flushBytes();
-            consumeFallback();
+            if (!consumeFallback() && state().destination == RtfDestination::Picture)
+                m_picture.binaryData = token.word.toByteArray();
             break;
         }
         if (std::exchange(m_skipGroup, false)) {
             tokenizer.skipRestOfGroup();
-            popGroup();
+            popGroup(tokenizer.position());
         }
     }
     flushBytes();
     if (m_paragraphHasContent)
         endParagraph(); // the last paragraph needs no "\par"
+    checkEnd(rtf.sliced(tokenizer.position()));
     return Outcome::Finished;
+}
+
+void RtfParser::checkEnd(QByteArrayView rest)
+{
+    // Writers end files with line breaks or a NUL; anything more after the document's closing brace is text
+    // that belonged to it, cut off by a stray brace.
+    for (const char c : rest) {
+        if (c != '\0' && c != '\r' && c != '\n' && c != ' ' && c != '\t' && c != '\x1a') {
+            m_losses |= RtfLoss::Damage;
+            return;
+        }
+    }
 }
 
 bool RtfParser::pushGroup()
@@ -82,13 +103,14 @@ bool RtfParser::pushGroup()
         return false;
     RtfGroupState inherited = m_states.last();
     inherited.opensField = false;
+    inherited.opensPicture = false;
     m_states.append(std::move(inherited));
     m_fallbackToSkip = 0;
     m_starred = false;
     return true;
 }
 
-void RtfParser::popGroup()
+void RtfParser::popGroup(qsizetype end)
 {
     m_fallbackToSkip = 0;
     m_starred = false;
@@ -111,7 +133,11 @@ void RtfParser::popGroup()
         break;
     }
     if (closed.opensField && !m_fields.isEmpty())
-        m_fields.removeLast();
+        closeField(m_fields.takeLast());
+    if (closed.opensPicture && state().destination == RtfDestination::Document) {
+        m_picture.groupTail = m_input.sliced(m_pictureStart, qMin(end, m_input.size()) - m_pictureStart);
+        appendPicture();
+    }
     if (m_states.size() == 1)
         m_rootClosed = true; // text after the document's closing brace is not part of it
 }
@@ -131,6 +157,7 @@ void RtfParser::handleWord(const RtfToken &token)
     if (consumeFallback())
         return;
     if (info.keyword == RtfKeyword::SkippedDestination) {
+        m_losses |= info.loss;
         skipGroup();
         return;
     }
@@ -158,11 +185,22 @@ void RtfParser::handleWord(const RtfToken &token)
 void RtfParser::appendUnicode(int value)
 {
     // Negative values stand for 32768..65535; anything outside 16 bits is damage and stands for nothing.
-    if (value >= -32768 && value <= 65535) {
-        const char16_t character = char16_t(value);
+    // A character beyond 16 bits comes as two halves; a half without its partner is damage too, and is
+    // never let into the document, where no file could store it.
+    m_fallbackToSkip = state().unicodeSkip;
+    if (value < -32768 || value > 65535)
+        return;
+    const char16_t character = char16_t(value);
+    if (QChar::isHighSurrogate(character)) {
+        m_highSurrogate = character;
+    } else if (QChar::isLowSurrogate(character)) {
+        if (m_highSurrogate) {
+            const char16_t pair[] = { m_highSurrogate, character };
+            appendCharacters(QStringView(pair, 2));
+        }
+    } else {
         appendCharacters(QStringView(&character, 1));
     }
-    m_fallbackToSkip = state().unicodeSkip;
 }
 
 void RtfParser::skipGroup()
@@ -229,6 +267,32 @@ bool RtfParser::handleDestination(RtfKeyword keyword)
                                                                     : RtfDestination::PnTextAfter;
         return true;
     case RtfKeyword::UnicodeAlternative:
+    case RtfKeyword::ShapePicture: // the picture inside is read like any other
+        return true;
+    case RtfKeyword::Picture:
+        if (group.destination != RtfDestination::Document) {
+            skipGroup(); // pictures of list bullets and of skipped content
+            return true;
+        }
+        group.destination = RtfDestination::Picture;
+        group.opensPicture = true;
+        m_picture = RtfPicture {};
+        m_pictureStart = m_wordStart;
+        return true;
+    case RtfKeyword::Object:
+    case RtfKeyword::Shape:
+        m_losses |= RtfLoss::Objects;
+        if (group.destination == RtfDestination::Document)
+            group.destination = RtfDestination::Embedded;
+        else
+            skipGroup();
+        return true;
+    case RtfKeyword::ObjectResult:
+    case RtfKeyword::ShapeResult:
+        if (group.destination == RtfDestination::Embedded)
+            group.destination = RtfDestination::Document;
+        else
+            skipGroup();
         return true;
     default:
         return false;
@@ -298,6 +362,8 @@ bool RtfParser::handleTableWord(RtfKeyword keyword, const RtfToken &token)
         default:
             return false;
         }
+    case RtfDestination::Picture:
+        return handlePictureWord(keyword, value);
     case RtfDestination::PnDefinition: {
         RtfPnState &pn = state().paragraph.pn;
         switch (keyword) {
@@ -335,13 +401,79 @@ bool RtfParser::handleTableWord(RtfKeyword keyword, const RtfToken &token)
     }
 }
 
+bool RtfParser::handlePictureWord(RtfKeyword keyword, int value)
+{
+    // Sizes beyond a page are damage; clamping keeps a damaged picture from asking for gigabytes.
+    constexpr int kMaxTwips = 31680;
+    constexpr int kMaxPixels = 32767;
+    switch (keyword) {
+    case RtfKeyword::PicturePng:
+        m_picture.format = RtfPicture::Format::Png;
+        return true;
+    case RtfKeyword::PictureJpeg:
+        m_picture.format = RtfPicture::Format::Jpeg;
+        return true;
+    case RtfKeyword::PictureWidth:
+        m_picture.pixelWidth = qBound(0, value, kMaxPixels);
+        return true;
+    case RtfKeyword::PictureHeight:
+        m_picture.pixelHeight = qBound(0, value, kMaxPixels);
+        return true;
+    case RtfKeyword::PictureGoalWidth:
+        m_picture.goalWidth = qBound(0, value, kMaxTwips);
+        return true;
+    case RtfKeyword::PictureGoalHeight:
+        m_picture.goalHeight = qBound(0, value, kMaxTwips);
+        return true;
+    case RtfKeyword::PictureScaleX:
+        m_picture.scaleX = qBound(1, value, 1000);
+        return true;
+    case RtfKeyword::PictureScaleY:
+        m_picture.scaleY = qBound(1, value, 1000);
+        return true;
+    default:
+        return true; // the picture's own words mean nothing outside it
+    }
+}
+
+bool RtfParser::handleRowWord(RtfKeyword keyword, int value)
+{
+    constexpr int kMaxTwips = RtfTableRow::kMaxEdgeTwips;
+    switch (keyword) {
+    case RtfKeyword::RowDefaults:
+        m_row = RtfTableRow {};
+        m_nextCellMerge = RtfTableRow::Merge::None;
+        return true;
+    case RtfKeyword::RowLeft:
+        m_row.leftEdge = qBound(-kMaxTwips, value, kMaxTwips);
+        return true;
+    case RtfKeyword::CellMergeLeft:
+        m_nextCellMerge = RtfTableRow::Merge::IntoLeft;
+        return true;
+    case RtfKeyword::CellMergeAbove:
+        m_nextCellMerge = RtfTableRow::Merge::IntoAbove;
+        return true;
+    case RtfKeyword::CellRightEdge:
+        if (m_row.cells.size() < RtfTableRow::kMaxCells)
+            m_row.cells.append({ qBound(-kMaxTwips, value, kMaxTwips), m_nextCellMerge });
+        m_nextCellMerge = RtfTableRow::Merge::None;
+        return true;
+    default:
+        return false;
+    }
+}
+
 void RtfParser::handleDocumentWord(RtfKeyword keyword, const RtfToken &token)
 {
     if (RtfFormattingWords::apply(keyword, token, state())) {
         m_styleChanged = true;
+        if (keyword == RtfKeyword::ParagraphDefaults && state().destination == RtfDestination::Document)
+            m_paragraphOpened = true;
         return;
     }
     const int value = token.parameter;
+    if (handleRowWord(keyword, value))
+        return;
     const bool inDocument = state().destination == RtfDestination::Document;
     switch (keyword) {
     case RtfKeyword::Ansi:
@@ -385,6 +517,12 @@ void RtfParser::handleDocumentWord(RtfKeyword keyword, const RtfToken &token)
     case RtfKeyword::Row:
         if (inDocument)
             endRow();
+        break;
+    case RtfKeyword::NestedCell:
+    case RtfKeyword::NestedRow:
+        // A table inside a cell gives its cells to the outer cell, one paragraph each.
+        if (inDocument && (m_paragraphHasContent || state().paragraph.inTable))
+            endParagraph(true);
         break;
     default:
         break;
@@ -434,8 +572,16 @@ void RtfParser::handleText(QByteArrayView bytes)
 {
     const qsizetype fallback = qMin<qsizetype>(m_fallbackToSkip, bytes.size());
     m_fallbackToSkip -= int(fallback);
-    if (state().destination != RtfDestination::Discarded)
+    switch (state().destination) {
+    case RtfDestination::Picture:
+        m_picture.hexData.append(bytes.sliced(fallback)); // decoded once, when the picture ends
+        break;
+    case RtfDestination::Discarded:
+    case RtfDestination::Embedded:
+        break;
+    default:
         m_pendingBytes.append(bytes.sliced(fallback));
+    }
 }
 
 void RtfParser::flushBytes()
@@ -463,6 +609,7 @@ int RtfParser::currentCodePage() const
 
 void RtfParser::appendCharacters(QStringView text)
 {
+    m_highSurrogate = 0;
     RtfGroupState &group = state();
     switch (group.destination) {
     case RtfDestination::Document:
@@ -507,10 +654,6 @@ void RtfParser::appendShown(QStringView text)
         m_styleChanged = false;
     }
     const qsizetype before = m_runText.size();
-    if (m_cellPending) {
-        m_cellPending = false;
-        m_runText += u'\t';
-    }
     if (!containsStructural(text)) {
         m_runText += text;
     } else {
@@ -525,25 +668,58 @@ void RtfParser::appendShown(QStringView text)
         m_paragraphHasContent = true;
 }
 
+void RtfParser::beginParagraph(bool inTable)
+{
+    if (!m_paragraphBegun) {
+        m_paragraphBegun = true;
+        m_sink.beginParagraph(inTable);
+    }
+}
+
 void RtfParser::flushRun()
 {
     if (m_runText.isEmpty())
         return;
+    beginParagraph(state().paragraph.inTable);
     m_sink.appendText(m_runText, m_runStyle);
     m_runText.resize(0);
 }
 
-void RtfParser::endParagraph()
+void RtfParser::appendPicture()
 {
-    m_cellPending = false;
+    if (state().character.hidden)
+        return;
     flushRun();
+    beginParagraph(state().paragraph.inTable);
+    m_sink.appendPicture(m_picture);
+    m_picture = RtfPicture {};
+    m_paragraphHasContent = true;
+}
+
+void RtfParser::closeField(const OpenField &field)
+{
+    // Hyperlinks live on as links; every other field leaves only its result as plain text.
+    if (!field.instruction.trimmed().isEmpty() && RtfHyperlinkField::address(field.instruction).isEmpty())
+        m_losses |= RtfLoss::Fields;
+}
+
+void RtfParser::endParagraph(bool inCell)
+{
     const RtfParagraphState &current = m_states.last().paragraph;
+    const bool inTable = inCell || current.inTable;
+    beginParagraph(inTable);
+    flushRun();
     RtfParagraphStyle paragraph = m_styles.paragraph(current, m_pnRun);
     paragraph.pageBreakBefore = std::exchange(m_pageBreakPending, false) || current.pageBreakBefore;
+    paragraph.inTable = inTable;
     m_sink.endParagraph(paragraph, m_styles.text(m_states.last().character, m_defaultFont));
     if (current.pn.kind == RtfPnState::Kind::None)
         ++m_pnRun;
     m_paragraphHasContent = false;
+    m_paragraphBegun = false;
+    m_paragraphOpened = false;
+    if (inTable)
+        m_cellHasParagraph = true;
 }
 
 void RtfParser::breakPage()
@@ -556,17 +732,19 @@ void RtfParser::breakPage()
 
 void RtfParser::endCell()
 {
-    // Cells become tab-separated text of one paragraph per row; the tab is written when the next cell
-    // starts, so a row ends without a trailing one.
-    if (m_cellPending) {
-        m_cellPending = false;
-        appendShown(u"\t");
-    }
-    m_cellPending = true;
+    // A cell ends its last paragraph, unless a "\par" just did: converters that write "text\par\cell" mean
+    // one paragraph, not a second empty one. An empty last paragraph opened with its own "\pard" is one,
+    // and an empty cell still gets its one empty paragraph.
+    if (m_paragraphHasContent || !m_cellHasParagraph || m_paragraphOpened)
+        endParagraph(true);
+    m_sink.endCell();
+    m_cellHasParagraph = false;
 }
 
 void RtfParser::endRow()
 {
-    m_cellPending = false;
-    endParagraph();
+    if (m_paragraphHasContent)
+        endCell(); // text between the last cell and the row's end: damage, but the text is kept
+    m_sink.endRow(m_row);
+    m_cellHasParagraph = false;
 }

@@ -7,7 +7,10 @@
 #include "documents/rtf/RtfGroupState.h"
 #include "documents/rtf/RtfKeywords.h"
 #include "documents/rtf/RtfListTable.h"
+#include "documents/rtf/RtfLoss.h"
+#include "documents/rtf/RtfPicture.h"
 #include "documents/rtf/RtfStyleResolver.h"
+#include "documents/rtf/RtfTableRow.h"
 #include "documents/rtf/RtfToken.h"
 
 #include <QByteArray>
@@ -30,6 +33,8 @@ public:
     { }
 
     Outcome parse(QByteArrayView rtf);
+    // What the document could not keep, known once parse() has returned.
+    RtfLosses losses() const { return m_losses; }
 
 private:
     struct OpenField {
@@ -38,13 +43,15 @@ private:
 
     RtfGroupState &state() { return m_states.last(); }
     bool pushGroup();
-    void popGroup();
+    void popGroup(qsizetype end);
 
     void handleWord(const RtfToken &token);
     void skipGroup();
     void appendUnicode(int value);
     bool handleDestination(RtfKeyword keyword);
     bool handleTableWord(RtfKeyword keyword, const RtfToken &token);
+    bool handlePictureWord(RtfKeyword keyword, int value);
+    bool handleRowWord(RtfKeyword keyword, int value);
     void handleDocumentWord(RtfKeyword keyword, const RtfToken &token);
     void handleSymbol(char symbol);
     void handleText(QByteArrayView bytes);
@@ -54,13 +61,18 @@ private:
     int currentCodePage() const;
     void appendCharacters(QStringView text);
     void appendShown(QStringView text);
+    void beginParagraph(bool inTable);
     void flushRun();
-    void endParagraph();
+    void endParagraph(bool inCell = false);
     void breakPage();
     void endCell();
     void endRow();
+    void appendPicture();
+    void closeField(const OpenField &field);
+    void checkEnd(QByteArrayView rest);
 
     RtfContentSink &m_sink;
+    QByteArrayView m_input;
     QList<RtfGroupState> m_states;
     QList<OpenField> m_fields;
     RtfFontTable m_fonts;
@@ -81,7 +93,16 @@ private:
     RtfTextStyle m_runStyle;
     bool m_styleChanged = true;
     bool m_paragraphHasContent = false;
+    bool m_paragraphBegun = false; // the sink knows where the paragraph stands
     bool m_pageBreakPending = false;
-    bool m_cellPending = false;
+    bool m_cellHasParagraph = false; // a "\cell" right after a "\par" adds no empty paragraph
+    bool m_paragraphOpened = false; // a "\pard" since the last paragraph ended
+    char16_t m_highSurrogate = 0; // the first half of a character beyond 16 bits, until its second arrives
+    RtfTableRow m_row;
+    RtfTableRow::Merge m_nextCellMerge = RtfTableRow::Merge::None;
+    RtfPicture m_picture;
+    qsizetype m_wordStart = 0; // where the control word being handled starts in the input
+    qsizetype m_pictureStart = 0;
+    RtfLosses m_losses;
     int m_pnRun = 0; // counts paragraphs outside older-form lists, so separate such lists stay separate
 };

@@ -8,7 +8,8 @@ class QIODevice;
 class QTextDocument;
 
 // Reads RTF into a QTextDocument, replacing its content. Never crashes or hangs on damaged input: a
-// truncated or unbalanced file gives the document as far as it goes; only nesting too deep to be a real
+// truncated or unbalanced file gives the document as far as it goes, with RtfLoss::Damage among the
+// result's losses, and Status::Empty when nothing of it could be read; only nesting too deep to be a real
 // document is refused, with a Danish reason.
 class RtfReader {
 public:

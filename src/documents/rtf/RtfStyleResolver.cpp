@@ -30,6 +30,7 @@ RtfParagraphStyle RtfStyleResolver::paragraph(const RtfParagraphState &paragraph
     style.firstLineIndent = paragraph.firstLineIndent;
     style.spaceBefore = paragraph.spaceBefore;
     style.spaceAfter = paragraph.spaceAfter;
+    style.inTable = paragraph.inTable;
     if (paragraph.listOverride > 0)
         style.list = m_lists.item(paragraph.listOverride, paragraph.listLevel);
     if (style.list.style == RtfListStyle::None)
@@ -54,8 +55,8 @@ RtfListItem RtfStyleResolver::pnListItem(const RtfParagraphState &paragraph, int
         item.style = RtfListItem::bulletStyle(pn.textBefore);
     } else {
         item.style = pn.numbering;
-        item.prefix = pn.textBefore;
-        item.suffix = pn.textAfter;
+        item.prefix = RtfListItem::markerText(pn.textBefore);
+        item.suffix = RtfListItem::markerText(pn.textAfter);
     }
     item.identity = QStringLiteral("pn%1").arg(pnRun);
     return item;

@@ -1,5 +1,6 @@
 #include "documents/rtf/RtfTextEncoder.h"
 
+#include "documents/rtf/RtfSurrogates.h"
 #include "platform/TextCodec.h"
 
 #include <QHash>
@@ -43,8 +44,11 @@ char fallbackFor(QChar c)
 
 void RtfTextEncoder::append(QStringView text, QByteArray &rtf)
 {
-    for (const QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
         const char16_t code = c.unicode();
+        if (c.isSurrogate() && RtfSurrogates::isUnpaired(text, i))
+            continue;
         switch (code) {
         case u'\\':
             rtf += "\\\\";

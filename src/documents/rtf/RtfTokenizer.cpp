@@ -30,6 +30,7 @@ RtfToken RtfTokenizer::next()
 {
     while (m_position < m_input.size()) {
         const char c = m_input[m_position];
+        m_tokenStart = m_position;
         switch (c) {
         case '{':
             ++m_position;

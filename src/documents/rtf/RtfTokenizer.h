@@ -18,6 +18,8 @@ public:
     void skipRestOfGroup();
 
     qsizetype position() const { return m_position; }
+    // Where the token that next() returned last begins.
+    qsizetype tokenStart() const { return m_tokenStart; }
 
 private:
     RtfToken readControl();
@@ -27,4 +29,5 @@ private:
 
     QByteArrayView m_input;
     qsizetype m_position = 0;
+    qsizetype m_tokenStart = 0;
 };

@@ -32,6 +32,8 @@ void RichTextLoaderTest::showsContent_data()
                                        << RtfReadResult::Status::NotRtf << u"Rød\n"_qs;
     QTest::newRow("text that mentions rtf") << QByteArray(R"(Skriv {\rtf1 forrest)")
                                             << RtfReadResult::Status::NotRtf << u"Skriv {\\rtf1 forrest"_qs;
+    QTest::newRow("rtf that gives nothing is told apart")
+        << QByteArray(R"({\rtf1{\fonttbl{\f0 Arial;})") << RtfReadResult::Status::Empty << QString();
     QTest::newRow("damaged rtf is refused")
         << QByteArray(R"({\rtf1 )") + QByteArray(2000, '{') << RtfReadResult::Status::Failed << QString();
 }
@@ -45,7 +47,8 @@ void RichTextLoaderTest::showsContent()
     QTextDocument document;
     const RtfReadResult result = RichTextLoader::load(bytes, document);
     QCOMPARE(result.status, status);
-    QCOMPARE(result.error.isEmpty(), status != RtfReadResult::Status::Failed);
+    QCOMPARE(result.error.isEmpty(),
+        status != RtfReadResult::Status::Failed && status != RtfReadResult::Status::Empty);
     QCOMPARE(document.toPlainText(), text);
 }
 

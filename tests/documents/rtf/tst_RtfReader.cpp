@@ -1,3 +1,5 @@
+#include "RtfTestPictures.h"
+#include "documents/rtf/RtfPictureResources.h"
 #include "documents/rtf/RtfReader.h"
 #include "documents/rtf/TextDocumentDump.h"
 #include "support/JsonSubset.h"
@@ -12,6 +14,8 @@
 #include <QTextList>
 #include <QtTest>
 
+Q_DECLARE_METATYPE(RtfReadResult::Status)
+
 // Each construct of RTF the reader understands, in small hand-written snippets, checked by what the user
 // would see: the shown text, and the paragraphs with their formatting and runs.
 class RtfReaderTest : public QObject {
@@ -24,7 +28,13 @@ private Q_SLOTS:
     void keepsFormatting();
     void readsWordProcessorFiles_data();
     void readsWordProcessorFiles();
+    void readsTables_data();
+    void readsTables();
+    void keepsPictureBytes();
+    void subListsNumberFromTheStart();
     void longListsKeepEveryItem();
+    void reportsWhatItCannotKeep_data();
+    void reportsWhatItCannotKeep();
     void readsFromDevice();
     void tellsNonRtfApart_data();
     void tellsNonRtfApart();
@@ -57,7 +67,7 @@ void RtfReaderTest::showsText_data()
         << QByteArray(R"({\rtf1\b  fed\b0 x})") << u" fedx\n"_qs;
     QTest::newRow("backslash before line break is a paragraph")
         << QByteArray("{\\rtf1 Et\\\nTo}") << u"Et\nTo\n"_qs;
-    QTest::newRow("line and tab") << QByteArray(R"({\rtf1 a\tab b\line c})") << u"a\tb\u2028c\n"_qs;
+    QTest::newRow("line and tab") << QByteArray(R"({\rtf1 a\tab b\line c})") << u"a\tb\nc\n"_qs;
     QTest::newRow("escaped braces and backslash") << QByteArray(R"({\rtf1 \{x\}\\})") << u"{x}\\\n"_qs;
     QTest::newRow("control symbols") << QByteArray(R"({\rtf1 a\~b\-c\_d})") << u"a\u00A0b\u00ADc\u2011d\n"_qs;
     QTest::newRow("named characters")
@@ -124,9 +134,25 @@ void RtfReaderTest::showsText_data()
 
     QTest::newRow("table cells separated by tabs") << QByteArray(
         R"({\rtf1\trowd\cellx1000\cellx2000\pard\intbl Navn\cell By\cell\row\trowd\cellx1000\cellx2000\pard\intbl Ole\cell \'c5rhus\cell\row\pard Efter\par})")
-                                                   << u"Navn\tBy\nOle\tÅrhus\nEfter\n"_qs;
+                                                   << u"Navn\nBy\nOle\nÅrhus\nEfter\n"_qs;
     QTest::newRow("table with empty cells")
-        << QByteArray(R"({\rtf1\trowd\pard\intbl\cell b\cell\cell d\cell\row})") << u"\tb\t\td\n"_qs;
+        << QByteArray(R"({\rtf1\trowd\pard\intbl\cell b\cell\cell d\cell\row})") << u"\nb\n\nd\n"_qs;
+    QTest::newRow("table cell with its own paragraph mark") << QByteArray(
+        R"({\rtf1{\trowd\cellx1000\cellx2000{\pard\intbl Navn\par}\cell{\pard\intbl By\par}\cell\row}\pard Efter\par})")
+                                                            << u"Navn\nBy\nEfter\n"_qs;
+    QTest::newRow("table cell ending in an empty paragraph of its own")
+        << QByteArray(R"({\rtf1\trowd\cellx1000\pard\intbl a\par\pard\intbl\par\pard\intbl\cell\pard b\par})")
+        << u"a\n\n\nb\n"_qs;
+    QTest::newRow("table cell with several paragraphs")
+        << QByteArray(R"({\rtf1\trowd\cellx1000\cellx2000\pard\intbl a\par b\par\par c\cell d\cell\row})")
+        << u"a\nb\n\nc\nd\n"_qs;
+    // The outer cell keeps the paragraph that ends it after the inner table, as word processors show it.
+    QTest::newRow("table inside a cell gives the cell its paragraphs") << QByteArray(
+        R"({\rtf1\trowd\cellx3000\pard\intbl ydre\par\itap2 a\nestcell b\nestcell{\*\nesttableprops\trowd\cellx1000\cellx2000\nestrow}{\nonesttables\par}\pard\intbl\itap1\cell\row})")
+                                                                       << u"ydre\na\nb\n\n"_qs;
+    QTest::newRow("text after a table")
+        << QByteArray(R"({\rtf1 F\'f8r\par\trowd\cellx1000\intbl a\cell\row\pard Efter})")
+        << u"Før\na\nEfter\n"_qs;
     QTest::newRow("page break between paragraphs")
         << QByteArray(R"({\rtf1 Et\page To\par})") << u"Et\nTo\n"_qs;
     QTest::newRow("page break after par") << QByteArray(R"({\rtf1 Et\par\page To\par})") << u"Et\nTo\n"_qs;
@@ -149,7 +175,10 @@ void RtfReaderTest::showsText_data()
                                                                        "b\\'07c}")
                                                          << u"abc\n"_qs;
     QTest::newRow("damaged: characters with a meaning in the document")
-        << QByteArray(R"({\rtf1 a\u8233?b\u65532?c\u-560?\u-559?d})") << u"a\u2028bcd\n"_qs;
+        << QByteArray(R"({\rtf1 a\u8233?b\u65532?c\u-560?\u-559?d})") << u"a\nbcd\n"_qs;
+    QTest::newRow("damaged: unpaired halves of a character dropped")
+        << QByteArray(R"({\rtf1\uc1 a\u-10179?b\u-8704?c\u-10179?\u-10179?\u-8704?d})")
+        << u"abc\U0001F600d\n"_qs;
     QTest::newRow("damaged: nul bytes") << QByteArray("{\\rtf1 a\0b}", 11) << u"ab\n"_qs;
     QTest::newRow("damaged: deep nesting")
         << QByteArray(R"({\rtf1 )") + QByteArray(5000, '{') + "x"
@@ -284,6 +313,45 @@ void RtfReaderTest::keepsFormatting_data()
                R"([{"list":{"style":"lower-alpha","level":1}},{"list":{"style":"lower-alpha","level":1}}])");
     QTest::newRow("unknown list number is no list")
         << QByteArray(R"({\rtf1\ls9 a\par})") << QByteArray(R"([{"list":null}])");
+    QTest::newRow("nested list table items")
+        << QByteArray(R"({\rtf1)" + listTable
+               + R"(\pard\ls1\ilvl0 a\par\pard\ls1\ilvl1 b\par\pard\ls2\ilvl0 c\par})")
+        << QByteArray(
+               R"([{"list":{"style":"disc","level":1}},{"list":{"style":"circle","level":2}},{"list":{"style":"lower-alpha","level":1}}])");
+    QTest::newRow("list table wins over the older form beside it")
+        << QByteArray(R"({\rtf1)" + listTable
+               + R"({\listtext\'b7\tab}\pard\ls2\ilvl0{\*\pn\pnlvlblt\pnf1{\pntxtb\'b7}}a\par})")
+        << QByteArray(R"([{"list":{"style":"lower-alpha","level":1},"runs":[{"text":"a"}]}])");
+    QTest::newRow("line break stays inside the paragraph")
+        << QByteArray(R"({\rtf1 a\line b\par})") << QByteArray("[{\"runs\":[{\"text\":\"a\u2028b\"}]}]");
+
+    const QByteArray png = RtfTestPictures::png(4, 3);
+    QTest::newRow("picture at its goal size, metafile beside it unused")
+        << "{\\rtf1 a"
+            + RtfTestPictures::shapePicture(png, "\\pngblip\\picw4\\pich3\\picwgoal1440\\pichgoal720") + "b}"
+        << QByteArray(
+               R"([{"runs":[{"text":"a","image":null},{"image":{"width":72,"height":36}},{"text":"b","image":null}]}])");
+    QTest::newRow("picture scaled") << "{\\rtf1 "
+            + RtfTestPictures::shapePicture(
+                png, "\\pngblip\\picwgoal1440\\pichgoal720\\picscalex50\\picscaley200")
+            + "}" << QByteArray(R"([{"runs":[{"image":{"width":36,"height":72}}]}])");
+    QTest::newRow("picture without a goal size shows its pixels") << "{\\rtf1{\\pict\\pngblip " + png.toHex()
+            + "}}" << QByteArray(R"([{"runs":[{"image":{"width":3,"height":2.25}}]}])");
+    QTest::newRow("picture given as binary") << "{\\rtf1{\\pict\\pngblip\\picwgoal720\\pichgoal720\\bin"
+            + QByteArray::number(png.size()) + ' ' + png
+            + "}}" << QByteArray(R"([{"runs":[{"image":{"width":36,"height":36}}]}])");
+    QTest::newRow("jpeg picture") << "{\\rtf1{\\pict\\jpegblip\\picwgoal720\\pichgoal360 "
+            + RtfTestPictures::jpeg().toHex()
+            + "}}" << QByteArray(R"([{"runs":[{"image":{"width":36,"height":18}}]}])");
+    QTest::newRow("metafile kept behind a placeholder of its size")
+        << QByteArray(R"({\rtf1{\pict\wmetafile8\picw2000\pich1000\picwgoal1440\pichgoal720 0100090000}})")
+        << QByteArray(R"([{"runs":[{"image":{"width":72,"height":36}}]}])");
+    QTest::newRow("damaged picture kept behind a placeholder")
+        << QByteArray(R"({\rtf1{\pict\pngblip\picwgoal720\pichgoal720 89504e47zz}})")
+        << QByteArray(R"([{"runs":[{"image":{"width":36,"height":36}}]}])");
+    QTest::newRow("picture of a list bullet is no picture")
+        << QByteArray(R"({\rtf1{\*\listpicture{\pict\pngblip 00}}a})")
+        << QByteArray(R"([{"runs":[{"text":"a","image":null}]}])");
 }
 
 void RtfReaderTest::keepsFormatting()
@@ -328,6 +396,118 @@ void RtfReaderTest::readsWordProcessorFiles()
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
 }
 
+void RtfReaderTest::readsTables_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QByteArray>("tables"); // JSON: the part of the dump's tables that matters
+    // JSON: each paragraph's cell. Qt keeps a paragraph before a table that opens the document, and one
+    // after every table.
+    QTest::addColumn<QByteArray>("cells");
+
+    QTest::newRow("rows, cells and widths")
+        << QByteArray(
+               R"({\rtf1\trowd\trleft0\cellx1440\cellx4320\pard\intbl a\cell b\cell\row\trowd\trleft0\cellx1440\cellx4320\pard\intbl c\cell d\cell\row\pard e\par})")
+        << QByteArray(R"([{"rows":2,"columns":2,"widths":[72,144],"cells":[]}])")
+        << QByteArray(
+               R"([{"cell":null,"runs":[]},{"cell":{"table":0,"row":0,"column":0}},{"cell":{"table":0,"row":0,"column":1}},{"cell":{"table":0,"row":1,"column":0}},{"cell":{"table":0,"row":1,"column":1}},{"cell":null}])");
+    QTest::newRow("row definition at the row's end, as one word processor writes it")
+        << QByteArray(
+               R"({\rtf1\pard\intbl a\cell b\cell{\trowd\trleft-108\cellx1332\cellx2772\row}\pard c\par})")
+        << QByteArray(R"([{"rows":1,"columns":2,"widths":[72,72]}])")
+        << QByteArray(
+               R"([{"cell":null},{"cell":{"row":0,"column":0}},{"cell":{"row":0,"column":1}},{"cell":null}])");
+    QTest::newRow("short row spans the rest of the table")
+        << QByteArray(
+               R"({\rtf1\trowd\cellx1000\cellx2000\cellx3000\intbl a\cell b\cell c\cell\row\trowd\cellx1000\cellx3000\intbl d\cell e\cell\row})")
+        << QByteArray(R"([{"rows":2,"columns":3,"cells":[{"row":1,"column":1,"rowSpan":1,"columnSpan":2}]}])")
+        << QByteArray(
+               R"([{"cell":null},{"cell":{"row":0,"column":0}},{"cell":{"row":0,"column":1}},{"cell":{"row":0,"column":2}},{"cell":{"row":1,"column":0}},{"cell":{"row":1,"column":1}},{"cell":null}])");
+    QTest::newRow("merged cells")
+        << QByteArray(
+               R"({\rtf1\trowd\clmgf\cellx1000\clmrg\cellx2000\clvmgf\cellx3000\intbl a\cell\cell b\cell\row\trowd\cellx1000\cellx2000\clvmrg\cellx3000\intbl c\cell d\cell\cell\row})")
+        << QByteArray(
+               R"([{"rows":2,"columns":3,"cells":[{"row":0,"column":0,"rowSpan":1,"columnSpan":2},{"row":0,"column":2,"rowSpan":2,"columnSpan":1}]}])")
+        << QByteArray(
+               R"([{"cell":null},{"cell":{"row":0,"column":0}},{"cell":{"row":0,"column":2}},{"cell":{"row":1,"column":0}},{"cell":{"row":1,"column":1}},{"cell":null}])");
+    QTest::newRow("two tables with a paragraph between")
+        << QByteArray(
+               R"({\rtf1\trowd\cellx1000\intbl a\cell\row\pard mellem\par\trowd\cellx1000\cellx2000\intbl b\cell c\cell\row})")
+        << QByteArray(R"([{"rows":1,"columns":1},{"rows":1,"columns":2}])")
+        << QByteArray(
+               R"([{"cell":null},{"cell":{"table":0,"row":0,"column":0}},{"cell":null},{"cell":{"table":1,"row":0,"column":0}},{"cell":{"table":1,"row":0,"column":1}},{"cell":null}])");
+    QTest::newRow("damaged: cells without a row definition or an end")
+        << QByteArray(R"({\rtf1 a\cell b\cell)") << QByteArray(R"([{"rows":1,"columns":2}])")
+        << QByteArray(
+               R"([{"cell":null},{"cell":{"row":0,"column":0}},{"cell":{"row":0,"column":1}},{"cell":null}])");
+    QTest::newRow("damaged: more cells than a row can have")
+        << QByteArray(R"({\rtf1\trowd\intbl )") + QByteArray("x\\cell ").repeated(100) + "\\row}"
+        << QByteArray(R"([{"rows":1,"columns":63}])") << QByteArray();
+    QTest::newRow("damaged: row ends without cells")
+        << QByteArray(R"({\rtf1 a\par\trowd\cellx1000\row b\par})") << QByteArray("[]")
+        << QByteArray(R"([{"cell":null},{"cell":null}])");
+}
+
+void RtfReaderTest::readsTables()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QByteArray, tables);
+    QFETCH(QByteArray, cells);
+
+    QTextDocument document;
+    QVERIFY(RtfReader::read(rtf, document).ok());
+    const QJsonObject dump = TextDocumentDump::toJson(document);
+    QString difference = JsonSubset::mismatch(dump.value(u"tables"), QJsonDocument::fromJson(tables).array());
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    if (cells.isEmpty())
+        return;
+    difference = JsonSubset::mismatch(dump.value(u"paragraphs"), QJsonDocument::fromJson(cells).array());
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+}
+
+// An unchanged picture must go back into the file as the very bytes it came as.
+void RtfReaderTest::keepsPictureBytes()
+{
+    const QByteArray png = RtfTestPictures::png();
+    QTextDocument document;
+    QVERIFY(
+        RtfReader::read("{\\rtf1 " + RtfTestPictures::shapePicture(png, "\\pngblip") + "}", document).ok());
+
+    const QTextCharFormat format = document.begin().begin().fragment().charFormat();
+    QVERIFY(format.isImageFormat());
+    const RtfPictureResources::Stored stored
+        = RtfPictureResources::find(document, format.toImageFormat().name());
+    QCOMPARE(stored.kind, RtfPictureResources::Stored::Kind::Png);
+    QCOMPARE(stored.bytes, png);
+    QCOMPARE(stored.pixels, QSize(4, 3));
+    const QVariant shown
+        = document.resource(QTextDocument::ImageResource, QUrl(format.toImageFormat().name()));
+    QCOMPARE(shown.value<QImage>().size(), QSize(4, 3));
+}
+
+// A sub-list that follows an item of a higher level numbers from 1 again, as word processors show it;
+// the higher level numbers on.
+void RtfReaderTest::subListsNumberFromTheStart()
+{
+    const QByteArray listTable
+        = R"({\*\listtable{\list{\listlevel\levelnfc0{\leveltext\'02\'00.;}}{\listlevel\levelnfc4{\leveltext\'02\'01);}}\listid5}}{\*\listoverridetable{\listoverride\listid5\ls1}{\listoverride\listid5\ls2}})";
+    QTextDocument document;
+    QVERIFY(RtfReader::read(R"({\rtf1)" + listTable
+            + R"(\pard\ls1\ilvl0 a\par\pard\ls1\ilvl1 b\par\pard\ls1\ilvl1 c\par\pard\ls1\ilvl0 d\par\pard\ls1\ilvl1 e\par\pard\ls2\ilvl0 f\par})",
+        document)
+                .ok());
+
+    auto itemText = [&](int blockNumber) {
+        const QTextBlock block = document.findBlockByNumber(blockNumber);
+        return block.textList() ? block.textList()->itemText(block) : QString();
+    };
+    QCOMPARE(itemText(0), u"1."_qs);
+    QCOMPARE(itemText(1), u"a)"_qs);
+    QCOMPARE(itemText(2), u"b)"_qs);
+    QCOMPARE(itemText(3), u"2."_qs);
+    QCOMPARE(itemText(4), u"a)"_qs);
+    QCOMPARE(itemText(5), u"1."_qs); // another override is another list
+}
+
 // Long lists are built from several Qt lists (one list of n items costs n² to build); the reader must
 // still give every paragraph its bullet and count numbers on up to two thousand.
 void RtfReaderTest::longListsKeepEveryItem()
@@ -350,6 +530,76 @@ void RtfReaderTest::longListsKeepEveryItem()
     }
     QCOMPARE(
         document.findBlockByNumber(1999).textList()->itemText(document.findBlockByNumber(1999)), u"2000."_qs);
+}
+
+void RtfReaderTest::reportsWhatItCannotKeep_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<int>("losses");
+    QTest::addColumn<RtfReadResult::Status>("status");
+    QTest::addColumn<QString>("text");
+
+    const int none = 0;
+    using Status = RtfReadResult::Status;
+    QTest::newRow("plain document") << QByteArray(R"({\rtf1 Tekst})") << none << Status::Read
+                                    << u"Tekst\n"_qs;
+    QTest::newRow("empty document") << QByteArray(R"({\rtf1{\fonttbl{\f0 Arial;}}})") << none << Status::Read
+                                    << u"\n"_qs;
+    QTest::newRow("header and footer")
+        << QByteArray(R"({\rtf1{\header Side {\field{\*\fldinst PAGE}{\fldrslt 1}}}{\footerf Fod}Tekst})")
+        << int(RtfLoss::HeadersAndFooters) << Status::Read << u"Tekst\n"_qs;
+    QTest::newRow("footnote") << QByteArray(R"({\rtf1 Tekst{\super\chftn{\footnote Note}}})")
+                              << int(RtfLoss::Footnotes) << Status::Read << u"Tekst\n"_qs;
+    QTest::newRow("comment") << QByteArray(
+        R"({\rtf1 Tekst{\*\atnid OL}{\*\atnauthor Ole}\chatn{\*\annotation Bemærk}})")
+                             << int(RtfLoss::Comments) << Status::Read << u"Tekst\n"_qs;
+    QTest::newRow("field other than a link leaves its result")
+        << QByteArray(R"({\rtf1 Dato: {\field{\*\fldinst DATE \\@ "d-M-yyyy"}{\fldrslt 1-2-2024}}})")
+        << int(RtfLoss::Fields) << Status::Read << u"Dato: 1-2-2024\n"_qs;
+    QTest::newRow("hyperlink is kept")
+        << QByteArray(R"({\rtf1{\field{\*\fldinst HYPERLINK "https://example.dk"}{\fldrslt her}}})") << none
+        << Status::Read << u"her\n"_qs;
+    QTest::newRow("embedded object shows its result")
+        << QByteArray(
+               R"({\rtf1 a{\object\objemb{\*\objclass Excel.Sheet.12}{\*\objdata 0102}{\result Tal}}b})")
+        << int(RtfLoss::Objects) << Status::Read << u"aTalb\n"_qs;
+    QTest::newRow("shape shows its result")
+        << QByteArray(R"({\rtf1 a{\shp{\*\shpinst{\sp{\sn fillColor}{\sv 255}}}{\shprslt Boks}}b})")
+        << int(RtfLoss::Objects) << Status::Read << u"aBoksb\n"_qs;
+    QTest::newRow("drawing object") << QByteArray(R"({\rtf1 a{\*\do\dobxcolumn\dptxbx{\dptxbxtext x}}b})")
+                                    << int(RtfLoss::Objects) << Status::Read << u"ab\n"_qs;
+    QTest::newRow("several kinds") << QByteArray(
+        R"({\rtf1{\header H}{\footnote F}{\field{\*\fldinst PAGE}{\fldrslt 1}}})")
+                                   << int(RtfLoss::HeadersAndFooters | RtfLoss::Footnotes | RtfLoss::Fields)
+                                   << Status::Read << u"1\n"_qs;
+    QTest::newRow("picture in a format that cannot be shown is no loss")
+        << QByteArray(R"({\rtf1{\pict\emfblip 0102}a})") << none << Status::Read << u"a\n"_qs;
+    QTest::newRow("line breaks and a nul after the end are no damage")
+        << QByteArray("{\\rtf1 a}\r\n\0", 13) << none << Status::Read << u"a\n"_qs;
+    QTest::newRow("damaged: truncated")
+        << QByteArray(R"({\rtf1 Et\par To og)") << int(RtfLoss::Damage) << Status::Read << u"Et\nTo og\n"_qs;
+    QTest::newRow("damaged: text after the end")
+        << QByteArray(R"({\rtf1 a}} mere tekst})") << int(RtfLoss::Damage) << Status::Read << u"a\n"_qs;
+    QTest::newRow("damaged: nothing but the tables")
+        << QByteArray(R"({\rtf1\ansi{\fonttbl{\f0 Arial;}}{\colortbl;\red255\green0\blue0;)")
+        << int(RtfLoss::Damage) << Status::Empty << u"\n"_qs;
+    QTest::newRow("damaged: closed before its text") << QByteArray(R"({\rtf1} Tekst der ikke kom med)")
+                                                     << int(RtfLoss::Damage) << Status::Empty << u"\n"_qs;
+}
+
+void RtfReaderTest::reportsWhatItCannotKeep()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(int, losses);
+    QFETCH(RtfReadResult::Status, status);
+    QFETCH(QString, text);
+
+    QTextDocument document;
+    const RtfReadResult result = RtfReader::read(rtf, document);
+    QCOMPARE(int(result.losses), losses);
+    QCOMPARE(result.status, status);
+    QCOMPARE(result.error.isEmpty(), status == RtfReadResult::Status::Read);
+    QCOMPARE(TextDocumentDump::visibleText(document), text);
 }
 
 void RtfReaderTest::readsFromDevice()
