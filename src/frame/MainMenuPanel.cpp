@@ -31,6 +31,8 @@ MainMenuPanel::MainMenuPanel(const FrameCommands &commands, QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("hovedmenuPanel"));
+    // The themes colour the row through a style sheet, which a widget of its own class draws only when asked.
+    setAttribute(Qt::WA_StyledBackground);
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(2, 2, 2, 2);
     row->setSpacing(2);

@@ -42,6 +42,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QStatusBar>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QTimer>
@@ -126,18 +127,19 @@ void Tmainform::buildLayout()
     connect(tc, &DocumentTabStrip::tabPressed, this, &Tmainform::showFileNameOfTab);
     layout->addWidget(tc);
 
-    bundPanel = new QWidget(central);
+    // A status bar, so screen readers find the status line; its permanent buttons keep to the right edge
+    // whether the status text shows or not.
+    bundPanel = new QStatusBar(central);
     bundPanel->setObjectName(QStringLiteral("bundPanel"));
-    auto *bottom = new QHBoxLayout(bundPanel);
-    bottom->setContentsMargins(4, 0, 0, 0);
+    bundPanel->setSizeGripEnabled(false);
     Info = new QLabel(bundPanel);
     Info->setObjectName(QStringLiteral("Info"));
     Info->setMinimumHeight(kStatusLineMinHeight);
     Info->setMaximumHeight(kStatusLineMaxHeight);
     Info->setMinimumWidth(1);
-    bottom->addWidget(Info, 1);
-    bottom->addWidget(new CommandButton(command(QStringLiteral("aHovedmenu")), bundPanel));
-    bottom->addWidget(new CommandButton(command(QStringLiteral("aRedskabslinje")), bundPanel));
+    bundPanel->addWidget(Info, 1);
+    bundPanel->addPermanentWidget(new CommandButton(command(QStringLiteral("aHovedmenu")), bundPanel));
+    bundPanel->addPermanentWidget(new CommandButton(command(QStringLiteral("aRedskabslinje")), bundPanel));
     layout->addWidget(bundPanel);
     setCentralWidget(central);
 

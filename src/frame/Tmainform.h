@@ -20,6 +20,7 @@ class MenuBook;
 class MenuPanelController;
 class QLabel;
 class QMenuBar;
+class QStatusBar;
 class QSystemTrayIcon;
 class QTabWidget;
 class SettingsFile;
@@ -95,7 +96,7 @@ public:
     QWidget *hovedmenuPanel;
     QTabWidget *menuBog;
     DocumentTabStrip *tc;
-    QWidget *bundPanel;
+    QStatusBar *bundPanel;
     QLabel *Info;
     QPointer<QMenuBar> MainMenu;
     QSystemTrayIcon *TrayIcon;

@@ -6,6 +6,7 @@
 #include "frame/MenuBook.h"
 #include "frame/Tmainform.h"
 #include "options/Toptform.h"
+#include "support/OptionsFile.h"
 #include "support/StubDocumentWindow.h"
 #include "support/TestApp.h"
 
@@ -64,6 +65,7 @@ private Q_SLOTS:
     void hovedmenuTwiceRemovesMenuBarForGood_data();
     void hovedmenuTwiceRemovesMenuBarForGood();
     void menuBarHoldsTheSevenPageCommands();
+    void bottomButtonsKeepToTheRightEdge();
     void bottomButtonsRunTheirCommands();
     void hintOfAButtonGoesToTheStatusLine();
 };
@@ -344,6 +346,22 @@ void tst_MenuBook::menuBarHoldsTheSevenPageCommands()
     QVERIFY(info);
     info->trigger();
     QCOMPARE(shownPage(app.frame()), QStringLiteral("menuSide5"));
+}
+
+// With the hints shown at the elements the status text is hidden, and the two buttons drifted to the middle.
+void tst_MenuBook::bottomButtonsKeepToTheRightEdge()
+{
+    TestApp app;
+    app.writeSettingsFile(
+        QStringLiteral("optUnit.txt"), OptionsFile::with({ { OptionsFile::HintMode, "1" } }));
+    QVERIFY(startActive(app));
+    Tmainform &frame = app.frame();
+    QVERIFY(frame.Info->isHidden());
+    QToolButton *redskabslinje = buttonWithText(frame.bundPanel, QStringLiteral("Redskabslinje"));
+    QVERIFY(redskabslinje);
+    const int rightEdge = redskabslinje->mapTo(frame.bundPanel, QPoint(redskabslinje->width(), 0)).x();
+    QVERIFY2(frame.bundPanel->width() - rightEdge < 20,
+        qPrintable(QStringLiteral("%1 of %2").arg(rightEdge).arg(frame.bundPanel->width())));
 }
 
 void tst_MenuBook::bottomButtonsRunTheirCommands()

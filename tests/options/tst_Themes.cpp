@@ -1,5 +1,6 @@
 #include "app/ColourContrast.h"
 #include "documents/RichEditor.h"
+#include "documents/spelling/TextMarker.h"
 #include "frame/Tmainform.h"
 #include "options/Tboksform.h"
 #include "options/ThemeDefinition.h"
@@ -15,6 +16,8 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QStyle>
+#include <QTextBlock>
+#include <QToolButton>
 #include <QtTest>
 
 namespace {
@@ -126,6 +129,18 @@ void ThemesTest::everyThemeIsReadableOnScreenAndLeavesDocumentColours()
     QVERIFY(ThemeService::apply(name));
     QCOMPARE(ThemeService::currentName(), name);
 
+    // The page buttons: the Fil button's caption against the row it sits on.
+    QWidget *pageRow = frame.hovedmenuPanel;
+    QVERIFY(pageRow->isVisible());
+    const QWidget *fil = nullptr;
+    for (const QToolButton *button : pageRow->findChildren<QToolButton *>()) {
+        if (button->text() == u"Fil")
+            fil = button;
+    }
+    QVERIFY(fil);
+    const QColor row = shownAt(&frame, pageRow, QPoint(pageRow->width() - 4, pageRow->height() / 2));
+    QVERIFY2(contrast(textColour(fil), row) >= kReadable, "page buttons");
+
     frame.UdskrivInfo(QString());
     const QColor statusBackground = shownAt(&frame, frame.Info, frame.Info->rect().center());
     QVERIFY2(contrast(textColour(frame.Info), statusBackground) >= kReadable, "status line");
@@ -143,6 +158,17 @@ void ThemesTest::everyThemeIsReadableOnScreenAndLeavesDocumentColours()
     QVERIFY2(contrast(box.Box->palette().color(QPalette::Text), list) >= kReadable, "list");
     const QColor memo = shownAt(&box, box.Memo, QPoint(box.Memo->width() - 24, box.Memo->height() - 8));
     QVERIFY2(contrast(box.Memo->palette().color(QPalette::Text), memo) >= kReadable, "plain text");
+
+    // A link in the document is marked in a colour that reads on the document's paper (the dark themes'
+    // own link colours are light, and the paper stays white).
+    auto *marker = new TextMarker(*document, nullptr);
+    document->setPlainText(QStringLiteral("Se https://eksempel.dk/side for mere"));
+    const QTextBlock block = document->document()->firstBlock();
+    QTRY_VERIFY(!block.layout()->formats().isEmpty());
+    const QColor linkColour = block.layout()->formats().first().format.foreground().color();
+    QVERIFY2(contrast(linkColour, shownAt(&frame, document->viewport(), QPoint(280, 100))) >= kReadable,
+        "link in a document");
+    delete marker;
 
     // The document keeps black ink on white paper, and its own colours.
     QCOMPARE(document->palette().color(QPalette::Active, QPalette::Base), QColor(Qt::white));
