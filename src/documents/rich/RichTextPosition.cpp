@@ -18,7 +18,8 @@ RichTextPosition::RichTextPosition(const QTextEdit &editor)
     : editor_(editor)
 { }
 
-// One walk over the paragraphs: a few microseconds each, under a millisecond for 20,000 of them.
+// One walk over the paragraphs: at the end of 20,000 of them a key press with the position display costs
+// about 2 ms of processor time (bench-richwindow), so nothing is kept between calls.
 RichTextPosition::Position RichTextPosition::position() const
 {
     const QTextDocument *document = editor_.document();
