@@ -377,8 +377,9 @@ void Twinform1::FormActivate()
     context_.frame->udskrivFilInfo();
     const DocumentInfoWidgets &info = context_.frame->infoWidgets();
     if (!Filnavn_.isEmpty() && QFileInfo::exists(Filnavn_)) {
+        context_.currentFolder.setPath(QFileInfo(Filnavn_).absolutePath());
         info.docFilnavnEdit->setText(bareName(Filnavn_));
-        info.docFilnavnEdit->setToolTip(QFileInfo(Filnavn_).absolutePath());
+        info.docFilnavnEdit->setToolTip(context_.currentFolder.path());
     } else {
         info.docFilnavnEdit->setText(QStringLiteral("Dokumentet har ikke noget navn"));
     }
