@@ -190,6 +190,13 @@ void Tfilmappeform::createLists()
     };
 }
 
+void Tfilmappeform::showEvent(QShowEvent *event)
+{
+    ToolBox::showEvent(event);
+    if (mappeEdit->text().isEmpty())
+        mappeEdit->setText(context().currentFolder.path());
+}
+
 bool Tfilmappeform::isSearching() const
 {
     return job_->isRunning();

@@ -52,6 +52,10 @@ Q_SIGNALS:
     // A search ended; the lists hold its finds.
     void searchFinished(const NameSearchSummary &summary);
 
+protected:
+    // An empty folder field starts from the program's current folder.
+    void showEvent(QShowEvent *event) override;
+
 private:
     void buildControls();
     void createLists();

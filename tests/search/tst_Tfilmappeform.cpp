@@ -108,11 +108,13 @@ private Q_SLOTS:
 void TfilmappeformTest::f7OpensTheBox()
 {
     Fixture f;
+    f.app.context.currentFolder.setPath(f.path("Æbler"));
     QAction *command = f.app.frame().command(QStringLiteral("aSearchMappeFiler"));
     QCOMPARE(command->shortcut(), QKeySequence(Qt::Key_F7));
     command->trigger();
     QVERIFY(f.box->isVisible());
     QCOMPARE(f.box->windowTitle(), QStringLiteral("Søg efter mapper og filer"));
+    QCOMPARE(f.box->mappeEdit->text(), f.path("Æbler"));
     QCOMPARE(f.box->BarEdit->text(), QStringLiteral("Søg efter"));
     QCOMPARE(f.box->mapperOverskrift->text(), QStringLiteral("Mapper"));
     QCOMPARE(f.box->filerOverskrift->text(), QStringLiteral("Filer"));
