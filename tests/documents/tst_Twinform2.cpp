@@ -77,6 +77,7 @@ private Q_SLOTS:
     void newRichDocumentIsNumberedAndHasNoName();
     void savingWritesRtfWhateverTheName();
     void pictureSurvivesOpenEditAndSave();
+    void whatTheFileLosesIsToldOnOpenAndAskedBeforeTheFirstSaveOverIt_data();
     void whatTheFileLosesIsToldOnOpenAndAskedBeforeTheFirstSaveOverIt();
     void refusedFileIsReportedAndNeverSavedOver_data();
     void refusedFileIsReportedAndNeverSavedOver();
@@ -195,21 +196,34 @@ void Twinform2Test::pictureSurvivesOpenEditAndSave()
     QVERIFY(window->Editor->toPlainText().endsWith(QStringLiteral(" og mere")));
 }
 
+void Twinform2Test::whatTheFileLosesIsToldOnOpenAndAskedBeforeTheFirstSaveOverIt_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("footnote") << kFootnote << QStringLiteral("- Fodnoter og slutnoter.");
+    QTest::newRow("cut short") << QByteArray(R"({\rtf1\ansi Referat\par Mere tek)")
+                               << QStringLiteral("- Filen er beskadiget eller afkortet");
+}
+
 void Twinform2Test::whatTheFileLosesIsToldOnOpenAndAskedBeforeTheFirstSaveOverIt()
 {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, told);
     TestApp app;
-    const QString path = app.writeFile(QStringLiteral("referat.rtf"), kFootnote);
+    const QString path = app.writeFile(QStringLiteral("referat.rtf"), bytes);
     app.start({ path });
     QCOMPARE(app.modal().texts().size(), 1);
     QVERIFY(app.modal().texts().first().startsWith(
         QStringLiteral("Dokumentet \"referat.rtf\" indeholder noget")));
+    QVERIFY(app.modal().texts().first().contains(told));
     Twinform2 *window = activeRich(app);
+    QVERIFY(window->Editor->toPlainText().startsWith(QStringLiteral("Referat")));
     type(window, QStringLiteral("Nyt "));
 
-    app.modal().answer(2); // Nej: the file keeps its footnote
+    app.modal().answer(2); // Nej: the file stays as it was
     window->Gem();
     QVERIFY(app.modal().texts().last().startsWith(QString::fromUtf8(kQuestionStart)));
-    QCOMPARE(readAll(path), kFootnote);
+    QCOMPARE(readAll(path), bytes);
     QVERIFY(window->Editor->document()->isModified());
 
     // Under a new name nothing is asked.
@@ -219,6 +233,18 @@ void Twinform2Test::whatTheFileLosesIsToldOnOpenAndAskedBeforeTheFirstSaveOverIt
     window->GemSom();
     QVERIFY(app.modal().shown.isEmpty());
     QVERIFY(readAll(copy).startsWith("{\\rtf1"));
+
+    // Asked again over the first file, "Ja" writes it, and after that nothing more is asked.
+    app.platform.fileDialogs.saveAnswers.enqueue(path);
+    app.modal().answer(1); // overwrite
+    app.modal().answer(1); // lose it
+    window->GemSom();
+    QVERIFY(readAll(path).startsWith("{\\rtf1"));
+    QVERIFY(app.modal().texts().value(1).startsWith(QString::fromUtf8(kQuestionStart)));
+    const qsizetype asked = app.modal().texts().size();
+    type(window, QStringLiteral("!"));
+    window->Gem();
+    QCOMPARE(app.modal().texts().size(), asked);
 }
 
 void Twinform2Test::refusedFileIsReportedAndNeverSavedOver_data()
