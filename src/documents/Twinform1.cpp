@@ -1,6 +1,7 @@
 #include "documents/Twinform1.h"
 
 #include "app/AppContext.h"
+#include "app/DateService.h"
 #include "app/DocumentInfoWidgets.h"
 #include "app/DocumentListEvents.h"
 #include "app/FileMessages.h"
@@ -10,6 +11,7 @@
 #include "app/PlainTextClipboard.h"
 #include "app/RadioGroup.h"
 #include "app/TooltipSwitch.h"
+#include "app/WebSearch.h"
 #include "documents/DocumentArea.h"
 #include "documents/PlainEditor.h"
 #include "documents/SearchWord.h"
@@ -204,12 +206,9 @@ void Twinform1::buildCommands()
         Editor->setSelection(0, 0);
         Editor->setFocus();
     });
-    connect(googleUrl, &QAction::triggered, this,
-        [this] { openWebSearch(QStringLiteral("https://www.google.com/search?q=")); });
-    connect(bingUrl, &QAction::triggered, this,
-        [this] { openWebSearch(QStringLiteral("https://www.bing.com/search?q=")); });
-    connect(tubeUrl, &QAction::triggered, this,
-        [this] { openWebSearch(QStringLiteral("https://www.youtube.com/results?search_query=")); });
+    connect(googleUrl, &QAction::triggered, this, [this] { openWebSearch(WebSearch::Engine::Google); });
+    connect(bingUrl, &QAction::triggered, this, [this] { openWebSearch(WebSearch::Engine::Bing); });
+    connect(tubeUrl, &QAction::triggered, this, [this] { openWebSearch(WebSearch::Engine::YouTube); });
 
     PUwin = new QMenu(this);
     PUwin->addAction(EditUndo1);
@@ -394,6 +393,7 @@ void Twinform1::FormActivate()
         // when no other window of the program does.
         TooltipSwitch::setShown(this, context_.options->hintMode() != Options::HintMode::StatusLine);
     }
+    context_.frame->Datoer().SetEditor(Editor);
     context_.frame->fokusTab(capNavn_);
     XYinfo();
 }
@@ -579,9 +579,9 @@ QString Twinform1::getTheWord() const
         cursor.selectedText(), cursor.block().text(), cursor.position() - cursor.block().position());
 }
 
-void Twinform1::openWebSearch(const QString &prefix)
+void Twinform1::openWebSearch(WebSearch::Engine engine)
 {
-    context_.platform.shell.openAddress(prefix + SearchWord::searchText(getTheWord()));
+    context_.platform.shell.openAddress(WebSearch::address(engine, SearchWord::searchText(getTheWord())));
 }
 
 bool Twinform1::eventFilter(QObject *watched, QEvent *event)
@@ -638,6 +638,7 @@ void Twinform1::FormClose()
         && !context_.fields.programClosing)
         context_.documentLists->documentClosed(Filnavn_, capNavn_);
     context_.frame->CloseTab(capNavn_);
+    context_.frame->Datoer().releaseEditor(Editor);
 }
 
 void Twinform1::closeEvent(QCloseEvent *event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/WebSearch.h"
 #include "documents/DocumentWindow.h"
 #include "documents/PlainTextFile.h"
 
@@ -96,7 +97,7 @@ private:
     bool writeTo(const QString &path);
     void puButtonClick();
     void applyFont();
-    void openWebSearch(const QString &prefix);
+    void openWebSearch(WebSearch::Engine engine);
     void updateCommands();
     void showContextMenu(const QPoint &position);
     QWidget *focusedTextControl() const;

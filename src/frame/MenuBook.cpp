@@ -160,10 +160,6 @@ void MenuBook::buildDokumentPage(const DocumentInfoWidgets &info)
     dates_.yearFremButton = pictureButton(page, QStyle::SP_ArrowRight, QStringLiteral("Gå et år frem"));
     dates_.yearFremButton10
         = pictureButton(page, QStyle::SP_MediaSeekForward, QStringLiteral("Gå ti år frem"));
-    // The year buttons get their work with the holiday list; until then they offer nothing to press.
-    for (QToolButton *yearButton : { dates_.yearNuButton, dates_.yearTilbageButton10,
-             dates_.yearTilbageButton, dates_.yearFremButton, dates_.yearFremButton10 })
-        yearButton->setEnabled(false);
 
     auto *years = new QWidget(page);
     auto *yearRow = new QHBoxLayout(years);
@@ -261,11 +257,8 @@ void MenuBook::buildInformationPage()
     messages_.bcButton = new QToolButton(page);
     messages_.bcButton->setText(QStringLiteral("Send"));
     Hint::set(messages_.bcButton, QStringLiteral("Sen beskeden til beskedcenteret"));
-    // Sending waits for the notification service of the message centre; until then nothing to press.
-    for (QToolButton *messageButton : { messages_.bcNyButton, messages_.bcButton }) {
+    for (QToolButton *messageButton : { messages_.bcNyButton, messages_.bcButton })
         messageButton->setAutoRaise(true);
-        messageButton->setEnabled(false);
-    }
     auto *counter = new QWidget(page);
     auto *counterRow = new QHBoxLayout(counter);
     counterRow->setContentsMargins(0, 0, 0, 0);
