@@ -48,6 +48,8 @@ QToolButton *pictureButton(QWidget *parent, QStyle::StandardPixmap picture, cons
     button->setAutoRaise(true);
     button->setIcon(parent->style()->standardIcon(picture));
     Hint::set(button, hint);
+    // A picture says nothing to a screen reader; the hint does.
+    button->setAccessibleName(Hint::shortPart(hint));
     return button;
 }
 
@@ -157,6 +159,7 @@ void MenuBook::buildDokumentPage(const DocumentInfoWidgets &info)
     dates_.aarEdit->setAlignment(Qt::AlignCenter);
     dates_.aarEdit->setFixedWidth(56);
     Hint::set(dates_.aarEdit, QStringLiteral("Viser det år datoerne beregnes ud fra"));
+    dates_.aarEdit->setAccessibleName(QStringLiteral("År"));
     dates_.yearFremButton = pictureButton(page, QStyle::SP_ArrowRight, QStringLiteral("Gå et år frem"));
     dates_.yearFremButton10
         = pictureButton(page, QStyle::SP_MediaSeekForward, QStringLiteral("Gå ti år frem"));
@@ -250,6 +253,8 @@ void MenuBook::buildInformationPage()
     title->setFont(bold);
     messages_.bcEdit = new QLineEdit(page);
     messages_.bcEdit->setObjectName(QStringLiteral("bcEdit"));
+    messages_.bcEdit->setAccessibleName(QStringLiteral("Overskrift"));
+    messages_.bcMemo->setAccessibleName(QStringLiteral("Besked"));
     messages_.memoLabel = new QLabel(QStringLiteral("0"), page);
     messages_.bcNyButton = new QToolButton(page);
     messages_.bcNyButton->setText(QStringLiteral("Ny"));

@@ -59,6 +59,7 @@ private Q_SLOTS:
     void dateCommandsNeedADocumentThatTakesText();
     void closingAnotherDocumentKeepsTheActiveOneTheTarget();
     void dateCommandsWaitWhileAFileStreamsIn();
+    void yearControlsAreNamedForScreenReaders();
 };
 
 void tst_DateCommands::commandWritesItsTextAtTheCaretAndMarksTheDocumentChanged_data()
@@ -193,6 +194,18 @@ void tst_DateCommands::dateCommandsWaitWhileAFileStreamsIn()
     QVERIFY(click(app, "aDato2"));
     QVERIFY(window->Editor->toPlainText().startsWith(QStringLiteral("09-12-2026Linje 0")));
     QVERIFY(window->Editor->isModified());
+}
+
+void tst_DateCommands::yearControlsAreNamedForScreenReaders()
+{
+    TestApp app;
+    app.create();
+    const DatePageControls &dates = app.frame().dateControls();
+    QCOMPARE(dates.yearTilbageButton10->accessibleName(), QStringLiteral("Gå ti år tilbage"));
+    QCOMPARE(dates.yearTilbageButton->accessibleName(), QStringLiteral("Gå et år tilbage"));
+    QCOMPARE(dates.yearFremButton->accessibleName(), QStringLiteral("Gå et år frem"));
+    QCOMPARE(dates.yearFremButton10->accessibleName(), QStringLiteral("Gå ti år frem"));
+    QCOMPARE(dates.aarEdit->accessibleName(), QStringLiteral("År"));
 }
 
 QTEST_MAIN(tst_DateCommands)

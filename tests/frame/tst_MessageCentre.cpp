@@ -59,6 +59,7 @@ private Q_SLOTS:
     void webSearchLooksForTheMessageText();
     void searchKeysFollowTheFocus();
     void aSentMessageArrivesAtTheNotificationService();
+    void fieldsAreNamedForScreenReaders();
 };
 
 void tst_MessageCentre::twoSendsGiveTwoNumberedNotifications()
@@ -291,6 +292,15 @@ void tst_MessageCentre::aSentMessageArrivesAtTheNotificationService()
     QCOMPARE(server.received[1].body, QStringLiteral("ost"));
     for (const RecordingNotificationServer::Received &received : server.received)
         QCOMPARE(received.appName, QStringLiteral("Skrivora"));
+}
+
+void tst_MessageCentre::fieldsAreNamedForScreenReaders()
+{
+    TestApp app;
+    app.create();
+    const MessageCentreControls &centre = app.frame().menuBook()->messageCentre();
+    QCOMPARE(centre.bcEdit->accessibleName(), QStringLiteral("Overskrift"));
+    QCOMPARE(centre.bcMemo->accessibleName(), QStringLiteral("Besked"));
 }
 
 QTEST_MAIN(tst_MessageCentre)
