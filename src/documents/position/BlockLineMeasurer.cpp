@@ -1,6 +1,7 @@
 #include "documents/position/BlockLineMeasurer.h"
 
 #include <QFontMetricsF>
+#include <QTextBoundaryFinder>
 #include <QTextLayout>
 
 namespace {
@@ -44,24 +45,31 @@ void BlockLineMeasurer::setSettings(const Settings &settings)
     settings_ = settings;
 }
 
+qreal BlockLineMeasurer::advance(QChar c)
+{
+    const char16_t code = c.unicode();
+    if (code >= kFirstShapedCharacter)
+        return -1;
+    float &advance = advances_[code];
+    if (advance < 0)
+        advance = float(QFontMetricsF(settings_.font).horizontalAdvance(c));
+    return advance;
+}
+
 bool BlockLineMeasurer::fitsOnOneLine(const QString &text)
 {
     const qreal limit = (settings_.width - kSafetyPixels) / kSafetyFactor;
     if (text.size() * widestAdvance_ <= limit)
         return true;
-    const QFontMetricsF metrics(settings_.font);
     qreal width = 0;
     for (const QChar c : text) {
-        const char16_t code = c.unicode();
-        if (code == u'\t') {
+        if (c == u'\t') {
             width += settings_.option.tabStopDistance();
-        } else if (code < kFirstShapedCharacter) {
-            float &advance = advances_[code];
-            if (advance < 0)
-                advance = float(metrics.horizontalAdvance(c));
-            width += advance;
         } else {
-            return false;
+            const qreal step = advance(c);
+            if (step < 0)
+                return false;
+            width += step;
         }
         if (width > limit)
             return false;
@@ -69,10 +77,66 @@ bool BlockLineMeasurer::fitsOnOneLine(const QString &text)
     return true;
 }
 
+int BlockLineMeasurer::countByAdvances(const QString &text)
+{
+    const QTextOption::WrapMode mode = settings_.option.wrapMode();
+    if (mode != QTextOption::WordWrap && mode != QTextOption::WrapAtWordBoundaryOrAnywhere)
+        return -1;
+    // A line surely fits below the first width and surely overflows above the second.
+    const qreal fits = (settings_.width - kSafetyPixels) / kSafetyFactor;
+    const qreal overflows = settings_.width * kSafetyFactor + kSafetyPixels;
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    int lines = 1;
+    // The width of the line so far, up to the last place it may break, its blanks at the end included:
+    // blanks at the end of a line hang past the edge, the blanks before a word that follows do not.
+    qreal line = 0;
+    bool lineEmpty = true;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        const qsizetype end = breaks.toNextBoundary();
+        if (end <= start)
+            return -1;
+        qreal word = 0;
+        qreal blanks = 0;
+        for (qsizetype i = start; i < end; ++i) {
+            const QChar c = text[i];
+            if (c == u' ') {
+                blanks += advance(c);
+                continue;
+            }
+            // A tab's width depends on where it falls, a control character may be drawn or not.
+            const qreal step = c.unicode() < 0x20 || c.unicode() == 0xAD ? -1 : advance(c);
+            if (step < 0)
+                return -1;
+            word += blanks + step;
+            blanks = 0;
+        }
+        const qreal wanted = line + word;
+        if (lineEmpty || wanted <= fits) {
+            // A word that alone is wider than a line is broken inside itself: only a layout tells where.
+            if (lineEmpty && word > fits)
+                return -1;
+            line = wanted + blanks;
+            lineEmpty = false;
+        } else if (wanted >= overflows) {
+            ++lines;
+            if (word > fits)
+                return -1;
+            line = word + blanks;
+        } else {
+            return -1;
+        }
+        start = end;
+    }
+    return lines;
+}
+
 int BlockLineMeasurer::lineCount(const QString &text)
 {
     if (!settings_.wraps() || fitsOnOneLine(text))
         return 1;
+    if (const int counted = countByAdvances(text); counted > 0)
+        return counted;
     int count = 0;
     layOut(text, settings_, [&](const QTextLine &) {
         ++count;
