@@ -27,8 +27,8 @@ PACKAGES = cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-transla
 PACKAGE_TOOLS = dpkg-dev file
 PREFIX ?= /usr/local
 
-# Peers the benchmarks time themselves against.
-BENCH_PACKAGES = ripgrep fd-find time
+# Peers the benchmarks time themselves against; the X server and window tool of the end-to-end bench.
+BENCH_PACKAGES = ripgrep fd-find time xvfb xdotool
 
 FORMAT_PACKAGES = clang-format
 FORMATTED = $(shell find src tests tools bench fuzz -name '*.cpp' -o -name '*.h')

@@ -3,6 +3,7 @@
 #include "app/DocumentInfoWidgets.h"
 #include "app/Hint.h"
 #include "app/RadioGroup.h"
+#include "app/StandardIcon.h"
 #include "frame/CommandButton.h"
 #include "frame/FrameCommands.h"
 
@@ -46,7 +47,7 @@ QToolButton *pictureButton(QWidget *parent, QStyle::StandardPixmap picture, cons
 {
     auto *button = new QToolButton(parent);
     button->setAutoRaise(true);
-    button->setIcon(parent->style()->standardIcon(picture));
+    button->setIcon(StandardIcon::of(picture));
     Hint::set(button, hint);
     // A picture says nothing to a screen reader; the hint does.
     button->setAccessibleName(Hint::shortPart(hint));
@@ -64,9 +65,9 @@ MenuBook::MenuBook(const FrameCommands &commands, const DocumentInfoWidgets &inf
     setDocumentMode(true);
 
     // The picture-only commands need a picture wherever they are shown.
-    commands_.get(QStringLiteral("opdaterFilinfo"))->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    commands_.get(QStringLiteral("opdaterFilinfo"))->setIcon(StandardIcon::of(QStyle::SP_BrowserReload));
     commands_.get(QStringLiteral("insertFavoritliste"))
-        ->setIcon(style()->standardIcon(QStyle::SP_FileDialogNewFolder));
+        ->setIcon(StandardIcon::of(QStyle::SP_FileDialogNewFolder));
 
     buildFilPage(info);
     buildDokumentPage(info);
