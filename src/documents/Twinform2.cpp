@@ -1,6 +1,7 @@
 #include "documents/Twinform2.h"
 
 #include "app/AppContext.h"
+#include "app/DateService.h"
 #include "app/FrameInterface.h"
 #include "app/Hint.h"
 #include "app/Options.h"
@@ -452,6 +453,7 @@ void Twinform2::applyDefaultFont()
 void Twinform2::FormActivate()
 {
     frameLink_->FormActivate();
+    context_.frame->Datoer().SetEditor(Editor);
     XYinfo();
 }
 
@@ -647,5 +649,6 @@ void Twinform2::closeEvent(QCloseEvent *event)
         return;
     }
     frameLink_->FormClose();
+    context_.frame->Datoer().releaseEditor(Editor);
     event->accept();
 }

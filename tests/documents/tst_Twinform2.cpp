@@ -8,6 +8,7 @@
 #include "frame/Tmainform.h"
 #include "lists/FileListBox.h"
 #include "lists/Tfilform.h"
+#include "support/ActionClick.h"
 #include "support/FileBytes.h"
 #include "support/OptionsFile.h"
 #include "support/TestApp.h"
@@ -92,6 +93,7 @@ private Q_SLOTS:
     void statusStripShowsLinesAndPosition();
     void spellingRefreshLeavesClipboardModifiedStateAndFocus();
     void closeQuestionAsInThePlainWindow();
+    void dateTextsGoIntoTheActiveRichDocument();
 };
 
 void Twinform2Test::rtfOpensInTheRichWindowFromEveryWayIn_data()
@@ -495,6 +497,20 @@ void Twinform2Test::closeQuestionAsInThePlainWindow()
     QVERIFY(window->parentWidget()->close());
     QCoreApplication::processEvents();
     QCOMPARE(app.frame().infoWidgets().filnavnEdit->text(), QStringLiteral("Der er ingen åbne dokumenter."));
+}
+
+void Twinform2Test::dateTextsGoIntoTheActiveRichDocument()
+{
+    TestApp app;
+    app.platform.clock.time = QDateTime(QDate(2024, 2, 5), QTime(9, 5, 3));
+    const QString path = app.writeFile(QStringLiteral("brev.rtf"), R"({\rtf1 Aarhus, \par})");
+    app.start({ path });
+    Twinform2 *window = activeRich(app);
+    window->Editor->setSelection(8, 0);
+    QVERIFY(clickWhenEnabled(
+        app.frame().command(QStringLiteral("aDato3")), [&app] { app.frame().updateActions(); }));
+    QCOMPARE(window->Editor->toPlainText(), QStringLiteral("Aarhus, 2024-02-05"));
+    QVERIFY(app.context.fields.docModified);
 }
 
 QTEST_MAIN(Twinform2Test)
