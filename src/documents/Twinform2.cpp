@@ -14,6 +14,7 @@
 #include "documents/SearchWord.h"
 #include "documents/TFunktioner.h"
 #include "documents/WebSearchCommands.h"
+#include "documents/find/FindReplace.h"
 #include "documents/links/LinkActivation.h"
 #include "documents/model/Document.h"
 #include "documents/rich/ColourGrid.h"
@@ -592,12 +593,12 @@ void Twinform2::udskrivDokument()
 
 int Twinform2::FindOrd()
 {
-    return 0;
+    return FindReplace(*Editor, context_.frame->searchControls(), [this] { XYinfo(); }).FindOrd();
 }
 
 int Twinform2::ErstatTekst()
 {
-    return 0;
+    return FindReplace(*Editor, context_.frame->searchControls(), [this] { XYinfo(); }).ErstatTekst();
 }
 
 void Twinform2::showRedskabsPanel()

@@ -1,4 +1,5 @@
 #include "app/DocumentInfoWidgets.h"
+#include "app/SearchPageControls.h"
 #include "documents/DocumentArea.h"
 #include "documents/RichEditor.h"
 #include "documents/TFunktioner.h"
@@ -16,6 +17,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
@@ -94,6 +96,7 @@ private Q_SLOTS:
     void spellingRefreshLeavesClipboardModifiedStateAndFocus();
     void closeQuestionAsInThePlainWindow();
     void dateTextsGoIntoTheActiveRichDocument();
+    void findAndReplaceInTheRichDocument();
 };
 
 void Twinform2Test::rtfOpensInTheRichWindowFromEveryWayIn_data()
@@ -511,6 +514,28 @@ void Twinform2Test::dateTextsGoIntoTheActiveRichDocument()
         app.frame().command(QStringLiteral("aDato3")), [&app] { app.frame().updateActions(); }));
     QCOMPARE(window->Editor->toPlainText(), QStringLiteral("Aarhus, 2024-02-05"));
     QVERIFY(app.context.fields.docModified);
+}
+
+void Twinform2Test::findAndReplaceInTheRichDocument()
+{
+    TestApp app;
+    const QString path = app.writeFile(QStringLiteral("ord.rtf"), R"({\rtf1 {\b gr\'f8d} og gr\'f8d\par})");
+    app.start({ path });
+    Twinform2 *window = activeRich(app);
+    const SearchPageControls &page = app.frame().searchControls();
+    page.ordEdit->setText(QStringLiteral("grød"));
+    page.erstatEdit->setText(QStringLiteral("grøn"));
+    page.erstatAlleCheck->setChecked(true);
+    auto run = [&app](const char *command) {
+        return clickWhenEnabled(
+            app.frame().command(QString::fromLatin1(command)), [&app] { app.frame().updateActions(); });
+    };
+    QVERIFY(run("erstatTekst"));
+    QCOMPARE(page.antalFundLabel->text(), QStringLiteral("Antal forekomster: 2"));
+    QCOMPARE(window->Editor->toPlainText(), QStringLiteral("grøn og grøn"));
+    // The replaced text keeps its formatting.
+    window->Editor->setSelection(1, 0);
+    QVERIFY(window->RichEditBold2->isChecked());
 }
 
 QTEST_MAIN(Twinform2Test)
