@@ -17,6 +17,7 @@
 #include "documents/links/LinkActivation.h"
 #include "documents/loading/DocumentLoader.h"
 #include "documents/position/PositionTracker.h"
+#include "documents/print/DocumentPrinting.h"
 #include "documents/spelling/SpellingMenu.h"
 #include "documents/spelling/TextMarker.h"
 #include "platform/Shell.h"
@@ -274,6 +275,9 @@ void Twinform1::buildToolPanel()
 
     auto *dropDownPU = new QMenu(funkButton1);
     dropDownPU->addActions(PUwin->actions());
+    dropDownPU->addSeparator();
+    for (const char *print : { "udskrivDokument", "visUdskrift", "gemSomPdf" })
+        dropDownPU->addAction(context_.frame->command(QString::fromLatin1(print)));
     funkButton1->setMenu(dropDownPU);
 }
 
@@ -509,7 +513,17 @@ void Twinform1::GemSom()
 
 void Twinform1::udskrivDokument()
 {
-    // Printing comes with the print margins box.
+    DocumentPrinting(context_).udskrivDokument(*this);
+}
+
+const QTextDocument *Twinform1::printableDocument()
+{
+    if (isLoading()) {
+        context_.inform(QStringLiteral("Dokumentet:\r") + capNavn_
+            + QStringLiteral("\rindlæses stadig. Det kan udskrives, når hele filen er indlæst."));
+        return nullptr;
+    }
+    return Editor->document();
 }
 
 int Twinform1::FindOrd()

@@ -31,6 +31,7 @@ public:
     QString capNavn() const override { return capNavn_; }
     bool isRichText() const override { return false; }
     void setEditorMargins(int pixels) override;
+    const QTextDocument *printableDocument() override;
 
     void Gem() override;
     void GemSom() override;

@@ -24,6 +24,7 @@ public:
     QString capNavn() const override { return caption_; }
     bool isRichText() const override { return false; }
     void setEditorMargins(int) override { }
+    const QTextDocument *printableDocument() override;
 
     void Gem() override;
     void GemSom() override { calls << QStringLiteral("GemSom"); }
