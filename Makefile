@@ -28,7 +28,7 @@ PACKAGE_TOOLS = dpkg-dev file
 PREFIX ?= /usr/local
 
 # Peers the benchmarks time themselves against.
-BENCH_PACKAGES = ripgrep
+BENCH_PACKAGES = ripgrep fd-find time
 
 FORMAT_PACKAGES = clang-format
 FORMATTED = $(shell find src tests tools bench fuzz -name '*.cpp' -o -name '*.h')

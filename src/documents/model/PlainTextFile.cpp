@@ -1,6 +1,8 @@
-#include "documents/PlainTextFile.h"
+#include "documents/model/PlainTextFile.h"
 
 #include "platform/AtomicFileWriter.h"
+
+#include <QTextDocument>
 
 void PlainTextFile::adopt(TextEncoding encoding, LineEnding lineEnding)
 {
@@ -8,9 +10,9 @@ void PlainTextFile::adopt(TextEncoding encoding, LineEnding lineEnding)
     lineEnding_ = lineEnding;
 }
 
-bool PlainTextFile::write(const QString &path, const QString &text)
+bool PlainTextFile::write(const QString &path, const QTextDocument &document)
 {
-    const EncodedText encoded = TextCodec::encode(text, encoding_, lineEnding_);
+    const EncodedText encoded = TextCodec::encode(document.toPlainText(), encoding_, lineEnding_);
     const AtomicFileWriter::Result result = AtomicFileWriter::write(path, encoded.bytes);
     error_ = result.error;
     if (result.ok)
