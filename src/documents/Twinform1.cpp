@@ -328,12 +328,7 @@ void Twinform1::udskrivDokument()
 
 const QTextDocument *Twinform1::printableDocument()
 {
-    if (isLoading()) {
-        context_.inform(QStringLiteral("Dokumentet:\r") + capNavn_
-            + QStringLiteral("\rindlæses stadig. Det kan udskrives, når hele filen er indlæst."));
-        return nullptr;
-    }
-    return Editor->document();
+    return document_->printableText();
 }
 
 int Twinform1::FindOrd()

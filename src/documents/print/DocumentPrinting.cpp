@@ -150,15 +150,13 @@ void DocumentPrinting::writePdf(
         QStringLiteral("Gem som PDF"), suggestedPdfPath(window), kPdfFilter, &filter);
     if (path.isEmpty())
         return;
-    // A name the dialog never saw was never checked against the files there.
-    if (QFileInfo(path).suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) != 0) {
+    if (QFileInfo(path).suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) != 0)
         path += QStringLiteral(".pdf");
-        if (QFileInfo::exists(path)
-            && !context_.ask(QStringLiteral("Der eksisterer allerede en fil med navnet:\r")
-                    + QFileInfo(path).fileName() + QStringLiteral("\rSkal filen overskrives?"),
-                AppContext::Safe::No))
-            return;
-    }
+    if (QFileInfo::exists(path)
+        && !context_.ask(QStringLiteral("Der eksisterer allerede en fil med navnet:\r")
+                + QFileInfo(path).fileName() + QStringLiteral("\rSkal filen overskrives?"),
+            AppContext::Safe::No))
+        return;
     const QPrinter &printer = context_.platform.printing.printer();
     QBuffer bytes;
     bytes.open(QIODevice::WriteOnly);

@@ -5,6 +5,7 @@
 #include "documents/Twinform1.h"
 #include "frame/Tmainform.h"
 #include "support/ActionClick.h"
+#include "support/FileBytes.h"
 #include "support/PdfContents.h"
 #include "support/TestApp.h"
 
@@ -107,6 +108,8 @@ private Q_SLOTS:
     void withoutAPrinterUdskrivOffersAPdfFile_data();
     void withoutAPrinterUdskrivOffersAPdfFile();
     void gemSomPdfWritesThePagesAsPrinted();
+    void gemSomPdfAsksBeforeWritingOverAFile_data();
+    void gemSomPdfAsksBeforeWritingOverAFile();
     void visUdskriftShowsThePagesWithTheBoxsMargins();
     void printCommandsAreOnTheFilPageAndTheDropDownMenu();
 };
@@ -366,6 +369,35 @@ void DocumentPrintingTest::gemSomPdfWritesThePagesAsPrinted()
     const QRectF area = textArea(onPage(PdfContents::words(pdf), 1, 3 * pointsPerCentimetre - kMillimetre));
     QVERIFY(qAbs(area.left() - 4 * pointsPerCentimetre) <= kMillimetre);
     QVERIFY(qAbs(area.top() - 3 * pointsPerCentimetre) <= kMillimetre);
+}
+
+void DocumentPrintingTest::gemSomPdfAsksBeforeWritingOverAFile_data()
+{
+    QTest::addColumn<int>("answer"); // 1 Ja, 2 Nej; Enter gives Nej
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("Ja") << 1 << QStringLiteral("gammel.pdf");
+    QTest::newRow("Nej") << 2 << QStringLiteral("gammel.pdf");
+    QTest::newRow("Nej, the ending added") << 2 << QStringLiteral("gammel");
+}
+
+void DocumentPrintingTest::gemSomPdfAsksBeforeWritingOverAFile()
+{
+    QFETCH(int, answer);
+    QFETCH(QString, chosen);
+    TestApp app;
+    app.start();
+    openText(app, QStringLiteral("Ny tekst"));
+    const QString old = app.writeFile(QStringLiteral("gammel.pdf"), "gammelt indhold");
+    app.platform.fileDialogs.saveAnswers.enqueue(QFileInfo(old).dir().filePath(chosen));
+    app.modal().answer(answer);
+    QVERIFY(runCommand(app, "gemSomPdf"));
+    QCOMPARE(app.modal().texts(),
+        QStringList({ QStringLiteral(
+            "Der eksisterer allerede en fil med navnet:\ngammel.pdf\nSkal filen overskrives?") }));
+    if (answer == 1)
+        QVERIFY(PdfContents::layoutText(old).contains(QStringLiteral("Ny tekst")));
+    else
+        QCOMPARE(readAll(old), QByteArray("gammelt indhold"));
 }
 
 void DocumentPrintingTest::visUdskriftShowsThePagesWithTheBoxsMargins()
