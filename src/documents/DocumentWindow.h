@@ -15,6 +15,8 @@ public:
     // Caption and tab title.
     virtual QString capNavn() const = 0;
     virtual bool isRichText() const = 0;
+    // True while the file is still coming in: what needs the whole text (find and replace) waits.
+    virtual bool isLoading() const { return false; }
     // Left and right inner margins of the editor, in pixels.
     virtual void setEditorMargins(int pixels) = 0;
     // The document as it prints; null while it cannot be printed yet, once the user has been told why.

@@ -15,6 +15,7 @@
 #include "documents/SearchWord.h"
 #include "documents/TFunktioner.h"
 #include "documents/WebSearchCommands.h"
+#include "documents/find/FindReplace.h"
 #include "documents/links/LinkActivation.h"
 #include "documents/loading/DocumentLoader.h"
 #include "documents/model/Document.h"
@@ -335,12 +336,12 @@ const QTextDocument *Twinform1::printableDocument()
 
 int Twinform1::FindOrd()
 {
-    return 0;
+    return FindReplace(*Editor, context_.frame->searchControls(), [this] { XYinfo(); }).FindOrd();
 }
 
 int Twinform1::ErstatTekst()
 {
-    return 0;
+    return FindReplace(*Editor, context_.frame->searchControls(), [this] { XYinfo(); }).ErstatTekst();
 }
 
 void Twinform1::showRedskabsPanel()

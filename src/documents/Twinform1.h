@@ -51,7 +51,7 @@ public:
     // The search word for the web searches.
     QString getTheWord() const;
     // True while the file is still streaming in; saving and the file information wait for it.
-    bool isLoading() const;
+    bool isLoading() const override;
 
     PlainEditor *Editor;
     QToolBar *redskabsPanel;

@@ -152,7 +152,11 @@ void FrameCommandHandlers::addEnableRules()
         { "fileGemSom", "udskrivDokument", "visUdskrift", "gemSomPdf", "aRedskabslinje", "WindowCascade",
             "WindowTileHorizontal", "WindowTileVertical", "WindowMinimizeAll", "winLuk", "winLukAlle" })
         setEnableRule(QString::fromLatin1(name), documents);
-    auto searchText = [this] { return hasDocuments() && !search_.ordEdit->text().isEmpty(); };
+    // A document still coming in would be searched only in part.
+    auto searchText = [this] {
+        const DocumentWindow *active = frame_.documents()->activeDocument();
+        return hasDocuments() && !search_.ordEdit->text().isEmpty() && !(active && active->isLoading());
+    };
     setEnableRule(QStringLiteral("findTekst"), searchText);
     setEnableRule(QStringLiteral("erstatTekst"), searchText);
 

@@ -23,6 +23,7 @@ public:
     QString Filnavn() const override { return QString(); }
     QString capNavn() const override { return caption_; }
     bool isRichText() const override { return false; }
+    bool isLoading() const override { return loading; }
     void setEditorMargins(int) override { }
     const QTextDocument *printableDocument() override;
 
@@ -40,6 +41,7 @@ public:
     QPlainTextEdit *editor;
     QStringList calls;
     int matches = 0;
+    bool loading = false;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
