@@ -62,8 +62,9 @@ void DocumentFrameLink::FormActivate()
     context_.frame->udskrivFilInfo();
     const DocumentInfoWidgets &info = context_.frame->infoWidgets();
     if (document_.hasFile()) {
+        context_.currentFolder.setPath(QFileInfo(document_.Filnavn()).absolutePath());
         info.docFilnavnEdit->setText(QFileInfo(document_.Filnavn()).fileName());
-        info.docFilnavnEdit->setToolTip(QFileInfo(document_.Filnavn()).absolutePath());
+        info.docFilnavnEdit->setToolTip(context_.currentFolder.path());
     } else {
         info.docFilnavnEdit->setText(QStringLiteral("Dokumentet har ikke noget navn"));
     }

@@ -1,6 +1,7 @@
 #include "documents/Twinform1.h"
 
 #include "app/AppContext.h"
+#include "app/DateService.h"
 #include "app/FrameInterface.h"
 #include "app/Hint.h"
 #include "app/Options.h"
@@ -286,6 +287,7 @@ void Twinform1::applyFont()
 void Twinform1::FormActivate()
 {
     frameLink_->FormActivate();
+    context_.frame->Datoer().SetEditor(Editor);
     XYinfo();
 }
 
@@ -388,5 +390,6 @@ void Twinform1::closeEvent(QCloseEvent *event)
         return;
     }
     frameLink_->FormClose();
+    context_.frame->Datoer().releaseEditor(Editor);
     event->accept();
 }

@@ -19,15 +19,12 @@ WebSearchCommands::WebSearchCommands(QWidget &window, Shell &shell, std::functio
     tubeUrl = DocumentCommand::create(&window, QStringLiteral("Søg på YouTube"),
         QStringLiteral("Søg med YouTube: Ctrl+Shift+T"), QKeySequence(QStringLiteral("Ctrl+Shift+T")));
     window.addActions({ googleUrl, bingUrl, tubeUrl });
-    connect(googleUrl, &QAction::triggered, this,
-        [this] { search(QStringLiteral("https://www.google.com/search?q=")); });
-    connect(bingUrl, &QAction::triggered, this,
-        [this] { search(QStringLiteral("https://www.bing.com/search?q=")); });
-    connect(tubeUrl, &QAction::triggered, this,
-        [this] { search(QStringLiteral("https://www.youtube.com/results?search_query=")); });
+    connect(googleUrl, &QAction::triggered, this, [this] { search(WebSearch::Engine::Google); });
+    connect(bingUrl, &QAction::triggered, this, [this] { search(WebSearch::Engine::Bing); });
+    connect(tubeUrl, &QAction::triggered, this, [this] { search(WebSearch::Engine::YouTube); });
 }
 
-void WebSearchCommands::search(const QString &prefix)
+void WebSearchCommands::search(WebSearch::Engine engine)
 {
-    shell_.openAddress(prefix + SearchWord::searchText(word_()));
+    shell_.openAddress(WebSearch::address(engine, SearchWord::searchText(word_())));
 }

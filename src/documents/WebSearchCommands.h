@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/WebSearch.h"
+
 #include <QObject>
 
 #include <functional>
@@ -22,7 +24,7 @@ public:
     QAction *tubeUrl;
 
 private:
-    void search(const QString &prefix);
+    void search(WebSearch::Engine engine);
 
     Shell &shell_;
     std::function<QString()> word_;

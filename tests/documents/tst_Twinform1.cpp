@@ -403,9 +403,10 @@ void Twinform1Test::webSearchOpensTheAddressWithTheWord()
     window->Editor->setSelection(23, 0);
     window->bingUrl->trigger();
     QCOMPARE(app.shell().calls.size(), 3);
-    QCOMPARE(app.shell().calls[0].target, QStringLiteral("https://www.google.com/search?q=Ærø-færgen"));
+    QCOMPARE(app.shell().calls[0].target,
+        QStringLiteral("https://www.google.com/search?q=%C3%86r%C3%B8-f%C3%A6rgen"));
     QCOMPARE(app.shell().calls[1].target, QStringLiteral("https://www.youtube.com/results?search_query=Vi"));
-    QCOMPARE(app.shell().calls[2].target, QStringLiteral("https://www.bing.com/search?q=går"));
+    QCOMPARE(app.shell().calls[2].target, QStringLiteral("https://www.bing.com/search?q=g%C3%A5r"));
 }
 
 namespace {
