@@ -20,6 +20,7 @@
 #include "documents/loading/DocumentLoader.h"
 #include "documents/model/Document.h"
 #include "documents/position/PositionTracker.h"
+#include "documents/print/DocumentPrinting.h"
 #include "documents/spelling/SpellingMenu.h"
 #include "documents/spelling/TextMarker.h"
 #include "platform/Shell.h"
@@ -218,6 +219,9 @@ void Twinform1::buildToolPanel()
 
     auto *dropDownPU = new QMenu(funkButton1);
     dropDownPU->addActions(PUwin->actions());
+    dropDownPU->addSeparator();
+    for (const char *print : { "udskrivDokument", "visUdskrift", "gemSomPdf" })
+        dropDownPU->addAction(context_.frame->command(QString::fromLatin1(print)));
     funkButton1->setMenu(dropDownPU);
 }
 
@@ -322,7 +326,12 @@ void Twinform1::GemSom()
 
 void Twinform1::udskrivDokument()
 {
-    // Printing comes with the print margins box.
+    DocumentPrinting(context_).udskrivDokument(*this);
+}
+
+const QTextDocument *Twinform1::printableDocument()
+{
+    return document_->printableText();
 }
 
 int Twinform1::FindOrd()

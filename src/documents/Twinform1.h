@@ -35,6 +35,7 @@ public:
     QString capNavn() const override;
     bool isRichText() const override { return false; }
     void setEditorMargins(int pixels) override;
+    const QTextDocument *printableDocument() override;
 
     void Gem() override;
     void GemSom() override;

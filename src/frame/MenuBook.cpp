@@ -130,6 +130,7 @@ void MenuBook::buildFilPage(const DocumentInfoWidgets &info)
     column(row, { button(QStringLiteral("fileNewRtf"), QStringLiteral("Nyt richtext\ndokument")) });
     addSeparator(row, page);
     column(row, { button(QStringLiteral("printerEgenskaber")), button(QStringLiteral("udskrivDokument")) });
+    column(row, { button(QStringLiteral("visUdskrift")), button(QStringLiteral("gemSomPdf")) });
     row->addStretch();
 }
 

@@ -25,6 +25,7 @@ public:
     bool isRichText() const override { return false; }
     bool isLoading() const override { return loading; }
     void setEditorMargins(int) override { }
+    const QTextDocument *printableDocument() override;
 
     void Gem() override;
     void GemSom() override { calls << QStringLiteral("GemSom"); }
