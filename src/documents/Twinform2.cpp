@@ -17,6 +17,7 @@
 #include "documents/find/FindReplace.h"
 #include "documents/links/LinkActivation.h"
 #include "documents/model/Document.h"
+#include "documents/print/DocumentPrinting.h"
 #include "documents/rich/ColourGrid.h"
 #include "documents/rich/FormattingIcons.h"
 #include "documents/rich/RichTextPosition.h"
@@ -224,7 +225,8 @@ void Twinform2::buildCommands()
     dropDownPU = new QMenu(this);
     dropDownPU->addActions(winPU->actions());
     dropDownPU->addSeparator();
-    dropDownPU->addAction(context_.frame->command(QStringLiteral("udskrivDokument")));
+    for (const char *print : { "udskrivDokument", "visUdskrift", "gemSomPdf" })
+        dropDownPU->addAction(context_.frame->command(QString::fromLatin1(print)));
 }
 
 void Twinform2::buildFormattingCommands()
@@ -588,7 +590,12 @@ void Twinform2::GemSom()
 
 void Twinform2::udskrivDokument()
 {
-    // Printing comes with the print margins box.
+    DocumentPrinting(context_).udskrivDokument(*this);
+}
+
+const QTextDocument *Twinform2::printableDocument()
+{
+    return document_->printableText();
 }
 
 int Twinform2::FindOrd()

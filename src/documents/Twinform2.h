@@ -39,6 +39,7 @@ public:
     QString capNavn() const override;
     bool isRichText() const override { return true; }
     void setEditorMargins(int pixels) override;
+    const QTextDocument *printableDocument() override;
 
     void Gem() override;
     void GemSom() override;

@@ -3,6 +3,7 @@
 #include "documents/DocumentArea.h"
 #include "documents/RichEditor.h"
 #include "documents/TFunktioner.h"
+#include "documents/Tprintform.h"
 #include "documents/Twinform2.h"
 #include "documents/rich/ColourGrid.h"
 #include "frame/DocumentTabStrip.h"
@@ -12,6 +13,7 @@
 #include "support/ActionClick.h"
 #include "support/FileBytes.h"
 #include "support/OptionsFile.h"
+#include "support/PdfContents.h"
 #include "support/TestApp.h"
 #include "support/TestData.h"
 
@@ -23,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <QTextList>
@@ -97,6 +100,7 @@ private Q_SLOTS:
     void closeQuestionAsInThePlainWindow();
     void dateTextsGoIntoTheActiveRichDocument();
     void findAndReplaceInTheRichDocument();
+    void printingKeepsTheFormatting();
 };
 
 void Twinform2Test::rtfOpensInTheRichWindowFromEveryWayIn_data()
@@ -536,6 +540,25 @@ void Twinform2Test::findAndReplaceInTheRichDocument()
     // The replaced text keeps its formatting.
     window->Editor->setSelection(1, 0);
     QVERIFY(window->RichEditBold2->isChecked());
+}
+
+void Twinform2Test::printingKeepsTheFormatting()
+{
+    TestApp app;
+    const QString path = app.writeFile(QStringLiteral("tryk.rtf"),
+        R"({\rtf1{\fonttbl{\f0 Liberation Serif;}}\f0 Almindelig {\b Fed} tekst\par})");
+    app.start({ path });
+    app.modal().answer([&app](QDialog &) {
+        app.context.printform->Button3->click();
+        return app.context.printform->result();
+    });
+    QVERIFY(clickWhenEnabled(
+        app.frame().command(QStringLiteral("udskrivDokument")), [&app] { app.frame().updateActions(); }));
+    QCOMPARE(app.platform.printing.jobs.size(), 1);
+    const QString job = app.platform.printing.jobs.first();
+    QCOMPARE(PdfContents::layoutText(job).simplified(), QStringLiteral("Almindelig Fed tekst"));
+    QVERIFY2(PdfContents::fonts(job).join(u' ').contains(QStringLiteral("Bold")),
+        qPrintable(PdfContents::fonts(job).join(u' ')));
 }
 
 QTEST_MAIN(Twinform2Test)
