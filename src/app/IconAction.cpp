@@ -1,5 +1,6 @@
 #include "app/IconAction.h"
 
+#include "app/AccessibleName.h"
 #include "app/Hint.h"
 
 #include <QAction>
@@ -25,6 +26,7 @@ void addButton(QAction *action, QBoxLayout *row)
     button->setAutoRaise(true);
     button->setFixedSize(kButtonSize, kButtonSize);
     button->setObjectName(action->objectName() + QStringLiteral("Button"));
+    AccessibleName::fromHint(button);
     row->addWidget(button);
 }
 

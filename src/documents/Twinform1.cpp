@@ -1,6 +1,8 @@
 #include "documents/Twinform1.h"
 
+#include "app/AccessibleName.h"
 #include "app/AppContext.h"
+#include "app/CommandButton.h"
 #include "app/DocumentInfoWidgets.h"
 #include "app/DocumentListEvents.h"
 #include "app/FileMessages.h"
@@ -16,6 +18,7 @@
 #include "documents/TFunktioner.h"
 #include "documents/links/LinkActivation.h"
 #include "documents/loading/DocumentLoader.h"
+#include "documents/loading/EditingKeys.h"
 #include "documents/position/PositionTracker.h"
 #include "documents/spelling/SpellingMenu.h"
 #include "documents/spelling/TextMarker.h"
@@ -29,6 +32,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -80,12 +85,18 @@ Twinform1::Twinform1(AppContext &context)
     opstart_ = true;
 
     Editor = new PlainEditor(this);
+    nameEditorAfterCaption(Editor);
     Editor->viewport()->installEventFilter(this);
     Editor->installEventFilter(this);
     Editor->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Editor, &QWidget::customContextMenuRequested, this, &Twinform1::showContextMenu);
     position_ = new PositionTracker(*Editor);
-    connect(position_, &PositionTracker::measured, this, &Twinform1::XYinfo);
+    // Counts below what the editor has shown come in later: the "Fil" page follows the position display.
+    connect(position_, &PositionTracker::measured, this, [this] {
+        XYinfo();
+        if (isActive() && !isLoading())
+            context_.frame->udskrivFilInfo();
+    });
     marker_ = new TextMarker(*Editor, context.spelling);
     spellingMenu_
         = new SpellingMenu(*Editor, context.spelling, [this](const QString &text) { context_.inform(text); });
@@ -119,6 +130,7 @@ Twinform1::Twinform1(AppContext &context)
     connect(Editor->document(), &QTextDocument::modificationChanged, this, [this](bool modified) {
         if (isActive())
             context_.fields.docModified = modified;
+        Q_EMIT modificationChanged(modified);
     });
     connect(Editor, &QPlainTextEdit::cursorPositionChanged, this, &Twinform1::updateCommands);
     connect(Editor, &QPlainTextEdit::selectionChanged, this, &Twinform1::updateCommands);
@@ -222,55 +234,71 @@ void Twinform1::buildCommands()
     PUwin->addAction(context_.frame->command(QStringLiteral("winLukAlle")));
 }
 
-// A tool bar rather than a row of widgets: when the window is narrow, what does not fit goes behind the
-// bar's extension button instead of widening the window past the frame.
+// The panel is a tool bar with the position display at its right. In a tool bar, what does not fit goes
+// behind the bar's extension button instead of widening the window past the frame; the position display
+// stands beside the bar, so it stays in sight at every width.
 void Twinform1::buildToolPanel()
 {
-    redskabsPanel = new QToolBar(this);
-    redskabsPanel->setIconSize(QSize(16, 16));
+    redskabsPanel = new QWidget(this);
+    auto *tools = new QToolBar(redskabsPanel);
+    tools->setIconSize(QSize(16, 16));
 
-    fontnameBox = new QComboBox(redskabsPanel);
-    fontsizeBox = new QComboBox(redskabsPanel);
+    fontnameBox = new QComboBox(tools);
+    fontsizeBox = new QComboBox(tools);
+    AccessibleName::unseenLabel(fontnameBox, QStringLiteral("Fontnavn"));
+    AccessibleName::unseenLabel(fontsizeBox, QStringLiteral("Størrelse"));
     connect(fontnameBox, &QComboBox::currentIndexChanged, this, &Twinform1::applyFont);
     connect(fontsizeBox, &QComboBox::currentIndexChanged, this, &Twinform1::applyFont);
 
-    wordwrapCheck = new QCheckBox(QStringLiteral("Tekstopbrydning"), redskabsPanel);
+    wordwrapCheck = new QCheckBox(QStringLiteral("Tekstopbrydning"), tools);
     wordwrapCheck->setChecked(true);
     connect(wordwrapCheck, &QCheckBox::toggled, Editor, &PlainEditor::setWordWrap);
 
-    funkButton1 = new QToolButton(redskabsPanel);
+    funkButton1 = new QToolButton(tools);
     funkButton1->setText(QStringLiteral("Fil"));
     Hint::set(funkButton1, QStringLiteral("Åben filmenuen"));
     funkButton1->setPopupMode(QToolButton::InstantPopup);
     funkButton1->setAutoRaise(true);
 
-    puButton = new QToolButton(redskabsPanel);
+    puButton = new QToolButton(tools);
     puButton->setAutoRaise(true);
     puButton->setText(QStringLiteral("Skift popup"));
     Hint::set(puButton, QStringLiteral("Skift popup-menu"));
     connect(puButton, &QToolButton::clicked, this, &Twinform1::puButtonClick);
 
-    posLabel = new QLabel(QStringLiteral("0,0"), redskabsPanel);
-    antalLabel = new QLabel(QStringLiteral("0"), redskabsPanel);
-    auto *gap = new QWidget(redskabsPanel);
-    gap->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    tools->addWidget(fontnameBox);
+    tools->addWidget(fontsizeBox);
+    tools->addWidget(wordwrapCheck);
+    tools->addWidget(funkButton1);
+    tools->addAction(context_.frame->command(QStringLiteral("fileGem")));
+    tools->addAction(context_.frame->command(QStringLiteral("fileGemSom")));
+    // The "Fil" drop-down stands beside it: the page's button takes a caption of its own.
+    tools->addWidget(new CommandButton(
+        context_.frame->command(QStringLiteral("openMenu1")), tools, QStringLiteral("Filmenu")));
+    tools->addActions({ bingUrl, googleUrl, tubeUrl });
+    tools->addWidget(puButton);
+    tools->addAction(aStavekontrol);
+    SpeedButton15 = qobject_cast<QToolButton *>(tools->widgetForAction(aStavekontrol));
+    AccessibleName::ofExtensionButton(tools);
 
-    redskabsPanel->addWidget(fontnameBox);
-    redskabsPanel->addWidget(fontsizeBox);
-    redskabsPanel->addWidget(wordwrapCheck);
-    redskabsPanel->addWidget(funkButton1);
-    redskabsPanel->addAction(context_.frame->command(QStringLiteral("fileGem")));
-    redskabsPanel->addAction(context_.frame->command(QStringLiteral("fileGemSom")));
-    redskabsPanel->addAction(context_.frame->command(QStringLiteral("openMenu1")));
-    redskabsPanel->addActions({ bingUrl, googleUrl, tubeUrl });
-    redskabsPanel->addWidget(puButton);
-    redskabsPanel->addAction(aStavekontrol);
-    SpeedButton15 = qobject_cast<QToolButton *>(redskabsPanel->widgetForAction(aStavekontrol));
-    redskabsPanel->addWidget(gap);
-    redskabsPanel->addWidget(new QLabel(QStringLiteral("Pos: "), redskabsPanel));
-    redskabsPanel->addWidget(posLabel);
-    redskabsPanel->addWidget(new QLabel(QStringLiteral("  Antal linjer: "), redskabsPanel));
-    redskabsPanel->addWidget(antalLabel);
+    // Made in reading order, the order in which a screen reader reads them.
+    auto *position = new QWidget(redskabsPanel);
+    auto *positionRow = new QHBoxLayout(position);
+    positionRow->setContentsMargins(4, 0, 8, 0);
+    positionRow->setSpacing(0);
+    positionRow->addWidget(new QLabel(QStringLiteral("Pos: "), position));
+    posLabel = new QLabel(QStringLiteral("0,0"), position);
+    positionRow->addWidget(posLabel);
+    positionRow->addWidget(new QLabel(QStringLiteral("  Antal linjer: "), position));
+    antalLabel = new QLabel(QStringLiteral("0"), position);
+    positionRow->addWidget(antalLabel);
+    position->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+
+    auto *row = new QHBoxLayout(redskabsPanel);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(tools, 1);
+    row->addWidget(position);
 
     auto *dropDownPU = new QMenu(funkButton1);
     dropDownPU->addActions(PUwin->actions());
@@ -304,6 +332,11 @@ void Twinform1::loadDocument()
         context_.documentLists->documentOpened(Filnavn_, capNavn_);
 }
 
+bool Twinform1::isModified() const
+{
+    return Editor->isModified();
+}
+
 bool Twinform1::isLoading() const
 {
     return loader_ && loader_->isLoading();
@@ -314,7 +347,7 @@ void Twinform1::loadingFinished()
     file_.adopt(loader_->encoding(), loader_->lineEnding());
     if (opstart_)
         return; // read whole during creation; the first activation shows everything
-    context_.frame->setTabLoading(capNavn_, false);
+    context_.frame->setTabLoading(this, false);
     if (isActive()) {
         context_.frame->UdskrivInfo(QString());
         context_.frame->udskrivFilInfo();
@@ -325,7 +358,7 @@ void Twinform1::loadingFinished()
 void Twinform1::loadingFailed(const QString &reason)
 {
     context_.inform(FileMessages::readFailure(Filnavn_, reason));
-    context_.frame->setTabLoading(capNavn_, false);
+    context_.frame->setTabLoading(this, false);
     dropFileName();
 }
 
@@ -334,7 +367,7 @@ void Twinform1::dropFileName()
     Filnavn_.clear();
     const QString numbered = QString::number(context_.fields.newCount) + QStringLiteral(". Dokument");
     if (!opstart_)
-        context_.frame->RenameTab(capNavn_, numbered);
+        context_.frame->RenameTab(this, numbered);
     capNavn_ = numbered;
     setWindowTitle(capNavn_);
     if (isActive())
@@ -389,12 +422,12 @@ void Twinform1::FormActivate()
             subWindow->showMaximized();
         context_.frame->InsertTab();
         context_.frame->SetTCindex();
-        context_.frame->setTabLoading(capNavn_, isLoading());
+        context_.frame->setTabLoading(this, isLoading());
         // Hints on the status line mean no tooltips here; otherwise the window shows its own, even
         // when no other window of the program does.
         TooltipSwitch::setShown(this, context_.options->hintMode() != Options::HintMode::StatusLine);
     }
-    context_.frame->fokusTab(capNavn_);
+    context_.frame->fokusTab(this);
     XYinfo();
 }
 
@@ -453,6 +486,9 @@ bool Twinform1::writeTo(const QString &path)
     }
     Editor->setModified(false);
     context_.fields.docModified = false;
+    Q_EMIT saved();
+    if (const auto abandoned = file_.abandonedEncoding())
+        context_.inform(FileMessages::encodingChanged(capNavn_, *abandoned, file_.encoding()));
     return true;
 }
 
@@ -497,7 +533,7 @@ void Twinform1::GemSom()
 
     Filnavn_ = chosen;
     const QString newCaption = bareName(Filnavn_);
-    context_.frame->RenameTab(capNavn_, newCaption);
+    context_.frame->RenameTab(this, newCaption);
     capNavn_ = newCaption;
     setWindowTitle(capNavn_);
     if (!writeTo(Filnavn_))
@@ -587,6 +623,13 @@ void Twinform1::openWebSearch(const QString &prefix)
 bool Twinform1::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
+    case QEvent::KeyPress:
+        // The editor takes no edits until the whole file is in; say so rather than drop the key silently.
+        if (watched == Editor && isLoading() && EditingKeys::changesText(*static_cast<QKeyEvent *>(event)))
+            context_.frame->showStatusNotice(capNavn_
+                + QStringLiteral(" indlæses stadig og kan ikke ændres, "
+                                 "før hele filen er indlæst."));
+        break;
     case QEvent::KeyRelease:
         XYinfo();
         break;
@@ -637,7 +680,7 @@ void Twinform1::FormClose()
     if (!Filnavn_.isEmpty() && QFileInfo::exists(Filnavn_) && context_.documentLists
         && !context_.fields.programClosing)
         context_.documentLists->documentClosed(Filnavn_, capNavn_);
-    context_.frame->CloseTab(capNavn_);
+    context_.frame->CloseTab(this);
 }
 
 void Twinform1::closeEvent(QCloseEvent *event)

@@ -12,7 +12,6 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QMenu;
-class QToolBar;
 class QToolButton;
 class SpellingMenu;
 class TextMarker;
@@ -30,6 +29,7 @@ public:
     QString Filnavn() const override { return Filnavn_; }
     QString capNavn() const override { return capNavn_; }
     bool isRichText() const override { return false; }
+    bool isModified() const override;
     void setEditorMargins(int pixels) override;
 
     void Gem() override;
@@ -49,7 +49,8 @@ public:
     bool isLoading() const;
 
     PlainEditor *Editor;
-    QToolBar *redskabsPanel;
+    // The tool bar with the position display at its right.
+    QWidget *redskabsPanel;
     QComboBox *fontnameBox;
     QComboBox *fontsizeBox;
     QCheckBox *wordwrapCheck;

@@ -1,9 +1,9 @@
 #include "frame/MenuBook.h"
 
+#include "app/CommandButton.h"
 #include "app/DocumentInfoWidgets.h"
 #include "app/Hint.h"
 #include "app/RadioGroup.h"
-#include "frame/CommandButton.h"
 #include "frame/FrameCommands.h"
 
 #include <QAction>
@@ -156,6 +156,7 @@ void MenuBook::buildDokumentPage(const DocumentInfoWidgets &info)
     dates_.aarEdit->setReadOnly(true);
     dates_.aarEdit->setAlignment(Qt::AlignCenter);
     dates_.aarEdit->setFixedWidth(56);
+    dates_.aarEdit->setAccessibleName(QStringLiteral("År"));
     Hint::set(dates_.aarEdit, QStringLiteral("Viser det år datoerne beregnes ud fra"));
     dates_.yearFremButton = pictureButton(page, QStyle::SP_ArrowRight, QStringLiteral("Gå et år frem"));
     dates_.yearFremButton10
@@ -191,10 +192,14 @@ void MenuBook::buildSoegPage()
     search_.erstatEdit->setObjectName(QStringLiteral("erstatEdit"));
     Hint::set(search_.erstatEdit, QStringLiteral("Søgefelt"));
     auto *fields = new QGridLayout;
-    fields->addWidget(new QLabel(QStringLiteral("Søg efter:"), page), 0, 0);
+    auto *findLabel = new QLabel(QStringLiteral("Søg efter:"), page);
+    findLabel->setBuddy(search_.ordEdit);
+    fields->addWidget(findLabel, 0, 0);
     fields->addWidget(search_.ordEdit, 0, 1);
     fields->addWidget(button(QStringLiteral("findTekst")), 0, 2);
-    fields->addWidget(new QLabel(QStringLiteral("Erstat med:"), page), 1, 0);
+    auto *replaceLabel = new QLabel(QStringLiteral("Erstat med:"), page);
+    replaceLabel->setBuddy(search_.erstatEdit);
+    fields->addWidget(replaceLabel, 1, 0);
     fields->addWidget(search_.erstatEdit, 1, 1);
     fields->addWidget(button(QStringLiteral("erstatTekst")), 1, 2);
     fields->setColumnMinimumWidth(1, 220);
@@ -234,7 +239,7 @@ void MenuBook::buildVinduePage()
     column(row,
         { button(QStringLiteral("favoritBox")), button(QStringLiteral("dokumentBox")),
             button(QStringLiteral("mappefilBox")) });
-    column(row, { button(QStringLiteral("closeAllBokse"), QStringLiteral("Luk\nalle\nbokse")) });
+    column(row, { button(QStringLiteral("closeAllBokse"), QStringLiteral("Luk alle\nbokse")) });
     row->addStretch();
 }
 
@@ -246,6 +251,7 @@ void MenuBook::buildInformationPage()
     messages_.bcMemo = new QPlainTextEdit(page);
     messages_.bcMemo->setObjectName(QStringLiteral("bcMemo"));
     messages_.bcMemo->setFixedWidth(260);
+    messages_.bcMemo->setAccessibleName(QStringLiteral("Beskedtekst"));
     row->addWidget(messages_.bcMemo);
 
     auto *title = new QLabel(QStringLiteral("Besked center"), page);
@@ -254,6 +260,7 @@ void MenuBook::buildInformationPage()
     title->setFont(bold);
     messages_.bcEdit = new QLineEdit(page);
     messages_.bcEdit->setObjectName(QStringLiteral("bcEdit"));
+    messages_.bcEdit->setAccessibleName(QStringLiteral("Overskrift"));
     messages_.memoLabel = new QLabel(QStringLiteral("0"), page);
     messages_.bcNyButton = new QToolButton(page);
     messages_.bcNyButton->setText(QStringLiteral("Ny"));

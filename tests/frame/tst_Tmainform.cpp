@@ -26,6 +26,8 @@ private Q_SLOTS:
     void mainTxtIsReadAndWrittenAsFiveLines();
     void settingsFolderThatCannotBeMadeIsReported();
     void commandLineNamesOnlyExistingFiles();
+    void commandLineNameWithDoubleQuotesOpensThatFile_data();
+    void commandLineNameWithDoubleQuotesOpensThatFile();
     void droppedFilesOpenInDropOrder();
     void startupBoxes_data();
     void startupBoxes();
@@ -141,6 +143,28 @@ void TmainformTest::commandLineNamesOnlyExistingFiles()
     QCOMPARE(app.shell().calls[0].target, spaced);
     QCOMPARE(app.shell().calls[1].target, plain);
     QVERIFY(app.modal().shown.isEmpty());
+}
+
+void TmainformTest::commandLineNameWithDoubleQuotesOpensThatFile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("quotedTooExists"); // a file of the name without its quotes exists as well
+    QTest::newRow("quotes in the name") << QStringLiteral("kapitel \"1\".pdf") << false;
+    QTest::newRow("beside the name without them") << QStringLiteral("kapitel \"1\".pdf") << true;
+}
+
+// The quotes were always removed, so such a name opened another file or none.
+void TmainformTest::commandLineNameWithDoubleQuotesOpensThatFile()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, quotedTooExists);
+    TestApp app;
+    const QString quoted = app.writeFile(name, "%PDF");
+    if (quotedTooExists)
+        app.writeFile(QString(name).remove(u'"'), "%PDF");
+    app.start({ quoted });
+    QCOMPARE(app.shell().calls.size(), 1);
+    QCOMPARE(app.shell().calls[0].target, quoted);
 }
 
 void TmainformTest::droppedFilesOpenInDropOrder()
