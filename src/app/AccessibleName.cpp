@@ -58,6 +58,8 @@ void unseenLabel(QWidget *control, const QString &text)
     auto *label = new QLabel(text, control->parentWidget());
     label->setBuddy(control);
     label->hide();
+    // Elsewhere a drop-down's own name is read.
+    control->setAccessibleName(text);
 }
 
 void ofExtensionButton(QToolBar *bar)

@@ -16,8 +16,9 @@ void fromHint(QAbstractButton *button);
 void withPlace(QWidget *control, const QString &place);
 // A caption two buttons of one place share, told apart by the hint: "Udfør: Sæt standard programstørrelse".
 void captionWithHint(QAbstractButton *button);
-// A label for a control that shows none, heard and not seen. A drop-down needs one: on Linux a screen
-// reader names it only by its label, its own name being the chosen entry.
+// A label for a control that shows none, heard and not seen, and the same text as its own name. A
+// drop-down needs both: on Linux a screen reader names it only by its label, its own name being the chosen
+// entry; elsewhere its own name is read.
 void unseenLabel(QWidget *control, const QString &text);
 // The button behind which a tool bar folds what does not fit.
 void ofExtensionButton(QToolBar *bar);

@@ -1,5 +1,6 @@
 #include "frame/DocumentTabStrip.h"
 
+#include "app/StandardIcon.h"
 #include "documents/DocumentWindow.h"
 
 #include <QDir>
@@ -115,7 +116,7 @@ void DocumentTabStrip::showState(int index)
         lines << QDir::toNativeSeparators(QFileInfo(state.window->Filnavn()).absolutePath());
     QString spoken = tabText(index);
     if (state.loading) {
-        setTabIcon(index, style()->standardIcon(QStyle::SP_BrowserReload));
+        setTabIcon(index, StandardIcon::of(QStyle::SP_BrowserReload));
         lines << QStringLiteral("Dokumentet indlæses ...");
         spoken += QStringLiteral(", indlæses");
     } else if (state.modified) {

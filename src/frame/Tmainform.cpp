@@ -9,11 +9,15 @@
 #include "app/ScreenPlacement.h"
 #include "app/SettingsFile.h"
 #include "app/StorageLayout.h"
+#include "dates/TDatoer.h"
+#include "dates/YearChooser.h"
 #include "documents/DocumentArea.h"
 #include "documents/DocumentWindow.h"
 #include "documents/TFunktioner.h"
 #include "documents/Twinform1.h"
 #include "documents/spelling/SpellingService.h"
+#include "frame/DateCommands.h"
+#include "frame/DocumentKeyPriority.h"
 #include "frame/DocumentTabStrip.h"
 #include "frame/FrameClientArea.h"
 #include "frame/FrameCommandHandlers.h"
@@ -21,6 +25,7 @@
 #include "frame/MainMenuPanel.h"
 #include "frame/MenuBook.h"
 #include "frame/MenuPanelController.h"
+#include "frame/MessageCentre.h"
 #include "frame/OpenDocumentsMenu.h"
 #include "frame/StatusTipRouter.h"
 #include "lists/Tfavoritform.h"
@@ -101,6 +106,12 @@ Tmainform::Tmainform(AppContext &context)
 
     hintRouter_ = new StatusTipRouter([this](const QString &hint) { HintInfo(hint); }, this);
     qApp->installEventFilter(hintRouter_);
+
+    Datoer_ = new TDatoer(context.platform.clock, this);
+    dateCommands_ = new DateCommands(*Datoer_, menuBook_->dateControls(), context.platform.clock, *documents_,
+        *commands_, *handlers_, this);
+    new MessageCentre(menuBook_->messageCentre(), context, *commands_, this);
+    new DocumentKeyPriority(commands_->all(), this);
 }
 
 Tmainform::~Tmainform() = default;
@@ -233,6 +244,11 @@ void Tmainform::buildDocumentInfo()
     info_.antalLinjerLabel = label(QStringLiteral("antalLinjerLabel"));
     info_.filModificeretLabel = label(QStringLiteral("filModificeretLabel"));
     info_.reset();
+}
+
+DateService &Tmainform::Datoer()
+{
+    return *Datoer_;
 }
 
 QList<QAction *> Tmainform::commands()
@@ -494,6 +510,7 @@ void Tmainform::FormShow()
         }
     }
 
+    dateCommands_->years().yearNuButtonClick();
     setTabStripVisible(options.showTabStrip());
     setAcceptDrops(true);
     if (options.minimiseAtStart())

@@ -9,6 +9,7 @@
 #include <memory>
 
 class AppContext;
+class DateCommands;
 class DocumentArea;
 class DocumentWindow;
 class DocumentTabStrip;
@@ -25,6 +26,7 @@ class QSystemTrayIcon;
 class QTabWidget;
 class SettingsFile;
 class StatusTipRouter;
+class TDatoer;
 class TFunktioner;
 
 // The frame: the main window holding the document windows, the menu book, the tab strip and the status
@@ -68,6 +70,7 @@ public:
     QAction *command(const QString &name) override;
     QList<QAction *> commands() override;
     TFunktioner *funk() override { return funk_.get(); }
+    DateService &Datoer() override;
     DocumentArea *documents() override { return documents_; }
     const DocumentInfoWidgets &infoWidgets() override { return info_; }
     const SearchPageControls &searchControls() override;
@@ -145,4 +148,6 @@ private:
     std::unique_ptr<MenuPanelController> menuPanel_;
     FrameCommandHandlers *handlers_;
     StatusTipRouter *hintRouter_;
+    TDatoer *Datoer_ = nullptr;
+    DateCommands *dateCommands_ = nullptr;
 };

@@ -1,6 +1,9 @@
-#include "documents/PlainTextFile.h"
+#include "documents/model/PlainTextFile.h"
 
+#include "app/FileMessages.h"
 #include "platform/AtomicFileWriter.h"
+
+#include <QTextDocument>
 
 void PlainTextFile::adopt(TextEncoding encoding, LineEnding lineEnding)
 {
@@ -8,9 +11,9 @@ void PlainTextFile::adopt(TextEncoding encoding, LineEnding lineEnding)
     lineEnding_ = lineEnding;
 }
 
-bool PlainTextFile::write(const QString &path, const QString &text)
+bool PlainTextFile::write(const QString &path, const QTextDocument &document)
 {
-    const EncodedText encoded = TextCodec::encode(text, encoding_, lineEnding_);
+    const EncodedText encoded = TextCodec::encode(document.toPlainText(), encoding_, lineEnding_);
     const AtomicFileWriter::Result result = AtomicFileWriter::write(path, encoded.bytes);
     error_ = result.error;
     abandoned_.reset();
@@ -20,4 +23,9 @@ bool PlainTextFile::write(const QString &path, const QString &text)
         encoding_ = encoded.encoding;
     }
     return result.ok;
+}
+
+QString PlainTextFile::noticeAfterWriting(const QString &caption) const
+{
+    return abandoned_ ? FileMessages::encodingChanged(caption, *abandoned_, encoding_) : QString();
 }
