@@ -99,10 +99,10 @@ Tmainform::Tmainform(AppContext &context)
     HentOpt();
 
     // A position from a screen that has been removed since, or a size no screen holds, would leave the
-    // frame out of reach.
+    // frame out of reach; one hanging off the screen's edge would hide its tabs and status line.
     const QList<QRect> screens = ScreenPlacement::availableScreens();
     resize(ScreenPlacement::fittedSize(size(), screens));
-    move(ScreenPlacement::reachablePosition(QRect(pos(), frameGeometry().size()), screens));
+    move(ScreenPlacement::wholePosition(QRect(pos(), frameGeometry().size()), screens));
 
     hintRouter_ = new StatusTipRouter([this](const QString &hint) { HintInfo(hint); }, this);
     qApp->installEventFilter(hintRouter_);

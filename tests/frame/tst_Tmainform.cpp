@@ -84,6 +84,10 @@ void TmainformTest::mainTxtIsReadAndWrittenAsFiveLines_data()
                            << QByteArray("800\r\n600\r\n640\r\n240\r\n0\r\n");
     QTest::newRow("binary") << QByteArray("\x00\xFF\xFE\x01\x80\r\n\x81", 8) << QSize(800, 600)
                             << QPoint(640, 240) << QByteArray("800\r\n600\r\n640\r\n240\r\n0\r\n");
+    // Hanging off the screen, the frame hid its tabs and status line.
+    QTest::newRow("partly off the screen")
+        << QByteArray("800\r\n600\r\n1500\r\n900\r\n0\r\n") << QSize(800, 600) << QPoint(1120, 480)
+        << QByteArray("800\r\n600\r\n1120\r\n480\r\n0\r\n");
     QTest::newRow("off every screen")
         << QByteArray("800\r\n600\r\n-5000\r\n-4000\r\n0\r\n") << QSize(800, 600) << QPoint(0, 0)
         << QByteArray("800\r\n600\r\n0\r\n0\r\n0\r\n");
