@@ -3,6 +3,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QTextDocument;
+
 // What the frame and the services ask of a document window, whichever kind it is. The frame's commands
 // reach the active document through the numbered operations (doHandling).
 class DocumentWindow : public QWidget {
@@ -16,8 +18,12 @@ public:
     virtual bool isRichText() const = 0;
     // Whether the text has changes that are not saved.
     virtual bool isModified() const = 0;
+    // True while the file is still coming in: what needs the whole text (find and replace) waits.
+    virtual bool isLoading() const { return false; }
     // Left and right inner margins of the editor, in pixels.
     virtual void setEditorMargins(int pixels) = 0;
+    // The document as it prints; null while it cannot be printed yet, once the user has been told why.
+    virtual const QTextDocument *printableDocument() = 0;
 
     // 0: save
     virtual void Gem() = 0;

@@ -35,6 +35,7 @@ public:
     bool isRichText() const override { return false; }
     bool isModified() const override;
     void setEditorMargins(int pixels) override;
+    const QTextDocument *printableDocument() override;
 
     void Gem() override;
     void GemSom() override;
@@ -50,7 +51,7 @@ public:
     // The search word for the web searches.
     QString getTheWord() const;
     // True while the file is still streaming in; saving and the file information wait for it.
-    bool isLoading() const;
+    bool isLoading() const override;
 
     PlainEditor *Editor;
     // The tool bar with the position display at its right.

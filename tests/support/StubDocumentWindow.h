@@ -24,7 +24,9 @@ public:
     QString capNavn() const override { return caption_; }
     bool isRichText() const override { return false; }
     bool isModified() const override { return modified_; }
+    bool isLoading() const override { return loading; }
     void setEditorMargins(int) override { }
+    const QTextDocument *printableDocument() override;
 
     void Gem() override;
     void GemSom() override { calls << QStringLiteral("GemSom"); }
@@ -40,6 +42,7 @@ public:
     QPlainTextEdit *editor;
     QStringList calls;
     int matches = 0;
+    bool loading = false;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -38,6 +38,8 @@ public:
     // True when the name names an existing file.
     bool hasFile() const;
     QTextDocument &text() const { return text_; }
+    // The text to print; null while the file is still coming in, once the user has been told so.
+    const QTextDocument *printableText() const;
     DocumentFormat &format() const { return format_; }
 
     bool isModified() const;
