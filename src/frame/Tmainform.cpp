@@ -15,6 +15,7 @@
 #include "documents/DocumentWindow.h"
 #include "documents/TFunktioner.h"
 #include "documents/Twinform1.h"
+#include "documents/Twinform2.h"
 #include "documents/spelling/SpellingService.h"
 #include "frame/DateCommands.h"
 #include "frame/DocumentKeyPriority.h"
@@ -263,12 +264,8 @@ QAction *Tmainform::command(const QString &name)
 
 void Tmainform::createDocumentWindow(bool rich)
 {
-    if (rich) {
-        context_.inform(
-            QStringLiteral("Rich text-dokumenter (.rtf) kan endnu ikke åbnes til redigering i programmet."));
-        return;
-    }
-    auto *window = new Twinform1(context_);
+    DocumentWindow *window
+        = rich ? static_cast<DocumentWindow *>(new Twinform2(context_)) : new Twinform1(context_);
     documents_->add(window);
     window->parentWidget()->showMaximized();
 }
