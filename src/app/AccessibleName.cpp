@@ -5,7 +5,9 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -60,6 +62,9 @@ void unseenLabel(QWidget *control, const QString &text)
     label->hide();
     // Elsewhere a drop-down's own name is read.
     control->setAccessibleName(text);
+    // The text field of an editable drop-down, which has the keyboard focus, is read alike.
+    if (auto *box = qobject_cast<QComboBox *>(control); box && box->lineEdit())
+        box->lineEdit()->setAccessibleName(text);
 }
 
 void ofExtensionButton(QToolBar *bar)

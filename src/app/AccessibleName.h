@@ -18,7 +18,7 @@ void withPlace(QWidget *control, const QString &place);
 void captionWithHint(QAbstractButton *button);
 // A label for a control that shows none, heard and not seen, and the same text as its own name. A
 // drop-down needs both: on Linux a screen reader names it only by its label, its own name being the chosen
-// entry; elsewhere its own name is read.
+// entry; elsewhere its own name is read. An editable drop-down's text field takes the name as well.
 void unseenLabel(QWidget *control, const QString &text);
 // The button behind which a tool bar folds what does not fit.
 void ofExtensionButton(QToolBar *bar);

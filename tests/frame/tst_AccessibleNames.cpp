@@ -184,6 +184,7 @@ class AccessibleNamesTest : public QObject {
 private Q_SLOTS:
     void everyReachableControlHasAName();
     void statusLineIsAStatusBar();
+    void editorIsNamedAfterItsDocument_data();
     void editorIsNamedAfterItsDocument();
 };
 
@@ -191,8 +192,9 @@ void AccessibleNamesTest::everyReachableControlHasAName()
 {
     TestApp app;
     const QString letter = app.writeFile(QStringLiteral("brev.txt"), "Kære Ole\n");
-    app.start({ letter });
-    QTRY_COMPARE(app.frame().documents()->windowsInOrder().size(), 1);
+    const QString richLetter = app.writeFile(QStringLiteral("brev.rtf"), "{\\rtf1\\ansi K\\'e6re Ole\\par}");
+    app.start({ letter, richLetter });
+    QTRY_COMPARE(app.frame().documents()->windowsInOrder().size(), 2);
     // The options live on their page of the menu book from its first opening.
     app.frame().setMenuPanel(MenuBook::Egenskaber);
 
@@ -230,16 +232,28 @@ void AccessibleNamesTest::statusLineIsAStatusBar()
     QCOMPARE(text->text(QAccessible::Name), QStringLiteral("Klar"));
 }
 
+void AccessibleNamesTest::editorIsNamedAfterItsDocument_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("plain text") << QStringLiteral("brev.txt") << QByteArray("Kære Ole\n");
+    QTest::newRow("rich text") << QStringLiteral("brev.rtf")
+                               << QByteArray("{\\rtf1\\ansi K\\'e6re Ole\\par}");
+}
+
 void AccessibleNamesTest::editorIsNamedAfterItsDocument()
 {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
     TestApp app;
-    const QString letter = app.writeFile(QStringLiteral("brev.txt"), "Kære Ole\n");
-    app.start({ letter });
+    app.start({ app.writeFile(name, content) });
     QTRY_COMPARE(app.frame().documents()->windowsInOrder().size(), 1);
     QWidget *document = app.frame().documents()->activeDocument();
-    QPlainTextEdit *editor = document->findChild<QPlainTextEdit *>();
+    QWidget *editor = document->findChild<QPlainTextEdit *>();
+    if (!editor)
+        editor = document->findChild<QTextEdit *>();
     QVERIFY(editor);
-    QCOMPARE(accessibleName(editor), QStringLiteral("Dokument: brev.txt"));
+    QCOMPARE(accessibleName(editor), QStringLiteral("Dokument: ") + name);
 }
 
 QTEST_MAIN(AccessibleNamesTest)
