@@ -24,6 +24,9 @@ public:
 
 Q_SIGNALS:
     void documentActivated(DocumentWindow *window);
+    // What each of its windows tells, passed on with the window.
+    void documentModificationChanged(DocumentWindow *window, bool modified);
+    void documentSaved(DocumentWindow *window);
 
 private:
     static DocumentWindow *documentOf(QMdiSubWindow *subWindow);

@@ -16,7 +16,6 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QMenu;
-class QToolBar;
 class QToolButton;
 class SpellingMenu;
 class TextMarker;
@@ -34,6 +33,7 @@ public:
     QString Filnavn() const override;
     QString capNavn() const override;
     bool isRichText() const override { return false; }
+    bool isModified() const override;
     void setEditorMargins(int pixels) override;
     const QTextDocument *printableDocument() override;
 
@@ -54,7 +54,8 @@ public:
     bool isLoading() const override;
 
     PlainEditor *Editor;
-    QToolBar *redskabsPanel;
+    // The tool bar with the position display at its right.
+    QWidget *redskabsPanel;
     QComboBox *fontnameBox;
     QComboBox *fontsizeBox;
     QCheckBox *wordwrapCheck;
