@@ -85,15 +85,33 @@ SettingsFile::Status SettingsFile::read()
         error_ = FileError::reason(errno);
         return Status::Unreadable;
     }
+    Content content = parse(bytes);
+    lines_ = std::move(content.lines);
+    encoding_ = content.encoding;
+    return Status::Read;
+}
+
+SettingsFile::Content SettingsFile::parse(QByteArrayView bytes)
+{
     const DecodedText decoded = TextCodec::decode(bytes, LineEnding::CrLf);
-    encoding_ = decoded.encoding;
+    Content content { {}, decoded.encoding };
     if (!decoded.text.isEmpty()) {
-        lines_ = decoded.text.split(u'\n');
+        content.lines = decoded.text.split(u'\n');
         // A line break ends a line rather than starting an empty one.
         if (decoded.text.endsWith(u'\n'))
-            lines_.removeLast();
+            content.lines.removeLast();
     }
-    return Status::Read;
+    return content;
+}
+
+EncodedText SettingsFile::format(const QStringList &lines, TextEncoding encoding)
+{
+    if (lines.isEmpty())
+        return { QByteArray(), encoding };
+    QString text;
+    for (const QString &line : lines)
+        text += line + u'\n';
+    return TextCodec::encode(text, encoding, LineEnding::CrLf);
 }
 
 bool SettingsFile::apply(const std::vector<SettingsLine> &appliers) const
@@ -107,11 +125,7 @@ bool SettingsFile::apply(const std::vector<SettingsLine> &appliers) const
 
 bool SettingsFile::write(const QStringList &lines)
 {
-    QString text;
-    for (const QString &line : lines)
-        text += line + u'\n';
-    const EncodedText encoded = lines.isEmpty() ? EncodedText { QByteArray(), encoding_ }
-                                                : TextCodec::encode(text, encoding_, LineEnding::CrLf);
+    const EncodedText encoded = format(lines, encoding_);
     const AtomicFileWriter::Result result = AtomicFileWriter::write(path_, encoded.bytes);
     error_ = result.error;
     if (result.ok)

@@ -36,6 +36,16 @@ class SettingsFile {
 public:
     enum class Status { Missing, Unreadable, Read };
 
+    // What the bytes of a settings or list file hold: its lines, without their line breaks, and the
+    // encoding they were read in.
+    struct Content {
+        QStringList lines;
+        TextEncoding encoding = TextEncoding::Utf8;
+    };
+    static Content parse(QByteArrayView bytes);
+    // The bytes of the lines as the file stores them; no lines make no bytes, without a mark.
+    static EncodedText format(const QStringList &lines, TextEncoding encoding);
+
     explicit SettingsFile(QString path);
 
     const QString &path() const { return path_; }
