@@ -24,6 +24,8 @@ public:
 
 Q_SIGNALS:
     void documentActivated(DocumentWindow *window);
+    // A document window came or went, or one changed its file name.
+    void documentsChanged();
 
 private:
     static DocumentWindow *documentOf(QMdiSubWindow *subWindow);

@@ -31,6 +31,10 @@ public:
     // 6: show or hide the tool panel
     virtual void showRedskabsPanel() = 0;
 
+Q_SIGNALS:
+    // The document took another file name, or its file came into being by a save.
+    void fileNameChanged();
+
 protected:
     using QWidget::QWidget;
 };

@@ -8,9 +8,10 @@ void PlainTextFile::adopt(TextEncoding encoding, LineEnding lineEnding)
     lineEnding_ = lineEnding;
 }
 
-bool PlainTextFile::write(const QString &path, const QString &text)
+bool PlainTextFile::write(const QString &path, const QString &text, const LineEndExceptions &exceptions)
 {
-    const EncodedText encoded = TextCodec::encode(text, encoding_, lineEnding_);
+    const EncodedText encoded = TextCodec::encode(
+        TextCodec::withLineEnds(text, lineEnding_, exceptions), encoding_, LineEnding::Lf);
     const AtomicFileWriter::Result result = AtomicFileWriter::write(path, encoded.bytes);
     error_ = result.error;
     if (result.ok)

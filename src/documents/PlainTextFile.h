@@ -11,8 +11,9 @@ class PlainTextFile {
 public:
     // The format the file was read in.
     void adopt(TextEncoding encoding, LineEnding lineEnding);
-    // True when written; otherwise error() says why in Danish and the old file is untouched.
-    bool write(const QString &path, const QString &text);
+    // True when written; otherwise error() says why in Danish and the old file is untouched. The text's
+    // breaks are '\n'; each is written as the usual line end but where an exception names another.
+    bool write(const QString &path, const QString &text, const LineEndExceptions &exceptions = {});
 
     TextEncoding encoding() const { return encoding_; }
     LineEnding lineEnding() const { return lineEnding_; }

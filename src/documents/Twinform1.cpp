@@ -11,6 +11,7 @@
 #include "app/RadioGroup.h"
 #include "app/TooltipSwitch.h"
 #include "documents/DocumentArea.h"
+#include "documents/LineEndTracker.h"
 #include "documents/PlainEditor.h"
 #include "documents/SearchWord.h"
 #include "documents/TFunktioner.h"
@@ -84,6 +85,7 @@ Twinform1::Twinform1(AppContext &context)
     Editor->installEventFilter(this);
     Editor->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Editor, &QWidget::customContextMenuRequested, this, &Twinform1::showContextMenu);
+    lineEnds_ = new LineEndTracker(*Editor->document(), this);
     position_ = new PositionTracker(*Editor);
     connect(position_, &PositionTracker::measured, this, &Twinform1::XYinfo);
     marker_ = new TextMarker(*Editor, context.spelling);
@@ -312,6 +314,7 @@ bool Twinform1::isLoading() const
 void Twinform1::loadingFinished()
 {
     file_.adopt(loader_->encoding(), loader_->lineEnding());
+    lineEnds_->mark(loader_->lineEndExceptions());
     if (opstart_)
         return; // read whole during creation; the first activation shows everything
     context_.frame->setTabLoading(capNavn_, false);
@@ -339,6 +342,7 @@ void Twinform1::dropFileName()
     setWindowTitle(capNavn_);
     if (isActive())
         context_.fields.dokumentFilnavn.clear();
+    Q_EMIT fileNameChanged();
 }
 
 bool Twinform1::refuseWhileLoading()
@@ -447,12 +451,15 @@ void Twinform1::filInformation()
 
 bool Twinform1::writeTo(const QString &path)
 {
-    if (!file_.write(path, Editor->toPlainText())) {
+    const bool created = !QFileInfo::exists(path);
+    if (!file_.write(path, LineEndTracker::exactText(*Editor->document()), lineEnds_->exceptions())) {
         context_.inform(FileMessages::writeFailure(path, file_.error()));
         return false;
     }
     Editor->setModified(false);
     context_.fields.docModified = false;
+    if (created && path == Filnavn_)
+        Q_EMIT fileNameChanged();
     return true;
 }
 
@@ -500,6 +507,7 @@ void Twinform1::GemSom()
     context_.frame->RenameTab(capNavn_, newCaption);
     capNavn_ = newCaption;
     setWindowTitle(capNavn_);
+    Q_EMIT fileNameChanged();
     if (!writeTo(Filnavn_))
         return;
     context_.fields.dokumentFilnavn = Filnavn_;

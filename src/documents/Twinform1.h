@@ -5,6 +5,7 @@
 
 class AppContext;
 class DocumentLoader;
+class LineEndTracker;
 class PlainEditor;
 class PositionTracker;
 class QAction;
@@ -105,6 +106,7 @@ private:
     AppContext &context_;
     PlainTextFile file_;
     DocumentLoader *loader_ = nullptr;
+    LineEndTracker *lineEnds_;
     PositionTracker *position_;
     TextMarker *marker_;
     SpellingMenu *spellingMenu_;

@@ -22,6 +22,7 @@
 #include "frame/MenuBook.h"
 #include "frame/MenuPanelController.h"
 #include "frame/OpenDocumentsMenu.h"
+#include "frame/OpenDocumentsRecord.h"
 #include "frame/StatusTipRouter.h"
 #include "lists/Tfavoritform.h"
 #include "lists/Tfilform.h"
@@ -99,6 +100,29 @@ Tmainform::Tmainform(AppContext &context)
 
     hintRouter_ = new StatusTipRouter([this](const QString &hint) { HintInfo(hint); }, this);
     qApp->installEventFilter(hintRouter_);
+    recordOpenDocuments();
+}
+
+void Tmainform::recordOpenDocuments()
+{
+    OpenDocumentsRecord::Hooks hooks;
+    hooks.keepDocuments = [this] { return context_.options && context_.options->reopenDocuments(); };
+    hooks.openFiles = [this] {
+        QStringList files;
+        for (const DocumentWindow *window : documents_->windowsInOrder())
+            files << window->Filnavn();
+        return files;
+    };
+    hooks.reportFailure = [this](const QString &message) { context_.inform(message); };
+    openDocuments_ = new OpenDocumentsRecord(fields_.dokumentfil, std::move(hooks), this);
+    // Kept in the window order as the program's close writes it; on the way out the frame writes the
+    // list of the documents as they were before closing.
+    const auto changed = [this] {
+        if (!fields_.programClosing && !closed_)
+            openDocuments_->changed();
+    };
+    connect(documents_, &DocumentArea::documentsChanged, this, changed);
+    connect(documents_, &DocumentArea::documentActivated, this, changed);
 }
 
 Tmainform::~Tmainform() = default;
@@ -480,6 +504,8 @@ void Tmainform::FormShow()
         removeMainMenu();
     hovedmenuPanel->setVisible(options.showMainMenuPanel());
 
+    // Written once all are open, so a question on the way cannot leave half the list behind.
+    openDocuments_->hold();
     for (QString name : commandLineFiles_) {
         name.remove(u'"');
         if (QFileInfo(name).isFile())
@@ -492,6 +518,7 @@ void Tmainform::FormShow()
                 funk_->openwin(name, {});
         }
     }
+    openDocuments_->release();
 
     setTabStripVisible(options.showTabStrip());
     setAcceptDrops(true);
@@ -625,18 +652,10 @@ void Tmainform::FormClose(const QList<QPointer<DocumentWindow>> &closedDocuments
 
 void Tmainform::writeDokumentfil(const QList<QPointer<DocumentWindow>> &documents)
 {
-    QStringList open;
-    if (context_.options->reopenDocuments()) {
-        for (const DocumentWindow *window : documents) {
-            if (window && !window->Filnavn().isEmpty() && QFileInfo::exists(window->Filnavn()))
-                open << window->Filnavn();
-        }
+    QStringList files;
+    for (const DocumentWindow *window : documents) {
+        if (window)
+            files << window->Filnavn();
     }
-    if (open.isEmpty()) {
-        QFile::remove(fields_.dokumentfil);
-        return;
-    }
-    SettingsFile remembered(fields_.dokumentfil);
-    if (!remembered.write(open))
-        context_.inform(FileMessages::writeFailure(remembered.path(), remembered.error()));
+    openDocuments_->writeNow(files);
 }

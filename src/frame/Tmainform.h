@@ -18,6 +18,7 @@ class FrameCommands;
 struct FrameFields;
 class MenuBook;
 class MenuPanelController;
+class OpenDocumentsRecord;
 class QLabel;
 class QMenuBar;
 class QStatusBar;
@@ -125,6 +126,7 @@ private:
     // The documents that were open, in window order, with their names as they closed.
     void FormClose(const QList<QPointer<DocumentWindow>> &closedDocuments);
     void writeDokumentfil(const QList<QPointer<DocumentWindow>> &documents);
+    void recordOpenDocuments();
     void updateProgramSizeAction();
     void restoreFromTray();
     QRect storedGeometry() const;
@@ -145,4 +147,5 @@ private:
     std::unique_ptr<MenuPanelController> menuPanel_;
     FrameCommandHandlers *handlers_;
     StatusTipRouter *hintRouter_;
+    OpenDocumentsRecord *openDocuments_;
 };

@@ -51,15 +51,38 @@ void LineBreakCounts::add(QStringView text)
         const char16_t c = text[i].unicode();
         if (c == u'\r') {
             if (i + 1 < n && text[i + 1] == u'\n') {
+                note(LineEnding::CrLf);
                 ++crlf;
                 ++i;
             } else {
+                note(LineEnding::Cr);
                 ++cr;
             }
         } else if (c == u'\n') {
+            note(LineEnding::Lf);
             ++lf;
         }
     }
+}
+
+void LineBreakCounts::note(LineEnding ending)
+{
+    if (stretches_.isEmpty() || stretches_.last().second != ending)
+        stretches_.append({ total(), ending });
+}
+
+LineEndExceptions LineBreakCounts::exceptionsTo(LineEnding usual) const
+{
+    LineEndExceptions exceptions;
+    for (qsizetype s = 0; s < stretches_.size(); ++s) {
+        const auto [first, ending] = stretches_[s];
+        if (ending == usual)
+            continue;
+        const qsizetype end = s + 1 < stretches_.size() ? stretches_[s + 1].first : total();
+        for (qsizetype lineBreak = first; lineBreak < end; ++lineBreak)
+            exceptions.append({ lineBreak, ending });
+    }
+    return exceptions;
 }
 
 LineEnding LineBreakCounts::dominant(LineEnding fallback) const
@@ -211,6 +234,7 @@ DecodedText TextCodec::decode(QByteArrayView bytes, LineEnding fallback)
     LineBreakCounts breaks;
     breaks.add(result.text);
     result.lineEnding = breaks.dominant(fallback);
+    result.lineEndExceptions = breaks.exceptionsTo(result.lineEnding);
     result.hadLineBreaks = breaks.any();
     if (result.hadLineBreaks)
         result.text = normaliseLineBreaks(std::move(result.text));
@@ -273,6 +297,28 @@ QString TextCodec::lineBreak(LineEnding lineEnding)
     }
     Q_UNREACHABLE();
     return {};
+}
+
+QString TextCodec::withLineEnds(const QString &text, LineEnding usual, const LineEndExceptions &exceptions)
+{
+    if (exceptions.isEmpty())
+        return usual == LineEnding::Lf ? text : QString(text).replace(u'\n', lineBreak(usual));
+    QString result;
+    result.reserve(text.size() + text.size() / 16);
+    qsizetype lineBreak = 0;
+    qsizetype next = 0; // the next exception to look at
+    qsizetype from = 0;
+    for (qsizetype at = text.indexOf(u'\n'); at >= 0; at = text.indexOf(u'\n', from)) {
+        result.append(QStringView(text).sliced(from, at - from));
+        LineEnding ending = usual;
+        if (next < exceptions.size() && exceptions[next].lineBreak == lineBreak)
+            ending = exceptions[next++].ending;
+        result.append(TextCodec::lineBreak(ending));
+        from = at + 1;
+        ++lineBreak;
+    }
+    result.append(QStringView(text).sliced(from));
+    return result;
 }
 
 QString TextCodec::normaliseLineBreaks(QString text)

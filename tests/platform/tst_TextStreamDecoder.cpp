@@ -11,6 +11,7 @@ struct StreamResult {
     QString text;
     TextEncoding encoding;
     LineEnding lineEnding;
+    LineEndExceptions lineEndExceptions;
     bool hadLineBreaks;
     bool restarted = false;
 };
@@ -36,6 +37,7 @@ StreamResult decodeInPieces(const QByteArray &bytes, qsizetype pieceSize)
     }
     result.encoding = decoder.encoding();
     result.lineEnding = decoder.lineEnding();
+    result.lineEndExceptions = decoder.lineEndExceptions();
     result.hadLineBreaks = decoder.hadLineBreaks();
     return result;
 }
@@ -99,6 +101,7 @@ void TextStreamDecoderTest::piecesGiveWhatWholeFileDecodingGives()
         QVERIFY2(streamed.text == whole.text, where);
         QVERIFY2(streamed.encoding == whole.encoding, where);
         QVERIFY2(streamed.lineEnding == whole.lineEnding, where);
+        QVERIFY2(streamed.lineEndExceptions == whole.lineEndExceptions, where);
         QVERIFY2(streamed.hadLineBreaks == whole.hadLineBreaks, where);
     }
 }
