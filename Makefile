@@ -30,7 +30,7 @@ PREFIX ?= /usr/local
 BENCH_PACKAGES = ripgrep
 
 FORMAT_PACKAGES = clang-format
-FORMATTED = $(shell find src tests tools bench fuzz -name '*.cpp' -o -name '*.h')
+FORMATTED = $(shell find src tests tools bench fuzz faults -name '*.cpp' -o -name '*.h')
 
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 600

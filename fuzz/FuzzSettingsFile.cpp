@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the settings-file reader as every window reads its file at start. The lines
 // hold no line break, every kind of value either applies or says no, and the file written from the lines
-// reads back to the same lines in the same encoding, so a start and a close never change what is stored.
+// reads back, undamaged, to the same lines in the same encoding, so a start and a close never change what
+// is stored.
 // Anything else stops the run with the input saved.
 
 #include "app/SettingsFile.h"
@@ -49,6 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const SettingsFile::Content again = SettingsFile::parse(written.bytes);
     if (again.lines != read.lines)
         fail("the written file reads back to other lines");
+    if (again.damaged)
+        fail("the written file reads as damaged");
     if (!read.lines.isEmpty() && (written.encoding != read.encoding || again.encoding != read.encoding))
         fail("the written file changed its encoding");
     return 0;

@@ -19,6 +19,29 @@ std::optional<int> wholeNumber(const QString &line)
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
+// Whether a file with a byte-order mark holds bytes that are no character of the mark's encoding.
+bool hasInvalidBytes(QByteArrayView bytes)
+{
+    const auto mark = TextCodec::markAt(bytes);
+    if (!mark)
+        return false;
+    const QByteArrayView rest = bytes.sliced(mark->length);
+    switch (mark->encoding) {
+    case TextEncoding::Utf8Bom:
+        return !TextCodec::isValidUtf8(rest);
+    case TextEncoding::Utf16LE:
+    case TextEncoding::Utf16BE: {
+        QStringDecoder decoder(
+            mark->encoding == TextEncoding::Utf16LE ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+            QStringConverter::Flag::Stateless);
+        [[maybe_unused]] const QString text = decoder(rest);
+        return rest.size() % 2 != 0 || decoder.hasError();
+    }
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 SettingsLine SettingsLine::integer(std::function<void(int)> apply)
@@ -63,6 +86,7 @@ SettingsFile::SettingsFile(QString path)
 SettingsFile::Status SettingsFile::read()
 {
     lines_.clear();
+    damaged_ = false;
     error_.clear();
     QFile file(path_);
     if (!file.exists())
@@ -88,13 +112,24 @@ SettingsFile::Status SettingsFile::read()
     Content content = parse(bytes);
     lines_ = std::move(content.lines);
     encoding_ = content.encoding;
+    damaged_ = content.damaged;
     return Status::Read;
 }
 
 SettingsFile::Content SettingsFile::parse(QByteArrayView bytes)
 {
-    const DecodedText decoded = TextCodec::decode(bytes, LineEnding::CrLf);
-    Content content { {}, decoded.encoding };
+    DecodedText decoded = TextCodec::decode(bytes, LineEnding::CrLf);
+    bool damaged = false;
+    if (decoded.encoding == TextEncoding::Windows1252 && TextCodec::looksLikeDamagedUtf8(bytes)) {
+        // Our own UTF-8 with a byte gone bad: read in Windows-1252, every Danish letter of it would be
+        // spoilt, and a file list would then lose each entry whose path holds one.
+        decoded.text = TextCodec::normaliseLineBreaks(QString::fromUtf8(bytes));
+        decoded.encoding = TextEncoding::Utf8;
+        damaged = true;
+    } else {
+        damaged = hasInvalidBytes(bytes);
+    }
+    Content content { {}, decoded.encoding, damaged };
     if (!decoded.text.isEmpty()) {
         content.lines = decoded.text.split(u'\n');
         // A line break ends a line rather than starting an empty one.

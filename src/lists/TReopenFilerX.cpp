@@ -65,7 +65,9 @@ bool TReopenFilerX::HentReopenFiler()
     if (status == SettingsFile::Status::Read) {
         list_.replaceAll(ReopenList::fromLines(
             file_->lines(), Itemtype, [](const QString &path) { return QFileInfo(path).isFile(); }));
-        GemReopenFiler();
+        // A damaged file is not written over with what could be read of it; a save the user asks for is.
+        if (!file_->damaged())
+            GemReopenFiler();
     }
     MakeListeMenu();
     return true;

@@ -130,6 +130,40 @@ char16_t *TextCodec::decodeWindows1252(QByteArrayView bytes, char16_t *out)
     return out + size;
 }
 
+namespace {
+
+// The length of the UTF-8 sequence for one character beyond ASCII that starts at i, or 0 when the bytes
+// there are no such sequence (invalid, overlong, a surrogate, beyond U+10FFFF, or cut off).
+inline int sequenceAt(const unsigned char *in, qsizetype i, qsizetype size)
+{
+    const unsigned char lead = in[i];
+    int continuation = 0;
+    unsigned char low = 0x80; // the range of the byte after the lead, which rules out overlong forms,
+    unsigned char high = 0xBF; // surrogates and code points beyond U+10FFFF
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        continuation = 1;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        continuation = 2;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        continuation = 3;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (i + continuation >= size || in[i + 1] < low || in[i + 1] > high)
+        return 0;
+    for (int k = 2; k <= continuation; ++k) {
+        if ((in[i + k] & 0xC0) != 0x80)
+            return 0;
+    }
+    return continuation + 1;
+}
+
+} // namespace
+
 bool TextCodec::isValidUtf8(QByteArrayView bytes)
 {
     const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
@@ -138,32 +172,29 @@ bool TextCodec::isValidUtf8(QByteArrayView bytes)
         i += asciiRun(in, i, size);
         if (i >= size)
             break;
-        const unsigned char lead = in[i];
-        int continuation = 0;
-        unsigned char low = 0x80; // the range of the byte after the lead, which rules out overlong forms,
-        unsigned char high = 0xBF; // surrogates and code points beyond U+10FFFF
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            continuation = 1;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            continuation = 2;
-            low = lead == 0xE0 ? 0xA0 : 0x80;
-            high = lead == 0xED ? 0x9F : 0xBF;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            continuation = 3;
-            low = lead == 0xF0 ? 0x90 : 0x80;
-            high = lead == 0xF4 ? 0x8F : 0xBF;
-        } else {
+        const int length = sequenceAt(in, i, size);
+        if (length == 0)
             return false;
-        }
-        if (i + continuation >= size || in[i + 1] < low || in[i + 1] > high)
-            return false;
-        for (int k = 2; k <= continuation; ++k) {
-            if ((in[i + k] & 0xC0) != 0x80)
-                return false;
-        }
-        i += continuation + 1;
+        i += length;
     }
     return true;
+}
+
+bool TextCodec::looksLikeDamagedUtf8(QByteArrayView bytes)
+{
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype size = bytes.size();
+    qsizetype valid = 0;
+    qsizetype invalid = 0;
+    for (qsizetype i = 0; i < size;) {
+        i += asciiRun(in, i, size);
+        if (i >= size)
+            break;
+        const int length = sequenceAt(in, i, size);
+        ++(length > 0 ? valid : invalid);
+        i += std::max(length, 1);
+    }
+    return invalid > 0 && valid > invalid;
 }
 
 std::optional<QByteArray> TextCodec::encodeWindows1252(QStringView text)

@@ -96,6 +96,11 @@ public:
     // Whether the bytes are UTF-8 as the decoder takes it: no invalid, overlong, surrogate or truncated
     // sequence. Decides between UTF-8 and Windows-1252 without decoding.
     static bool isValidUtf8(QByteArrayView bytes);
+    // Not valid UTF-8, yet more of its characters beyond ASCII are valid UTF-8 than not: a UTF-8 file with
+    // damaged bytes, rather than Windows-1252 text (whose Danish letters are almost never valid UTF-8).
+    // Only for the program's own files, which it writes in UTF-8; a document is never judged so, since
+    // reading it in Windows-1252 gives back every byte when it is saved.
+    static bool looksLikeDamagedUtf8(QByteArrayView bytes);
     // Empty optional when a character has no Windows-1252 byte.
     static std::optional<QByteArray> encodeWindows1252(QStringView text);
     static QString lineBreak(LineEnding lineEnding);
