@@ -123,7 +123,7 @@ SettingsFile::Content SettingsFile::parse(QByteArrayView bytes)
     if (decoded.encoding == TextEncoding::Windows1252 && TextCodec::looksLikeDamagedUtf8(bytes)) {
         // Our own UTF-8 with a byte gone bad: read in Windows-1252, every Danish letter of it would be
         // spoilt, and a file list would then lose each entry whose path holds one.
-        decoded.text = TextCodec::normaliseLineBreaks(QString::fromUtf8(bytes));
+        decoded.text = TextCodec::normaliseLineBreaks(TextCodec::decodeUnmarked(bytes, TextEncoding::Utf8));
         decoded.encoding = TextEncoding::Utf8;
         damaged = true;
     } else {
@@ -146,7 +146,12 @@ EncodedText SettingsFile::format(const QStringList &lines, TextEncoding encoding
     QString text;
     for (const QString &line : lines)
         text += line + u'\n';
-    return TextCodec::encode(text, encoding, LineEnding::CrLf);
+    const EncodedText encoded = TextCodec::encode(text, encoding, LineEnding::CrLf);
+    // Windows-1252 text that would read back as damaged UTF-8 is kept in UTF-8 with a mark, so what is
+    // written always reads back the same.
+    if (encoded.encoding == TextEncoding::Windows1252 && TextCodec::looksLikeDamagedUtf8(encoded.bytes))
+        return TextCodec::encode(text, TextEncoding::Utf8Bom, LineEnding::CrLf);
+    return encoded;
 }
 
 bool SettingsFile::apply(const std::vector<SettingsLine> &appliers) const

@@ -36,9 +36,14 @@ qsizetype asciiRun(const unsigned char *bytes, qsizetype from, qsizetype size)
     return i - from;
 }
 
+// The mark has been taken off before these bytes; a U+FEFF among them (at the start of a piece of a
+// streamed file, or a second one after the mark) is text, which Qt's decoders would otherwise drop.
+constexpr QStringConverter::Flags kKeepEveryCharacter
+    = QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
+
 QString decodeUtf16(QByteArrayView bytes, QStringConverter::Encoding encoding)
 {
-    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
+    QStringDecoder decoder(encoding, kKeepEveryCharacter);
     return decoder(bytes);
 }
 
@@ -231,14 +236,16 @@ QString TextCodec::decodeUnmarked(QByteArrayView bytes, TextEncoding encoding, b
         *invalid = false;
     switch (encoding) {
     case TextEncoding::Utf8: {
-        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        QStringDecoder utf8(QStringConverter::Utf8, kKeepEveryCharacter);
         QString text = utf8(bytes);
         if (invalid)
             *invalid = utf8.hasError();
         return text;
     }
-    case TextEncoding::Utf8Bom:
-        return QString::fromUtf8(bytes);
+    case TextEncoding::Utf8Bom: {
+        QStringDecoder utf8(QStringConverter::Utf8, kKeepEveryCharacter);
+        return utf8(bytes);
+    }
     case TextEncoding::Utf16LE:
         return decodeUtf16(bytes, QStringConverter::Utf16LE);
     case TextEncoding::Utf16BE:

@@ -11,6 +11,7 @@ private Q_SLOTS:
     void readsLines();
     void damagedFileSaysSo_data();
     void damagedFileSaysSo();
+    void windows1252ThatWouldReadAsUtf8IsWrittenWithAMark();
     void appliesUntilTheFirstBadLine();
     void writesBackInTheEncodingItWasReadIn_data();
     void writesBackInTheEncodingItWasReadIn();
@@ -95,6 +96,20 @@ void SettingsFileTest::damagedFileSaysSo()
     QCOMPARE(settings.read(), SettingsFile::Status::Read);
     QCOMPARE(settings.lines(), lines);
     QCOMPARE(settings.damaged(), damaged);
+}
+
+// Found by fuzzing: Windows-1252 text whose letters happen to form UTF-8 read back as damaged UTF-8
+// once fewer other letters were written with it.
+void SettingsFileTest::windows1252ThatWouldReadAsUtf8IsWrittenWithAMark()
+{
+    const SettingsFile::Content read = SettingsFile::parse("\xC3\xA6"
+                                                           "ble \xC3\xB8\r\n\xF8\xF8\xF8\r\n");
+    QCOMPARE(read.encoding, TextEncoding::Windows1252);
+    QVERIFY(!read.damaged);
+    const QStringList fewer = { read.lines[0], QStringLiteral("ø") };
+    const EncodedText written = SettingsFile::format(fewer, read.encoding);
+    QCOMPARE(written.encoding, TextEncoding::Utf8Bom);
+    QCOMPARE(SettingsFile::parse(written.bytes).lines, fewer);
 }
 
 void SettingsFileTest::appliesUntilTheFirstBadLine()

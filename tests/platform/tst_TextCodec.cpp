@@ -61,6 +61,12 @@ void TextCodecTest::roundTripsEveryEncoding_data()
                                << LineEnding::CrLf << QStringLiteral("æ\n");
     QTest::newRow("utf-16 be") << QByteArray("\xFE\xFF\x00\xE6\x00\n", 6) << TextEncoding::Utf16BE
                                << LineEnding::Lf << QStringLiteral("æ\n");
+    // The mark is not part of the text; a zero-width no-break space right after it is.
+    QTest::newRow("utf-8 mark, then a zero-width no-break space")
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx") << TextEncoding::Utf8Bom << LineEnding::CrLf
+        << QStringLiteral("\uFEFFx");
+    QTest::newRow("utf-16 le mark, then a zero-width no-break space") << QByteArray("\xFF\xFE\xFF\xFEx\0",
+        6) << TextEncoding::Utf16LE << LineEnding::CrLf << QStringLiteral("\uFEFFx");
     QTest::newRow("empty") << QByteArray() << TextEncoding::Utf8 << LineEnding::CrLf << QString();
     QTest::newRow("one character") << QByteArray("x") << TextEncoding::Utf8 << LineEnding::CrLf
                                    << QStringLiteral("x");

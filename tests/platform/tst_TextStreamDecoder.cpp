@@ -83,6 +83,12 @@ void TextStreamDecoderTest::piecesGiveWhatWholeFileDecodingGives_data()
                                                             "b",
         5);
     QTest::newRow("mixed line ends") << QByteArray("a\r\nb\nc\rd\r\n\r\r\n");
+    QTest::newRow("zero-width no-break space inside") << QByteArray("a\xEF\xBB\xBF"
+                                                                    "b\xEF\xBB\xBF");
+    QTest::newRow("utf-16 le, zero-width no-break space inside") << QByteArray("\xFF\xFE"
+                                                                               "a\0\xFF\xFE"
+                                                                               "b\0",
+        8);
     QTest::newRow("cr at the very end") << QByteArray("line\r");
     QTest::newRow("truncated utf-8 at the end") << QByteArray("ascii then \xC3");
     QTest::newRow("two bytes only, half a mark") << QByteArray("\xEF\xBB");
