@@ -20,14 +20,16 @@ BUILD_DIR ?= build
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
 endif
 
+# dbus-daemon: the notification tests run a message bus of their own.
 PACKAGES = cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev \
-	libhunspell-dev hunspell-da fonts-liberation fonts-crosextra-carlito qt6-svg-dev libqt6svg6 qt6-l10n-tools
+	libhunspell-dev hunspell-da fonts-liberation fonts-crosextra-carlito qt6-svg-dev libqt6svg6 qt6-l10n-tools \
+	dbus-daemon
 # dpkg-shlibdeps works out the package's dependencies.
 PACKAGE_TOOLS = dpkg-dev file
 PREFIX ?= /usr/local
 
-# Peers the benchmarks time themselves against.
-BENCH_PACKAGES = ripgrep
+# Peers the benchmarks time themselves against; the X server and window tool of the end-to-end bench.
+BENCH_PACKAGES = ripgrep fd-find time xvfb xdotool
 
 FORMAT_PACKAGES = clang-format
 FORMATTED = $(shell find src tests tools bench fuzz faults -name '*.cpp' -o -name '*.h')

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 
+class DateService;
 class DocumentArea;
 class QAction;
 class QPrinter;
@@ -21,6 +22,8 @@ public:
     // Every command of the frame, for windows that take the frame's shortcuts along.
     virtual QList<QAction *> commands() = 0;
     virtual TFunktioner *funk() = 0;
+    // The date service, which writes into the editor of the document activated last.
+    virtual DateService &Datoer() = 0;
     virtual DocumentArea *documents() = 0;
     virtual const DocumentInfoWidgets &infoWidgets() = 0;
     // The search text and options of the menu book's "Søg" page, read by find and replace.

@@ -1,6 +1,7 @@
 #include "app/IconAction.h"
 
 #include "app/Hint.h"
+#include "app/StandardIcon.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -11,7 +12,7 @@ namespace IconAction {
 
 QAction *create(QWidget *owner, const char *name, const QString &hint, QStyle::StandardPixmap picture)
 {
-    auto *action = new QAction(owner->style()->standardIcon(picture), QString(), owner);
+    auto *action = new QAction(StandardIcon::of(picture), QString(), owner);
     action->setObjectName(QString::fromLatin1(name));
     action->setToolTip(Hint::shortPart(hint));
     action->setStatusTip(hint);

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace {
@@ -17,6 +18,12 @@ std::optional<int> wholeNumber(const QString &line)
     bool ok = false;
     const int value = line.trimmed().toInt(&ok, 10);
     return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+bool isAscii(QByteArrayView bytes)
+{
+    return std::all_of(
+        bytes.begin(), bytes.end(), [](char b) { return static_cast<unsigned char>(b) < 0x80; });
 }
 
 // Whether a file with a byte-order mark holds bytes that are no character of the mark's encoding.
@@ -147,9 +154,10 @@ EncodedText SettingsFile::format(const QStringList &lines, TextEncoding encoding
     for (const QString &line : lines)
         text += line + u'\n';
     const EncodedText encoded = TextCodec::encode(text, encoding, LineEnding::CrLf);
-    // Windows-1252 text that would read back as damaged UTF-8 is kept in UTF-8 with a mark, so what is
-    // written always reads back the same.
-    if (encoded.encoding == TextEncoding::Windows1252 && TextCodec::looksLikeDamagedUtf8(encoded.bytes))
+    // Windows-1252 text that would read back as UTF-8, whole or damaged, is kept in UTF-8 with a mark,
+    // so what is written always reads back the same.
+    if (encoded.encoding == TextEncoding::Windows1252 && !isAscii(encoded.bytes)
+        && (TextCodec::isValidUtf8(encoded.bytes) || TextCodec::looksLikeDamagedUtf8(encoded.bytes)))
         return TextCodec::encode(text, TextEncoding::Utf8Bom, LineEnding::CrLf);
     return encoded;
 }

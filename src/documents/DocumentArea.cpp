@@ -53,6 +53,7 @@ void DocumentArea::add(DocumentWindow *window)
 {
     auto *subWindow = new DocumentSubWindow([this, window] {
         order_.removeOne(window);
+        Q_EMIT documentClosed(window);
         Q_EMIT documentsChanged();
     });
     subWindow->setWidget(window);
@@ -62,6 +63,7 @@ void DocumentArea::add(DocumentWindow *window)
     // Only the pointer is compared here: by the time destroyed() arrives the window is gone.
     connect(window, &QObject::destroyed, &windowsAlive_, [this, window] { order_.removeOne(window); });
     connect(window, &DocumentWindow::fileNameChanged, this, &DocumentArea::documentsChanged);
+    Q_EMIT documentAdded(window);
     Q_EMIT documentsChanged();
 }
 

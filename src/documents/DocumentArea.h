@@ -26,6 +26,9 @@ Q_SIGNALS:
     void documentActivated(DocumentWindow *window);
     // A document window came or went, or one changed its file name.
     void documentsChanged();
+    // The window was put into the area / has closed (a window that refuses to close does not).
+    void documentAdded(DocumentWindow *window);
+    void documentClosed(DocumentWindow *window);
 
 private:
     static DocumentWindow *documentOf(QMdiSubWindow *subWindow);

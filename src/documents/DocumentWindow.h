@@ -1,6 +1,10 @@
 #pragma once
 
+#include "documents/recovery/RecoveryCopy.h"
+
 #include <QWidget>
+
+class Document;
 
 // What the frame and the services ask of a document window, whichever kind it is. The frame's commands
 // reach the active document through the numbered operations (doHandling).
@@ -15,6 +19,15 @@ public:
     virtual bool isRichText() const = 0;
     // Left and right inner margins of the editor, in pixels.
     virtual void setEditorMargins(int pixels) = 0;
+
+    // The document's life apart from the window; null for a window without one, which then gets no
+    // recovery copies.
+    virtual Document *document() = 0;
+    // Everything needed to give the document back after the program ended without saving it, taken
+    // now, on the user-interface thread.
+    virtual RecoveryCopy recoveryCopy() const = 0;
+    // Shows a recovered copy in place of the document's text, as modified and not saved.
+    virtual void restore(const RecoveryCopy &copy) = 0;
 
     // 0: save
     virtual void Gem() = 0;

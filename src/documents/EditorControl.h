@@ -32,6 +32,8 @@ public:
     virtual QTextCursor cursorForPosition(const QPoint &viewportPoint) const = 0;
     // Where the cursor is drawn, in viewport coordinates.
     virtual QRect cursorRect(const QTextCursor &cursor) const = 0;
+    // True while the user cannot edit the text (a file still streaming in, for one).
+    virtual bool isReadOnly() const = 0;
 
     // Layout
     virtual void setWordWrap(bool wrap) = 0;

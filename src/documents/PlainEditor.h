@@ -21,6 +21,7 @@ public:
     }
     using QPlainTextEdit::cursorRect;
     QRect cursorRect(const QTextCursor &cursor) const override { return QPlainTextEdit::cursorRect(cursor); }
+    bool isReadOnly() const override { return QPlainTextEdit::isReadOnly(); }
     void setWordWrap(bool wrap) override;
     bool wordWrap() const override;
     void setSideMargins(int pixels) override;

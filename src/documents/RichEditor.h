@@ -21,6 +21,7 @@ public:
     }
     using QTextEdit::cursorRect;
     QRect cursorRect(const QTextCursor &cursor) const override { return QTextEdit::cursorRect(cursor); }
+    bool isReadOnly() const override { return QTextEdit::isReadOnly(); }
     void setWordWrap(bool wrap) override;
     bool wordWrap() const override;
     void setSideMargins(int pixels) override;

@@ -4,6 +4,7 @@
 #include "app/FrameInterface.h"
 #include "documents/DocumentArea.h"
 #include "documents/DocumentWindow.h"
+#include "platform/FileNames.h"
 #include "platform/Shell.h"
 
 #include <QFileInfo>
@@ -112,8 +113,11 @@ bool TFunktioner::extKontrol(const QString &aFilename) const
     return false;
 }
 
-void TFunktioner::openwin(const QString &fName, const QString &fExt)
+void TFunktioner::openwin(const QString &requestedName, const QString &fExt)
 {
+    // Every name that reaches a window is absolute, whichever way it came in: a name relative to the
+    // folder the program was started from would name another file once a list or another run has it.
+    const QString fName = FileNames::absolute(requestedName);
     FrameFields &fields = context_.fields;
     fields.docFilnavn = fName;
     ++fields.newCount;
@@ -135,7 +139,7 @@ void TFunktioner::openwin(const QString &fName, const QString &fExt)
             return;
     }
     for (DocumentWindow *window : documents_.windowsInOrder()) {
-        if (window->isRichText() == rich && window->Filnavn().compare(fName, Qt::CaseInsensitive) == 0) {
+        if (window->isRichText() == rich && FileNames::sameFile(window->Filnavn(), fName)) {
             context_.frame->hideOptionsPage();
             documents_.activate(window);
             return;

@@ -4,6 +4,7 @@
 #include "app/FileMessages.h"
 #include "app/Hint.h"
 #include "app/SettingsFile.h"
+#include "app/StandardIcon.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -29,7 +30,7 @@ QToolButton *pictureButton(QWidget *parent, QAction *action)
 
 QAction *pictureCommand(QWidget *parent, QStyle::StandardPixmap picture, const QString &hint)
 {
-    auto *action = new QAction(parent->style()->standardIcon(picture), QString(), parent);
+    auto *action = new QAction(StandardIcon::of(picture), QString(), parent);
     action->setToolTip(hint);
     action->setStatusTip(hint);
     return action;
@@ -96,7 +97,7 @@ void Ttypeform::buildControls()
     typeedit = new QLineEdit(entry);
     typeedit->setFixedWidth(50);
     insertknap = new QToolButton(entry);
-    insertknap->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+    insertknap->setIcon(StandardIcon::of(QStyle::SP_DialogApplyButton));
     insertknap->setAutoRaise(true);
     Hint::set(insertknap, QStringLiteral("Indfør i listen"));
     connect(insertknap, &QToolButton::clicked, this, &Ttypeform::insertknapClick);
@@ -121,7 +122,7 @@ void Ttypeform::buildControls()
 
     auto *bottom = new QHBoxLayout;
     infoButton = new QToolButton(this);
-    infoButton->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
+    infoButton->setIcon(StandardIcon::of(QStyle::SP_MessageBoxInformation));
     infoButton->setAutoRaise(true);
     Hint::set(infoButton, QStringLiteral("Information"));
     lukKnap = new QPushButton(QStringLiteral("Annuller"), this);

@@ -1,27 +1,28 @@
 #include "documents/Twinform1.h"
 
 #include "app/AppContext.h"
-#include "app/DocumentInfoWidgets.h"
-#include "app/DocumentListEvents.h"
-#include "app/FileMessages.h"
+#include "app/DateService.h"
 #include "app/FrameInterface.h"
 #include "app/Hint.h"
 #include "app/Options.h"
 #include "app/PlainTextClipboard.h"
-#include "app/RadioGroup.h"
-#include "app/TooltipSwitch.h"
 #include "documents/DocumentArea.h"
-#include "documents/LineEndTracker.h"
+#include "documents/DocumentCommand.h"
+#include "documents/DocumentFrameLink.h"
+#include "documents/EditCommands.h"
 #include "documents/PlainEditor.h"
+#include "documents/RightClickMenuSwitch.h"
 #include "documents/SearchWord.h"
 #include "documents/TFunktioner.h"
+#include "documents/WebSearchCommands.h"
 #include "documents/links/LinkActivation.h"
 #include "documents/loading/DocumentLoader.h"
+#include "documents/model/Document.h"
+#include "documents/model/LineEndTracker.h"
 #include "documents/position/PositionTracker.h"
 #include "documents/spelling/SpellingMenu.h"
 #include "documents/spelling/TextMarker.h"
 #include "platform/Shell.h"
-#include "platform/widgets/FileDialogs.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,40 +30,18 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QMenu>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTextBlock>
-#include <QTextEdit>
-#include <QTextLayout>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
-
-const QString kSaveFilter = QStringLiteral(
-    "Tekstdokument (.txt) (*.txt);;Rich Tekstdokument (.rtf) (*.rtf);;Alle filtyper (*.*) (*)");
-
-QAction *command(QObject *parent, const QString &caption, const QString &hint, const QKeySequence &keys = {})
-{
-    auto *action = new QAction(caption, parent);
-    action->setToolTip(Hint::shortPart(hint));
-    action->setStatusTip(hint);
-    action->setShortcut(keys);
-    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    return action;
-}
-
-QString bareName(const QString &path)
-{
-    return QFileInfo(path).fileName();
-}
 
 void offerChoice(const Options::Choice &choice, QComboBox *box)
 {
@@ -78,9 +57,10 @@ Twinform1::Twinform1(AppContext &context)
 {
     setAttribute(Qt::WA_DeleteOnClose, false); // the sub-window around it owns and deletes it
     context.frame->hideOptionsPage();
-    opstart_ = true;
 
     Editor = new PlainEditor(this);
+    document_ = new Document(context, *Editor->document(), file_, this);
+    frameLink_ = new DocumentFrameLink(context, *document_, *this);
     Editor->viewport()->installEventFilter(this);
     Editor->installEventFilter(this);
     Editor->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -109,19 +89,15 @@ Twinform1::Twinform1(AppContext &context)
     redskabsPanel->setVisible(options.showToolPanel());
     applyFont();
 
-    Filnavn_ = context.fields.docFilnavn;
-    // The right-click menu the options name: "Funktioner" is the window's own, "Stavekontrol" the editor's.
-    // The switch below flips it once, so it starts as the opposite of what the options name.
-    usesFunctionsMenu_ = options.rightClick() == Options::RightClick::FunctionsMenu;
-    puButtonClick();
+    // The window starts with the right-click menu the options name: their "Stavekontrol" entry is the
+    // editor's spelling menu, the other one the window's own.
+    menuSwitch_ = new RightClickMenuSwitch(
+        *puButton, *PUwin, *spellingMenu_, options.rightClick() != Options::RightClick::FunctionsMenu);
+    connect(menuSwitch_, &RightClickMenuSwitch::switched, this, &Twinform1::updateCommands);
     loadDocument();
-    setWindowTitle(capNavn_);
+    setWindowTitle(document_->capNavn());
     Editor->setModified(false);
 
-    connect(Editor->document(), &QTextDocument::modificationChanged, this, [this](bool modified) {
-        if (isActive())
-            context_.fields.docModified = modified;
-    });
     connect(Editor, &QPlainTextEdit::cursorPositionChanged, this, &Twinform1::updateCommands);
     connect(Editor, &QPlainTextEdit::selectionChanged, this, &Twinform1::updateCommands);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &Twinform1::updateCommands);
@@ -135,66 +111,42 @@ Twinform1::Twinform1(AppContext &context)
 
 Twinform1::~Twinform1() = default;
 
+QString Twinform1::Filnavn() const
+{
+    return document_->Filnavn();
+}
+
+QString Twinform1::capNavn() const
+{
+    return document_->capNavn();
+}
+
 void Twinform1::buildCommands()
 {
-    EditUndo1 = command(this, QStringLiteral("Annuller"),
-        QStringLiteral("Annuller sidste aktion: Ctrl+Z og Ctrl+Y"), QKeySequence(QStringLiteral("Ctrl+Z")));
-    EditCut1 = command(this, QStringLiteral("Klip"),
-        QStringLiteral("Klip valgte tekst til klipbordet: Ctrl+X"), QKeySequence(QStringLiteral("Ctrl+X")));
-    EditCopy1 = command(this, QStringLiteral("Kopier"),
-        QStringLiteral("Kopier valgte område til klipbordet: Ctrl+C"),
-        QKeySequence(QStringLiteral("Ctrl+C")));
-    EditPaste1 = command(this, QStringLiteral("Indsæt"),
-        QStringLiteral("Indsæt tekstindhold fra klipbordet: Ctrl+V"), QKeySequence(QStringLiteral("Ctrl+V")));
-    pasteFromInfo = command(this, QStringLiteral("Indsæt"),
+    edit_ = new EditCommands(*this, *Editor,
+        { { QStringLiteral("Annuller"), QStringLiteral("Annuller sidste aktion: Ctrl+Z og Ctrl+Y") },
+            { QStringLiteral("Klip"), QStringLiteral("Klip valgte tekst til klipbordet: Ctrl+X") },
+            { QStringLiteral("Kopier"), QStringLiteral("Kopier valgte område til klipbordet: Ctrl+C") },
+            { QStringLiteral("Indsæt"), QStringLiteral("Indsæt tekstindhold fra klipbordet: Ctrl+V") },
+            { QStringLiteral("Vælg alt"), QStringLiteral("Vælg hele dokumentet: Ctrl+A") },
+            { QStringLiteral("Slet"), QStringLiteral("Slet valgte tekst: Del") } });
+    EditUndo1 = edit_->EditUndo1;
+    EditCut1 = edit_->EditCut1;
+    EditCopy1 = edit_->EditCopy1;
+    EditPaste1 = edit_->EditPaste1;
+    EditSelectAll1 = edit_->EditSelectAll1;
+    EditDelete1 = edit_->EditDelete1;
+    pasteFromInfo = DocumentCommand::create(this, QStringLiteral("Indsæt"),
         QStringLiteral("Indsætter tekst, der er kopieret i en informationsfil eller hjemmesidefil: Ctrl+W"),
         QKeySequence(QStringLiteral("Ctrl+W")));
-    EditSelectAll1 = command(this, QStringLiteral("Vælg alt"), QStringLiteral("Vælg hele dokumentet: Ctrl+A"),
-        QKeySequence(QStringLiteral("Ctrl+A")));
-    EditDelete1 = command(this, QStringLiteral("Slet"), QStringLiteral("Slet valgte tekst: Del"),
-        QKeySequence(QKeySequence::Delete));
-    aStavekontrol
-        = command(this, QStringLiteral("Udfør"), QStringLiteral("Udfør stavekontrol på hele dokumentet"));
-    googleUrl = command(this, QStringLiteral("Google"), QStringLiteral("Søg med Google: Ctrl+Shift+G"),
-        QKeySequence(QStringLiteral("Ctrl+Shift+G")));
-    bingUrl = command(this, QStringLiteral("Bing"), QStringLiteral("Søg med Microsoft Bing: Ctrl+Shift+B"),
-        QKeySequence(QStringLiteral("Ctrl+Shift+B")));
-    tubeUrl = command(this, QStringLiteral("Søg på YouTube"), QStringLiteral("Søg med YouTube: Ctrl+Shift+T"),
-        QKeySequence(QStringLiteral("Ctrl+Shift+T")));
-    addActions({ EditUndo1, EditCut1, EditCopy1, EditPaste1, pasteFromInfo, EditSelectAll1, EditDelete1,
-        googleUrl, bingUrl, tubeUrl });
+    addAction(pasteFromInfo);
+    aStavekontrol = DocumentCommand::create(
+        this, QStringLiteral("Udfør"), QStringLiteral("Udfør stavekontrol på hele dokumentet"));
+    auto *searches = new WebSearchCommands(*this, context_.platform.shell, [this] { return getTheWord(); });
+    googleUrl = searches->googleUrl;
+    bingUrl = searches->bingUrl;
+    tubeUrl = searches->tubeUrl;
 
-    // The standard edit commands act on the text control that has the keyboard focus.
-    auto onFocused = [this](auto plain, auto rich, auto line) {
-        return [this, plain, rich, line] {
-            QWidget *target = focusedTextControl();
-            if (auto *edit = qobject_cast<QPlainTextEdit *>(target))
-                (edit->*plain)();
-            else if (auto *richEdit = qobject_cast<QTextEdit *>(target))
-                (richEdit->*rich)();
-            else if (auto *lineEdit = qobject_cast<QLineEdit *>(target))
-                (lineEdit->*line)();
-        };
-    };
-    connect(EditUndo1, &QAction::triggered, this,
-        onFocused(&QPlainTextEdit::undo, &QTextEdit::undo, &QLineEdit::undo));
-    connect(EditCut1, &QAction::triggered, this,
-        onFocused(&QPlainTextEdit::cut, &QTextEdit::cut, &QLineEdit::cut));
-    connect(EditCopy1, &QAction::triggered, this,
-        onFocused(&QPlainTextEdit::copy, &QTextEdit::copy, &QLineEdit::copy));
-    connect(EditPaste1, &QAction::triggered, this,
-        onFocused(&QPlainTextEdit::paste, &QTextEdit::paste, &QLineEdit::paste));
-    connect(EditSelectAll1, &QAction::triggered, this,
-        onFocused(&QPlainTextEdit::selectAll, &QTextEdit::selectAll, &QLineEdit::selectAll));
-    connect(EditDelete1, &QAction::triggered, this, [this] {
-        QWidget *target = focusedTextControl();
-        if (auto *edit = qobject_cast<QPlainTextEdit *>(target))
-            edit->textCursor().removeSelectedText();
-        else if (auto *richEdit = qobject_cast<QTextEdit *>(target))
-            richEdit->textCursor().removeSelectedText();
-        else if (auto *lineEdit = qobject_cast<QLineEdit *>(target))
-            lineEdit->del();
-    });
     // Plain text only, whatever the clipboard holds besides; the clipboard keeps the plain text.
     connect(pasteFromInfo, &QAction::triggered, this, [this] {
         context_.plainClipboard->makeClipboardPlain();
@@ -206,12 +158,6 @@ void Twinform1::buildCommands()
         Editor->setSelection(0, 0);
         Editor->setFocus();
     });
-    connect(googleUrl, &QAction::triggered, this,
-        [this] { openWebSearch(QStringLiteral("https://www.google.com/search?q=")); });
-    connect(bingUrl, &QAction::triggered, this,
-        [this] { openWebSearch(QStringLiteral("https://www.bing.com/search?q=")); });
-    connect(tubeUrl, &QAction::triggered, this,
-        [this] { openWebSearch(QStringLiteral("https://www.youtube.com/results?search_query=")); });
 
     PUwin = new QMenu(this);
     PUwin->addAction(EditUndo1);
@@ -250,7 +196,6 @@ void Twinform1::buildToolPanel()
     puButton->setAutoRaise(true);
     puButton->setText(QStringLiteral("Skift popup"));
     Hint::set(puButton, QStringLiteral("Skift popup-menu"));
-    connect(puButton, &QToolButton::clicked, this, &Twinform1::puButtonClick);
 
     posLabel = new QLabel(QStringLiteral("0,0"), redskabsPanel);
     antalLabel = new QLabel(QStringLiteral("0"), redskabsPanel);
@@ -281,44 +226,78 @@ void Twinform1::buildToolPanel()
 
 void Twinform1::loadDocument()
 {
-    const QFileInfo file(Filnavn_);
-    if (Filnavn_.isEmpty() || !file.exists()) {
-        capNavn_ = QString::number(context_.fields.newCount) + QStringLiteral(". Dokument");
+    if (context_.fields.docRecovering) {
+        // The text comes from a recovery copy (restore()); the file stays as it is on disk.
+        if (document_->hasFile())
+            frameLink_->opened();
         return;
     }
-    capNavn_ = bareName(Filnavn_);
+    if (!document_->hasFile())
+        return;
     loader_ = new DocumentLoader(this);
     connect(loader_, &DocumentLoader::finished, this, &Twinform1::loadingFinished);
     connect(loader_, &DocumentLoader::failed, this, &Twinform1::loadingFailed);
     connect(loader_, &DocumentLoader::progress, this, [this](qint64 read, qint64 total) {
-        if (isActive() && total > 0)
-            context_.frame->UdskrivInfo(QStringLiteral("Indlæser ") + capNavn_ + QStringLiteral(": ")
-                + QString::number(read * 100 / total) + QStringLiteral(" %"));
+        if (frameLink_->isActive() && total > 0)
+            context_.frame->UdskrivInfo(QStringLiteral("Indlæser ") + document_->capNavn()
+                + QStringLiteral(": ") + QString::number(read * 100 / total) + QStringLiteral(" %"));
     });
-    if (!loader_->start(Filnavn_, *Editor)) {
-        context_.inform(FileMessages::readFailure(Filnavn_, loader_->errorText()));
-        dropFileName();
+    if (!loader_->start(document_->Filnavn(), *Editor)) {
+        document_->readFailed(loader_->errorText());
         return;
     }
+    document_->setLoading(loader_->isLoading());
     // The caret starts at the top; the rest of a big file streams in below it.
     Editor->moveCursor(QTextCursor::Start);
-    if (context_.documentLists)
-        context_.documentLists->documentOpened(Filnavn_, capNavn_);
+    if (document_->hasFile())
+        frameLink_->opened();
+}
+
+RecoveryCopy Twinform1::recoveryCopy() const
+{
+    RecoveryCopy copy;
+    copy.kind = RecoveryCopy::Kind::PlainText;
+    copy.fileName = document_->Filnavn();
+    copy.untitledNumber = document_->untitledNumber();
+    copy.encoding = file_.encoding();
+    copy.lineEnding = file_.lineEnding();
+    copy.lineEndExceptions = LineEndTracker::exceptionsIn(*Editor->document());
+    copy.caret = Editor->textCursor().position();
+    copy.text = LineEndTracker::exactText(*Editor->document());
+    return copy;
+}
+
+void Twinform1::restore(const RecoveryCopy &copy)
+{
+    if (loader_ && loader_->isLoading()) {
+        loader_->cancel();
+        if (!frameLink_->opstart())
+            context_.frame->setTabLoading(document_->capNavn(), false);
+    }
+    document_->setLoading(false);
+    Editor->document()->setPlainText(copy.text);
+    lineEnds_->mark(copy.lineEndExceptions);
+    file_.adopt(copy.encoding, copy.lineEnding);
+    QTextCursor caret(Editor->document());
+    caret.setPosition(std::clamp(copy.caret, 0, Editor->document()->characterCount() - 1));
+    Editor->setTextCursor(caret);
+    document_->setModified(true);
 }
 
 bool Twinform1::isLoading() const
 {
-    return loader_ && loader_->isLoading();
+    return document_->isLoading();
 }
 
 void Twinform1::loadingFinished()
 {
     file_.adopt(loader_->encoding(), loader_->lineEnding());
     lineEnds_->mark(loader_->lineEndExceptions());
-    if (opstart_)
+    document_->setLoading(false);
+    if (frameLink_->opstart())
         return; // read whole during creation; the first activation shows everything
-    context_.frame->setTabLoading(capNavn_, false);
-    if (isActive()) {
+    context_.frame->setTabLoading(document_->capNavn(), false);
+    if (frameLink_->isActive()) {
         context_.frame->UdskrivInfo(QString());
         context_.frame->udskrivFilInfo();
         XYinfo();
@@ -327,31 +306,9 @@ void Twinform1::loadingFinished()
 
 void Twinform1::loadingFailed(const QString &reason)
 {
-    context_.inform(FileMessages::readFailure(Filnavn_, reason));
-    context_.frame->setTabLoading(capNavn_, false);
-    dropFileName();
-}
-
-void Twinform1::dropFileName()
-{
-    Filnavn_.clear();
-    const QString numbered = QString::number(context_.fields.newCount) + QStringLiteral(". Dokument");
-    if (!opstart_)
-        context_.frame->RenameTab(capNavn_, numbered);
-    capNavn_ = numbered;
-    setWindowTitle(capNavn_);
-    if (isActive())
-        context_.fields.dokumentFilnavn.clear();
-    Q_EMIT fileNameChanged();
-}
-
-bool Twinform1::refuseWhileLoading()
-{
-    if (!isLoading())
-        return false;
-    context_.inform(QStringLiteral("Dokumentet:\r") + capNavn_
-        + QStringLiteral("\rindlæses stadig. Det kan gemmes, når hele filen er indlæst."));
-    return true;
+    document_->setLoading(false);
+    context_.frame->setTabLoading(document_->capNavn(), false);
+    document_->readFailed(reason);
 }
 
 void Twinform1::setEditorMargins(int pixels)
@@ -369,36 +326,10 @@ void Twinform1::applyFont()
     Editor->setTextFont(font);
 }
 
-bool Twinform1::isActive() const
-{
-    return context_.frame->documents()->activeDocument() == this;
-}
-
 void Twinform1::FormActivate()
 {
-    FrameFields &fields = context_.fields;
-    fields.docModified = Editor->isModified();
-    context_.frame->udskrivFilInfo();
-    const DocumentInfoWidgets &info = context_.frame->infoWidgets();
-    if (!Filnavn_.isEmpty() && QFileInfo::exists(Filnavn_)) {
-        info.docFilnavnEdit->setText(bareName(Filnavn_));
-        info.docFilnavnEdit->setToolTip(QFileInfo(Filnavn_).absolutePath());
-    } else {
-        info.docFilnavnEdit->setText(QStringLiteral("Dokumentet har ikke noget navn"));
-    }
-    fields.dokumentFilnavn = Filnavn_;
-    if (opstart_) {
-        opstart_ = false;
-        if (auto *subWindow = qobject_cast<QMdiSubWindow *>(parentWidget()))
-            subWindow->showMaximized();
-        context_.frame->InsertTab();
-        context_.frame->SetTCindex();
-        context_.frame->setTabLoading(capNavn_, isLoading());
-        // Hints on the status line mean no tooltips here; otherwise the window shows its own, even
-        // when no other window of the program does.
-        TooltipSwitch::setShown(this, context_.options->hintMode() != Options::HintMode::StatusLine);
-    }
-    context_.frame->fokusTab(capNavn_);
+    frameLink_->FormActivate();
+    context_.frame->Datoer().SetEditor(Editor);
     XYinfo();
 }
 
@@ -414,105 +345,20 @@ void Twinform1::XYinfo()
 
 void Twinform1::filInformation()
 {
-    const DocumentInfoWidgets &info = context_.frame->infoWidgets();
-    if (isLoading()) {
-        info.filnavnEdit->setText(capNavn_);
-        info.filsizeLabel->setText(QStringLiteral("Dokumentet indlæses ..."));
-        info.antalLinjerLabel->clear();
-        info.filModificeretLabel->clear();
-        info.setName(capNavn_);
-        return;
-    }
-    const QString characters = QString::number(position_->characterCount(file_.lineEnding()));
-    const QString lineText
-        = QStringLiteral("Antal linjer: ") + QString::number(position_->lineCountWithoutEmptyLast());
-
-    if (!Filnavn_.isEmpty() && QFileInfo::exists(Filnavn_)) {
-        info.filnavnEdit->setText(bareName(Filnavn_));
-        info.filsizeLabel->setText(QStringLiteral("Filstørrelse: ") + TFunktioner::getFileSizeString(Filnavn_)
-            + QStringLiteral(" (") + characters + QStringLiteral(" tegn)"));
-        info.filModificeretLabel->setText(Editor->isModified() ? QStringLiteral("Dokumentet er ikke gemt")
-                                                               : QStringLiteral("Dokumentet er gemt"));
-    } else if (!Filnavn_.isEmpty()) {
-        info.filnavnEdit->setText(bareName(Filnavn_));
-        info.filsizeLabel->setText(QStringLiteral("Antal tegn: ") + characters);
-        info.filModificeretLabel->setText(
-            QStringLiteral("Dokumentet eksisterer ikke. Muligvis slettet eller omdøbt."));
-        Editor->setModified(true);
-        context_.fields.docModified = true;
-    } else {
-        info.filnavnEdit->setText(QStringLiteral("Dokumentet har ikke noget navn."));
-        info.filsizeLabel->setText(QStringLiteral("Antal tegn: ") + characters);
-        info.filModificeretLabel->setText(QStringLiteral("Dokumentet er ikke gem."));
-    }
-    info.antalLinjerLabel->setText(lineText);
-    info.setName(info.filnavnEdit->text());
-}
-
-bool Twinform1::writeTo(const QString &path)
-{
-    const bool created = !QFileInfo::exists(path);
-    if (!file_.write(path, LineEndTracker::exactText(*Editor->document()), lineEnds_->exceptions())) {
-        context_.inform(FileMessages::writeFailure(path, file_.error()));
-        return false;
-    }
-    Editor->setModified(false);
-    context_.fields.docModified = false;
-    if (created && path == Filnavn_)
-        Q_EMIT fileNameChanged();
-    return true;
+    frameLink_->show(document_->filInformation([this] {
+        return Document::TextCounts { position_->characterCount(file_.lineEnding()),
+            position_->lineCountWithoutEmptyLast() };
+    }));
 }
 
 void Twinform1::Gem()
 {
-    if (refuseWhileLoading())
-        return;
-    if (!Filnavn_.isEmpty() && QFileInfo::exists(Filnavn_)) {
-        writeTo(Filnavn_);
-        return;
-    }
-    if (!Filnavn_.isEmpty()) {
-        if (context_.ask(
-                QStringLiteral("Skal dokumentet gemmes med følgende filnavn:\r") + bareName(Filnavn_) + u'?',
-                AppContext::Safe::Yes)) {
-            writeTo(Filnavn_);
-            return;
-        }
-        Filnavn_.clear();
-    }
-    GemSom();
+    document_->Gem();
 }
 
 void Twinform1::GemSom()
 {
-    if (refuseWhileLoading())
-        return;
-    const bool named = !Filnavn_.isEmpty() && QFileInfo::exists(Filnavn_);
-    const QString suggested = named ? Filnavn_ : QStringLiteral("UdenNavn");
-    QString filter = kSaveFilter.section(QStringLiteral(";;"), 0, 0);
-    QString chosen = context_.platform.fileDialogs.saveFile(
-        context_.frame->frameWidget(), QString(), suggested, kSaveFilter, &filter);
-    if (chosen.isEmpty())
-        return;
-    if (QFileInfo(chosen).suffix().isEmpty() && !QFileInfo(chosen).fileName().contains(u'.'))
-        chosen += QStringLiteral(".txt");
-    if (QFileInfo::exists(chosen)
-        && !context_.ask(
-            QStringLiteral("Der eksisterer allerede en fil med indførte navn.\rSkal filen overskrives?"),
-            AppContext::Safe::No))
-        return;
-
-    Filnavn_ = chosen;
-    const QString newCaption = bareName(Filnavn_);
-    context_.frame->RenameTab(capNavn_, newCaption);
-    capNavn_ = newCaption;
-    setWindowTitle(capNavn_);
-    Q_EMIT fileNameChanged();
-    if (!writeTo(Filnavn_))
-        return;
-    context_.fields.dokumentFilnavn = Filnavn_;
-    if (QFileInfo::exists(Filnavn_) && context_.documentLists)
-        context_.documentLists->documentSavedAs(Filnavn_, capNavn_);
+    document_->GemSom();
 }
 
 void Twinform1::udskrivDokument()
@@ -535,49 +381,17 @@ void Twinform1::showRedskabsPanel()
     redskabsPanel->setVisible(!redskabsPanel->isVisible());
 }
 
-void Twinform1::puButtonClick()
-{
-    usesFunctionsMenu_ = !usesFunctionsMenu_;
-    if (usesFunctionsMenu_) {
-        puButton->setText(QStringLiteral("Stavekontrol"));
-        Hint::set(puButton, QStringLiteral("Skift popup-menu til \"Stavekontrol\""));
-    } else {
-        puButton->setText(QStringLiteral("Funktioner"));
-        Hint::set(puButton, QStringLiteral("Skift popup-menu til \"Funktioner\""));
-    }
-    spellingMenu_->setActive(!usesFunctionsMenu_);
-    updateCommands();
-}
-
 // The window's own menu; while it is off, the spelling menu answers the right-click before this.
 void Twinform1::showContextMenu(const QPoint &position)
 {
-    if (usesFunctionsMenu_)
-        PUwin->popup(Editor->viewport()->mapToGlobal(position));
-}
-
-QWidget *Twinform1::focusedTextControl() const
-{
-    QWidget *focused = QApplication::focusWidget();
-    if (qobject_cast<QPlainTextEdit *>(focused) || qobject_cast<QTextEdit *>(focused)
-        || qobject_cast<QLineEdit *>(focused))
-        return focused;
-    return Editor;
+    menuSwitch_->showFunctionsMenu(*Editor->viewport(), position);
 }
 
 void Twinform1::updateCommands()
 {
-    const bool selected = Editor->textCursor().hasSelection();
-    const bool clipboardText
-        = QApplication::clipboard()->mimeData() && QApplication::clipboard()->mimeData()->hasText();
-    EditUndo1->setEnabled(Editor->document()->isUndoAvailable());
-    EditCut1->setEnabled(selected);
-    EditCopy1->setEnabled(selected);
-    EditDelete1->setEnabled(selected);
-    EditPaste1->setEnabled(clipboardText);
-    pasteFromInfo->setEnabled(clipboardText);
-    EditSelectAll1->setEnabled(!Editor->document()->isEmpty());
-    aStavekontrol->setEnabled(!usesFunctionsMenu_);
+    edit_->update();
+    pasteFromInfo->setEnabled(EditPaste1->isEnabled());
+    aStavekontrol->setEnabled(!menuSwitch_->usesFunctionsMenu());
 }
 
 QString Twinform1::getTheWord() const
@@ -585,11 +399,6 @@ QString Twinform1::getTheWord() const
     const QTextCursor cursor = Editor->textCursor();
     return SearchWord::getTheWord(
         cursor.selectedText(), cursor.block().text(), cursor.position() - cursor.block().position());
-}
-
-void Twinform1::openWebSearch(const QString &prefix)
-{
-    context_.platform.shell.openAddress(prefix + SearchWord::searchText(getTheWord()));
 }
 
 bool Twinform1::eventFilter(QObject *watched, QEvent *event)
@@ -616,44 +425,13 @@ bool Twinform1::eventFilter(QObject *watched, QEvent *event)
     return DocumentWindow::eventFilter(watched, event);
 }
 
-bool Twinform1::FormCloseQuery()
-{
-    if (!Editor->isModified())
-        return true;
-    // Escape and the close box go back to the text; only "Nej" throws it away.
-    switch (context_.askSave(
-        QStringLiteral("Dokumentet: ") + capNavn_ + QStringLiteral("\rer modificeret.\rSkal det gemmes?"))) {
-    case AppContext::SaveChoice::Discard:
-        return true;
-    case AppContext::SaveChoice::GoBack:
-        return false;
-    case AppContext::SaveChoice::Save:
-        break;
-    }
-    Gem();
-    // Asked to keep the text, and it was not saved (save dialog cancelled, write failed): stay open.
-    return !Editor->isModified();
-}
-
-void Twinform1::FormClose()
-{
-    if (context_.frame->documents()->windowsInOrder().size() == 1) {
-        context_.frame->infoWidgets().reset();
-        context_.fields.dokumentFilnavn.clear();
-    }
-    // On the program's way out the lists are not kept, so nothing is moved (and no duplicate asked about).
-    if (!Filnavn_.isEmpty() && QFileInfo::exists(Filnavn_) && context_.documentLists
-        && !context_.fields.programClosing)
-        context_.documentLists->documentClosed(Filnavn_, capNavn_);
-    context_.frame->CloseTab(capNavn_);
-}
-
 void Twinform1::closeEvent(QCloseEvent *event)
 {
-    if (!FormCloseQuery()) {
+    if (!document_->FormCloseQuery()) {
         event->ignore();
         return;
     }
-    FormClose();
+    frameLink_->FormClose();
+    context_.frame->Datoer().releaseEditor(Editor);
     event->accept();
 }

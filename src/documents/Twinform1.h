@@ -1,11 +1,15 @@
 #pragma once
 
 #include "documents/DocumentWindow.h"
-#include "documents/PlainTextFile.h"
+#include "documents/model/PlainTextFile.h"
 
 class AppContext;
+class Document;
+class DocumentFrameLink;
 class DocumentLoader;
+class EditCommands;
 class LineEndTracker;
+class RightClickMenuSwitch;
 class PlainEditor;
 class PositionTracker;
 class QAction;
@@ -28,10 +32,13 @@ public:
     explicit Twinform1(AppContext &context);
     ~Twinform1() override;
 
-    QString Filnavn() const override { return Filnavn_; }
-    QString capNavn() const override { return capNavn_; }
+    QString Filnavn() const override;
+    QString capNavn() const override;
     bool isRichText() const override { return false; }
     void setEditorMargins(int pixels) override;
+    Document *document() override { return document_; }
+    RecoveryCopy recoveryCopy() const override;
+    void restore(const RecoveryCopy &copy) override;
 
     void Gem() override;
     void GemSom() override;
@@ -87,32 +94,20 @@ private:
     void loadDocument();
     void loadingFinished();
     void loadingFailed(const QString &reason);
-    // A file that could not be read whole: the document goes on without its name, so it can never be
-    // saved over that file.
-    void dropFileName();
-    bool refuseWhileLoading();
-    // False when the user asked to save and the save did not happen.
-    bool FormCloseQuery();
-    void FormClose();
-    bool writeTo(const QString &path);
-    void puButtonClick();
     void applyFont();
-    void openWebSearch(const QString &prefix);
     void updateCommands();
     void showContextMenu(const QPoint &position);
-    QWidget *focusedTextControl() const;
-    bool isActive() const;
 
     AppContext &context_;
     PlainTextFile file_;
+    Document *document_;
+    DocumentFrameLink *frameLink_;
     DocumentLoader *loader_ = nullptr;
     LineEndTracker *lineEnds_;
     PositionTracker *position_;
     TextMarker *marker_;
     SpellingMenu *spellingMenu_;
-    QString Filnavn_;
-    QString capNavn_;
-    bool opstart_ = true;
+    EditCommands *edit_;
+    RightClickMenuSwitch *menuSwitch_;
     bool musNede_ = false;
-    bool usesFunctionsMenu_ = false;
 };

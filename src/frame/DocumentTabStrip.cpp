@@ -1,5 +1,7 @@
 #include "frame/DocumentTabStrip.h"
 
+#include "app/StandardIcon.h"
+
 #include <QMouseEvent>
 #include <QStyle>
 
@@ -65,7 +67,7 @@ void DocumentTabStrip::setTabLoading(const QString &caption, bool loading)
     const int index = indexOf(caption, count());
     if (index < 0)
         return;
-    setTabIcon(index, loading ? style()->standardIcon(QStyle::SP_BrowserReload) : QIcon());
+    setTabIcon(index, loading ? StandardIcon::of(QStyle::SP_BrowserReload) : QIcon());
     setTabToolTip(index, loading ? QStringLiteral("Dokumentet indlæses ...") : QString());
 }
 

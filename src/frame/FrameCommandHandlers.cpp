@@ -31,19 +31,6 @@
 
 namespace {
 
-// Commands whose work is done by parts of the program not in place yet: they are shown, but offer
-// nothing to press until that work exists.
-const char *const kCommandsWithoutWork[] = {
-    "aDato",
-    "aKlokken",
-    "aDato2",
-    "aDato3",
-    "aDatoUdskriv",
-    "googleUrl",
-    "bingUrl",
-    "tubeUrl",
-};
-
 bool boxIsHidden(const QWidget *box)
 {
     return box && !box->isVisible();
@@ -64,8 +51,6 @@ FrameCommandHandlers::FrameCommandHandlers(AppContext &context, FrameInterface &
 {
     connectHandlers();
     addEnableRules();
-    for (const char *name : kCommandsWithoutWork)
-        commands_.get(QString::fromLatin1(name))->setEnabled(false);
     WhenIdle::run(this, [this] { updateActions(); });
 }
 

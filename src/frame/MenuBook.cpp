@@ -3,6 +3,7 @@
 #include "app/DocumentInfoWidgets.h"
 #include "app/Hint.h"
 #include "app/RadioGroup.h"
+#include "app/StandardIcon.h"
 #include "frame/CommandButton.h"
 #include "frame/FrameCommands.h"
 
@@ -46,8 +47,10 @@ QToolButton *pictureButton(QWidget *parent, QStyle::StandardPixmap picture, cons
 {
     auto *button = new QToolButton(parent);
     button->setAutoRaise(true);
-    button->setIcon(parent->style()->standardIcon(picture));
+    button->setIcon(StandardIcon::of(picture));
     Hint::set(button, hint);
+    // A picture says nothing to a screen reader; the hint does.
+    button->setAccessibleName(Hint::shortPart(hint));
     return button;
 }
 
@@ -62,9 +65,9 @@ MenuBook::MenuBook(const FrameCommands &commands, const DocumentInfoWidgets &inf
     setDocumentMode(true);
 
     // The picture-only commands need a picture wherever they are shown.
-    commands_.get(QStringLiteral("opdaterFilinfo"))->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    commands_.get(QStringLiteral("opdaterFilinfo"))->setIcon(StandardIcon::of(QStyle::SP_BrowserReload));
     commands_.get(QStringLiteral("insertFavoritliste"))
-        ->setIcon(style()->standardIcon(QStyle::SP_FileDialogNewFolder));
+        ->setIcon(StandardIcon::of(QStyle::SP_FileDialogNewFolder));
 
     buildFilPage(info);
     buildDokumentPage(info);
@@ -157,13 +160,10 @@ void MenuBook::buildDokumentPage(const DocumentInfoWidgets &info)
     dates_.aarEdit->setAlignment(Qt::AlignCenter);
     dates_.aarEdit->setFixedWidth(56);
     Hint::set(dates_.aarEdit, QStringLiteral("Viser det år datoerne beregnes ud fra"));
+    dates_.aarEdit->setAccessibleName(QStringLiteral("År"));
     dates_.yearFremButton = pictureButton(page, QStyle::SP_ArrowRight, QStringLiteral("Gå et år frem"));
     dates_.yearFremButton10
         = pictureButton(page, QStyle::SP_MediaSeekForward, QStringLiteral("Gå ti år frem"));
-    // The year buttons get their work with the holiday list; until then they offer nothing to press.
-    for (QToolButton *yearButton : { dates_.yearNuButton, dates_.yearTilbageButton10,
-             dates_.yearTilbageButton, dates_.yearFremButton, dates_.yearFremButton10 })
-        yearButton->setEnabled(false);
 
     auto *years = new QWidget(page);
     auto *yearRow = new QHBoxLayout(years);
@@ -254,6 +254,8 @@ void MenuBook::buildInformationPage()
     title->setFont(bold);
     messages_.bcEdit = new QLineEdit(page);
     messages_.bcEdit->setObjectName(QStringLiteral("bcEdit"));
+    messages_.bcEdit->setAccessibleName(QStringLiteral("Overskrift"));
+    messages_.bcMemo->setAccessibleName(QStringLiteral("Besked"));
     messages_.memoLabel = new QLabel(QStringLiteral("0"), page);
     messages_.bcNyButton = new QToolButton(page);
     messages_.bcNyButton->setText(QStringLiteral("Ny"));
@@ -261,11 +263,8 @@ void MenuBook::buildInformationPage()
     messages_.bcButton = new QToolButton(page);
     messages_.bcButton->setText(QStringLiteral("Send"));
     Hint::set(messages_.bcButton, QStringLiteral("Sen beskeden til beskedcenteret"));
-    // Sending waits for the notification service of the message centre; until then nothing to press.
-    for (QToolButton *messageButton : { messages_.bcNyButton, messages_.bcButton }) {
+    for (QToolButton *messageButton : { messages_.bcNyButton, messages_.bcButton })
         messageButton->setAutoRaise(true);
-        messageButton->setEnabled(false);
-    }
     auto *counter = new QWidget(page);
     auto *counterRow = new QHBoxLayout(counter);
     counterRow->setContentsMargins(0, 0, 0, 0);

@@ -42,6 +42,7 @@ void OpenDocumentsRecord::release()
 void OpenDocumentsRecord::writeNow(const QStringList &files)
 {
     pending_.stop();
+    knowsWritten_ = false; // the close writes in any case
     write(hooks_.keepDocuments() ? files : QStringList(), true);
 }
 
@@ -60,14 +61,20 @@ bool OpenDocumentsRecord::write(const QStringList &files, bool tellFailure)
         if (!file.isEmpty() && QFileInfo::exists(file))
             existing << file;
     }
+    if (knowsWritten_ && existing == written_ && QFileInfo::exists(path_) == !existing.isEmpty())
+        return true;
+    knowsWritten_ = false;
     if (existing.isEmpty()) {
         QFile::remove(path_);
-        return true;
+    } else {
+        SettingsFile remembered(path_);
+        if (!remembered.write(existing)) {
+            if (tellFailure)
+                hooks_.reportFailure(FileMessages::writeFailure(remembered.path(), remembered.error()));
+            return false;
+        }
     }
-    SettingsFile remembered(path_);
-    if (remembered.write(existing))
-        return true;
-    if (tellFailure)
-        hooks_.reportFailure(FileMessages::writeFailure(remembered.path(), remembered.error()));
-    return false;
+    written_ = existing;
+    knowsWritten_ = true;
+    return true;
 }

@@ -42,4 +42,7 @@ private:
     bool held_ = false;
     bool changedWhileHeld_ = false;
     bool failureTold_ = false;
+    // What the file holds, as last written by this run; a change that leaves it so writes nothing.
+    QStringList written_;
+    bool knowsWritten_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/FrameInterface.h"
+#include "app/StandardIcon.h"
 
 #include <QHeaderView>
 #include <QShowEvent>
@@ -60,7 +61,7 @@ QTableWidget *addList(
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    const QIcon picture = book->style()->standardIcon(QStyle::SP_ArrowRight);
+    const QIcon picture = StandardIcon::of(QStyle::SP_ArrowRight);
     for (int row = 0; row < int(N); ++row) {
         auto *key = new QTableWidgetItem(picture, QString::fromUtf8(rows[row].key));
         list->setItem(row, 0, key);

@@ -8,12 +8,17 @@
 #include "app/ScreenPlacement.h"
 #include "app/SettingsFile.h"
 #include "app/StorageLayout.h"
+#include "dates/TDatoer.h"
+#include "dates/YearChooser.h"
 #include "documents/DocumentArea.h"
 #include "documents/DocumentWindow.h"
 #include "documents/TFunktioner.h"
 #include "documents/Twinform1.h"
+#include "documents/recovery/RecoveryService.h"
 #include "documents/spelling/SpellingService.h"
 #include "frame/CommandButton.h"
+#include "frame/DateCommands.h"
+#include "frame/DocumentKeyPriority.h"
 #include "frame/DocumentTabStrip.h"
 #include "frame/FrameClientArea.h"
 #include "frame/FrameCommandHandlers.h"
@@ -21,14 +26,17 @@
 #include "frame/MainMenuPanel.h"
 #include "frame/MenuBook.h"
 #include "frame/MenuPanelController.h"
+#include "frame/MessageCentre.h"
 #include "frame/OpenDocumentsMenu.h"
 #include "frame/OpenDocumentsRecord.h"
+#include "frame/RecoveryOffer.h"
 #include "frame/StatusTipRouter.h"
 #include "lists/Tfavoritform.h"
 #include "lists/Tfilform.h"
 #include "lists/Tmappefilform.h"
 #include "lists/Topenform.h"
 #include "options/Toptform.h"
+#include "platform/FileNames.h"
 
 #include <QAction>
 #include <QApplication>
@@ -100,7 +108,14 @@ Tmainform::Tmainform(AppContext &context)
 
     hintRouter_ = new StatusTipRouter([this](const QString &hint) { HintInfo(hint); }, this);
     qApp->installEventFilter(hintRouter_);
+
+    Datoer_ = new TDatoer(context.platform.clock, this);
+    dateCommands_ = new DateCommands(*Datoer_, menuBook_->dateControls(), context.platform.clock, *documents_,
+        *commands_, *handlers_, this);
+    new MessageCentre(menuBook_->messageCentre(), context, *commands_, this);
+    new DocumentKeyPriority(commands_->all(), this);
     recordOpenDocuments();
+    offerRecovery();
 }
 
 void Tmainform::recordOpenDocuments()
@@ -253,6 +268,11 @@ void Tmainform::buildDocumentInfo()
     info_.reset();
 }
 
+DateService &Tmainform::Datoer()
+{
+    return *Datoer_;
+}
+
 QList<QAction *> Tmainform::commands()
 {
     return commands_->all();
@@ -263,16 +283,69 @@ QAction *Tmainform::command(const QString &name)
     return commands_->get(name);
 }
 
-void Tmainform::createDocumentWindow(bool rich)
+DocumentWindow *Tmainform::createDocumentWindow(bool rich)
 {
     if (rich) {
         context_.inform(
             QStringLiteral("Rich text-dokumenter (.rtf) kan endnu ikke åbnes til redigering i programmet."));
-        return;
+        return nullptr;
     }
     auto *window = new Twinform1(context_);
     documents_->add(window);
     window->parentWidget()->showMaximized();
+    return window;
+}
+
+void Tmainform::offerRecovery()
+{
+    recovery_ = new RecoveryService(
+        fields_.OptMappe + u'/' + RecoveryStore::folderName(), *documents_, context_.platform.clock, this);
+    connect(recovery_, &RecoveryService::copyFailed, this, [this](const QString &, const QString &reason) {
+        UdskrivInfo(QStringLiteral("En gendannelseskopi kunne ikke gemmes: ") + reason);
+    });
+    if (!storageFailure_.isEmpty() || !recovery_->open())
+        return; // documents get no copies this run; the status line says why once the frame shows
+    RecoveryOffer::Hooks hooks;
+    hooks.windowOf = [this](const QString &fileName) -> DocumentWindow * {
+        for (DocumentWindow *window : documents_->windowsInOrder()) {
+            if (FileNames::sameFile(window->Filnavn(), fileName))
+                return window;
+        }
+        return nullptr;
+    };
+    hooks.openWindowFor = [this](const RecoveryCopy &copy) { return openRecovered(copy); };
+    recoveryOffer_ = std::make_unique<RecoveryOffer>(context_, *recovery_, std::move(hooks));
+}
+
+// Through the hand-over fields, as the opening service creates a window, but without reading the file.
+// A document without a name keeps its number unless an open window has that caption; later new
+// documents count on from it, so no two windows share a caption.
+DocumentWindow *Tmainform::openRecovered(const RecoveryCopy &copy)
+{
+    const bool rich = copy.kind == RecoveryCopy::Kind::RichText;
+    const int counted = fields_.newCount + 1;
+    int number = counted;
+    if (copy.fileName.isEmpty() && copy.untitledNumber > 0) {
+        number = copy.untitledNumber;
+        for (const DocumentWindow *window : documents_->windowsInOrder()) {
+            if (window->capNavn().compare(copy.caption(), Qt::CaseInsensitive) == 0)
+                number = counted;
+        }
+    }
+    fields_.docFilnavn = copy.fileName;
+    fields_.docExt = rich ? QStringLiteral(".rtf") : QStringLiteral(".txt");
+    fields_.newCount = number;
+    fields_.docRecovering = true;
+    DocumentWindow *window = createDocumentWindow(rich);
+    fields_.docRecovering = false;
+    fields_.newCount = std::max(counted, number);
+    return window;
+}
+
+void Tmainform::writeRecoveryCopiesNow()
+{
+    if (recovery_)
+        recovery_->writeEveryCopyNow();
 }
 
 void Tmainform::defaultOpt()
@@ -519,7 +592,13 @@ void Tmainform::FormShow()
         }
     }
     openDocuments_->release();
+    // Once the frame is on the screen, so the question has the program behind it.
+    if (recoveryOffer_)
+        QTimer::singleShot(0, this, [this] { recoveryOffer_->run(); });
+    else if (recovery_ && !recovery_->error().isEmpty())
+        UdskrivInfo(QStringLiteral("Gendannelseskopier kan ikke gemmes: ") + recovery_->error());
 
+    dateCommands_->years().yearNuButtonClick();
     setTabStripVisible(options.showTabStrip());
     setAcceptDrops(true);
     if (options.minimiseAtStart())
@@ -648,6 +727,9 @@ void Tmainform::FormClose(const QList<QPointer<DocumentWindow>> &closedDocuments
 {
     writeDokumentfil(closedDocuments);
     GemOpt();
+    // Every document has closed, saved or given up: the run ends without copies.
+    if (recovery_)
+        recovery_->close();
 }
 
 void Tmainform::writeDokumentfil(const QList<QPointer<DocumentWindow>> &documents)

@@ -9,6 +9,7 @@
 #include <memory>
 
 class AppContext;
+class DateCommands;
 class DocumentArea;
 class DocumentWindow;
 class DocumentTabStrip;
@@ -19,6 +20,9 @@ struct FrameFields;
 class MenuBook;
 class MenuPanelController;
 class OpenDocumentsRecord;
+class RecoveryOffer;
+class RecoveryService;
+struct RecoveryCopy;
 class QLabel;
 class QMenuBar;
 class QStatusBar;
@@ -26,6 +30,7 @@ class QSystemTrayIcon;
 class QTabWidget;
 class SettingsFile;
 class StatusTipRouter;
+class TDatoer;
 class TFunktioner;
 
 // The frame: the main window holding the document windows, the menu book, the tab strip and the status
@@ -57,6 +62,10 @@ public:
     void openFiles(const QStringList &files);
     // Asks every document, then writes every window's settings; false when a document stopped it.
     bool closeProgram();
+    // The program is being ended from outside (a termination signal, the end of the session): every
+    // document with changes gets its recovery copy before any question is asked.
+    void writeRecoveryCopiesNow();
+    RecoveryService *recovery() const { return recovery_; }
 
     // Opens, switches to or closes a page of the menu book (0 "Fil" to 6 "Bokse").
     void setMenuPanel(int page);
@@ -69,6 +78,7 @@ public:
     QAction *command(const QString &name) override;
     QList<QAction *> commands() override;
     TFunktioner *funk() override { return funk_.get(); }
+    DateService &Datoer() override;
     DocumentArea *documents() override { return documents_; }
     const DocumentInfoWidgets &infoWidgets() override { return info_; }
     const SearchPageControls &searchControls() override;
@@ -115,7 +125,10 @@ private:
     void connectCommands();
     void showMatchCount(int count);
     void buildDocumentInfo();
-    void createDocumentWindow(bool rich);
+    // Null when the kind cannot be shown.
+    DocumentWindow *createDocumentWindow(bool rich);
+    void offerRecovery();
+    DocumentWindow *openRecovered(const RecoveryCopy &copy);
     void activateByCaption(const QString &caption);
     void showFileNameOfTab(const QString &caption);
     QString activeCaption() const;
@@ -147,5 +160,9 @@ private:
     std::unique_ptr<MenuPanelController> menuPanel_;
     FrameCommandHandlers *handlers_;
     StatusTipRouter *hintRouter_;
+    TDatoer *Datoer_ = nullptr;
+    DateCommands *dateCommands_ = nullptr;
     OpenDocumentsRecord *openDocuments_;
+    RecoveryService *recovery_ = nullptr;
+    std::unique_ptr<RecoveryOffer> recoveryOffer_;
 };

@@ -124,6 +124,28 @@ bool TReopenFilerX::InsertItem(const QString &FNavn, const QString &MenuCaption,
     return true;
 }
 
+void TReopenFilerX::addFound(const QList<TReopenRec> &found)
+{
+    const bool first = insertFirst();
+    QStringList captions;
+    captions.reserve(found.size());
+    for (const TReopenRec &entry : found) {
+        if (first) {
+            list_.prepend(entry);
+            captions.prepend(entry.Caption);
+        } else {
+            list_.append(entry);
+            captions.append(entry.Caption);
+        }
+    }
+    if (!listeBoks_)
+        return;
+    if (first)
+        listeBoks_->insertItems(0, captions);
+    else
+        listeBoks_->addItems(captions);
+}
+
 void TReopenFilerX::DeleteItem(const QString &FNavn, bool Opdater)
 {
     const int index = list_.indexOfPath(FNavn);

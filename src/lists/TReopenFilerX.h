@@ -49,6 +49,10 @@ public:
     // Snummer chooses the duplicate question: 1 closed documents, 2 open documents, other positive
     // values the favourites, 0 none. True when an entry was added.
     bool InsertItem(const QString &FNavn, const QString &MenuCaption, int Snummer);
+    // Entries a search found, each path met once: no duplicate question and no look for the same path, so
+    // two files whose names differ only in case both stay. They go to the end, or in front as the options
+    // say, and the list box gets their rows without a rebuild, so a long list fills in linear time.
+    void addFound(const QList<TReopenRec> &found);
     void DeleteItem(const QString &FNavn, bool Opdater = true);
     void DeleteItem(int Index);
     QString GetCaption(int Index) const;

@@ -5,6 +5,7 @@
 #include "app/Hint.h"
 #include "app/IconAction.h"
 #include "app/Options.h"
+#include "app/StandardIcon.h"
 #include "documents/TFunktioner.h"
 #include "lists/FavoriteListName.h"
 #include "lists/FileListBox.h"
@@ -34,7 +35,7 @@ QToolButton *captionedButton(const char *name, const QString &caption, const QSt
     auto *button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setText(caption);
-    button->setIcon(parent->style()->standardIcon(picture));
+    button->setIcon(StandardIcon::of(picture));
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setAutoRaise(true);
     Hint::set(button, hint);

@@ -4,6 +4,7 @@
 #include "app/FileMessages.h"
 #include "app/Hint.h"
 #include "app/SettingsFile.h"
+#include "app/StandardIcon.h"
 #include "options/TFontnavne.h"
 #include "platform/widgets/ModalRunner.h"
 
@@ -107,18 +108,17 @@ void Tboksform::buildLayout()
     Box = nameList(this);
     lagerBox = nameList(this);
 
-    const QStyle *look = style();
     AvalgteTilLager = command({}, QStringLiteral("Flyt valgte til lager"),
-        look->standardIcon(QStyle::SP_ArrowRight), [this] { moveSelected(Box, lagerBox); });
+        StandardIcon::of(QStyle::SP_ArrowRight), [this] { moveSelected(Box, lagerBox); });
     AvalgteTilbage = command({}, QStringLiteral("Flyt valgte tilbage"),
-        look->standardIcon(QStyle::SP_ArrowLeft), [this] { moveSelected(lagerBox, Box); });
+        StandardIcon::of(QStyle::SP_ArrowLeft), [this] { moveSelected(lagerBox, Box); });
     AalleTilLager = command({}, QStringLiteral("Flyt alle til lager"),
-        look->standardIcon(QStyle::SP_MediaSeekForward), [this] { moveAll(Box, lagerBox); });
+        StandardIcon::of(QStyle::SP_MediaSeekForward), [this] { moveAll(Box, lagerBox); });
     AalleTilbage = command({}, QStringLiteral("Flyt alle tilbage"),
-        look->standardIcon(QStyle::SP_MediaSeekBackward), [this] { moveAll(lagerBox, Box); });
-    AflytOp = command({}, QStringLiteral("Flyt valgte op"), look->standardIcon(QStyle::SP_ArrowUp),
+        StandardIcon::of(QStyle::SP_MediaSeekBackward), [this] { moveAll(lagerBox, Box); });
+    AflytOp = command({}, QStringLiteral("Flyt valgte op"), StandardIcon::of(QStyle::SP_ArrowUp),
         [this] { moveSelectedBy(-1); });
-    AflytNed = command({}, QStringLiteral("Flyt valgte ned"), look->standardIcon(QStyle::SP_ArrowDown),
+    AflytNed = command({}, QStringLiteral("Flyt valgte ned"), StandardIcon::of(QStyle::SP_ArrowDown),
         [this] { moveSelectedBy(1); });
     sletFontFraListe = command(QStringLiteral("Fjern"), QStringLiteral("Fjern valgte fontnavn fra listen"),
         {}, [this] { removeSelected(); });

@@ -7,6 +7,7 @@
 #include "app/Hint.h"
 #include "app/RadioGroup.h"
 #include "app/SettingsFile.h"
+#include "app/StandardIcon.h"
 #include "app/TooltipSwitch.h"
 #include "options/OptionsFileLayout.h"
 #include "options/StartupRegistration.h"
@@ -228,7 +229,7 @@ void Toptform::buildPanel2()
     dropDownAll(fontsizeBox);
     standardButton = new QToolButton(optPanel2);
     standardButton->setAutoRaise(true);
-    standardButton->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    standardButton->setIcon(StandardIcon::of(QStyle::SP_BrowserReload));
     Hint::set(standardButton, QStringLiteral("Udskift fontnavne med de oprindelige. Kan ikke fortrydes."));
     redigerButton = new QToolButton(optPanel2);
     redigerButton->setAutoRaise(true);

@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/Hint.h"
 #include "app/SettingsFile.h"
+#include "app/StandardIcon.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -33,7 +34,7 @@ QAction *command(QWidget *owner, const QString &caption, const QString &hint)
 QToolButton *pictureButton(
     QWidget *parent, QAction *action, QStyle::StandardPixmap picture, const QString &name)
 {
-    action->setIcon(parent->style()->standardIcon(picture));
+    action->setIcon(StandardIcon::of(picture));
     auto *button = new QToolButton(parent);
     button->setDefaultAction(action);
     button->setAutoRaise(true);

@@ -6,6 +6,7 @@
 #include "documents/TFunktioner.h"
 #include "platform/Shell.h"
 #include "search/SearchHitModel.h"
+#include "search/UnsearchableMessage.h"
 #include "search/text/TextSearchJob.h"
 
 #include <QAction>
@@ -28,9 +29,6 @@
 
 namespace {
 
-// The files that could not be searched, named in the message at the end; a long list is cut short.
-constexpr int kListedUnsearchable = 15;
-
 QAction *command(QWidget *owner, const QString &caption, const QString &hint)
 {
     auto *action = new QAction(caption, owner);
@@ -50,16 +48,6 @@ QPushButton *commandButton(QWidget *parent, QAction *action)
         action, &QAction::changed, button, [button, action] { button->setEnabled(action->isEnabled()); });
     button->setEnabled(action->isEnabled());
     return button;
-}
-
-QString unsearchableMessage(const QList<UnsearchableFile> &files)
-{
-    QString message = QStringLiteral("Information:\rDisse filer kunne ikke gennemsøges:");
-    for (qsizetype i = 0; i < files.size() && i < kListedUnsearchable; ++i)
-        message += u'\r' + files[i].file + QStringLiteral(": ") + files[i].reason;
-    if (files.size() > kListedUnsearchable)
-        message += QStringLiteral("\rog %1 andre.").arg(files.size() - kListedUnsearchable);
-    return message;
 }
 
 } // namespace
@@ -295,7 +283,8 @@ void SearchPage::finished(const TextSearchSummary &summary)
     if (summary.failed)
         context_.inform(QStringLiteral("Information:\rDer opstod en ukendt fejl."));
     else if (!summary.unsearchable.isEmpty())
-        context_.inform(unsearchableMessage(summary.unsearchable));
+        context_.inform(UnsearchableMessage::text(
+            QStringLiteral("Disse filer kunne ikke gennemsøges:"), summary.unsearchable));
     Q_EMIT searchFinished(summary);
 }
 

@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/Hint.h"
 #include "app/SettingsFile.h"
+#include "app/StandardIcon.h"
 #include "app/WhenIdle.h"
 #include "platform/widgets/FileDialogs.h"
 #include "search/FilterPage.h"
@@ -74,7 +75,7 @@ void Tfindformen::buildControls()
     dirEdit->setAccessibleName(QStringLiteral("Søgemappe"));
     folderLabel->setBuddy(dirEdit);
     browseButton = new QToolButton(this);
-    browseButton->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    browseButton->setIcon(StandardIcon::of(QStyle::SP_DirOpenIcon));
     browseButton->setAccessibleName(QStringLiteral("Vælg søgemappe"));
     Hint::set(browseButton, QStringLiteral("Vælg søgemappe"));
     connect(browseButton, &QToolButton::clicked, this, &Tfindformen::chooseFolder);

@@ -110,6 +110,11 @@ void SettingsFileTest::windows1252ThatWouldReadAsUtf8IsWrittenWithAMark()
     const EncodedText written = SettingsFile::format(fewer, read.encoding);
     QCOMPARE(written.encoding, TextEncoding::Utf8Bom);
     QCOMPARE(SettingsFile::parse(written.bytes).lines, fewer);
+
+    // ... and once the only letter that was no UTF-8 is left out, the rest is UTF-8.
+    const QStringList only = { read.lines[0] };
+    QCOMPARE(SettingsFile::format(only, read.encoding).encoding, TextEncoding::Utf8Bom);
+    QCOMPARE(SettingsFile::parse(SettingsFile::format(only, read.encoding).bytes).lines, only);
 }
 
 void SettingsFileTest::appliesUntilTheFirstBadLine()

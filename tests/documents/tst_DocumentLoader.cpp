@@ -4,10 +4,12 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QtTest>
 
 #include <cerrno>
 #include <unistd.h>
+#include <utility>
 
 Q_DECLARE_METATYPE(TextEncoding)
 Q_DECLARE_METATYPE(LineEnding)
@@ -38,6 +40,7 @@ private Q_SLOTS:
     void cancelKeepsWhatWasReadAndMakesTheEditorEditable();
     void destroyingTheEditorDuringTheLoadStopsIt();
     void fileThatIsNotUtf8FurtherOnIsReadAsWindows1252();
+    void longLinesGoInWholeOnceRead();
     void unreadableFilesAreRefusedInDanish_data();
     void unreadableFilesAreRefusedInDanish();
 
@@ -197,6 +200,34 @@ void DocumentLoaderTest::fileThatIsNotUtf8FurtherOnIsReadAsWindows1252()
     QCOMPARE(loader.encoding(), TextEncoding::Windows1252);
     QCOMPARE(editor.toPlainText(), TextCodec::decode(bytes, LineEnding::Lf).text);
     QVERIFY(editor.toPlainText().endsWith(QStringLiteral("grøn\n")));
+}
+
+// A line of megabytes once grew in the editor slice by slice, each slice laying the whole paragraph out
+// again: the load never ended.
+void DocumentLoaderTest::longLinesGoInWholeOnceRead()
+{
+    const QByteArray longLine = QByteArray("rødgrød med fløde ").repeated(60000); // over 1 MB
+    const QByteArray bytes = manyLines(200 * 1024) + longLine + "\r\n" + manyLines(300 * 1024) + longLine;
+    PlainEditor editor;
+    editor.resize(600, 400);
+    editor.show();
+    DocumentLoader loader;
+    QSignalSpy finished(&loader, &DocumentLoader::finished);
+    // Edits that grow a long paragraph in place, without adding paragraphs: each lays it out again.
+    int growths = 0;
+    int blocks = editor.document()->blockCount();
+    connect(editor.document(), &QTextDocument::contentsChange, this, [&](int position, int, int) {
+        const int before = std::exchange(blocks, editor.document()->blockCount());
+        if (blocks == before
+            && editor.document()->findBlock(position).length() > 2 * DocumentLoader::kLongestGrowingLine)
+            ++growths;
+    });
+
+    QVERIFY(loader.start(write(QStringLiteral("long.txt"), bytes), editor));
+    QVERIFY(finished.wait(60000));
+    QCOMPARE(editor.toPlainText(), TextCodec::decode(bytes, LineEnding::Lf).text);
+    // Only the last line, which no line end closes, goes in as the growth of a paragraph, once.
+    QCOMPARE(growths, 1);
 }
 
 void DocumentLoaderTest::unreadableFilesAreRefusedInDanish_data()

@@ -5,6 +5,8 @@
 #include "documents/Twinform1.h"
 #include "frame/DocumentTabStrip.h"
 #include "frame/Tmainform.h"
+#include "lists/FileListBox.h"
+#include "lists/Tfilform.h"
 #include "options/Toptform.h"
 #include "support/FileBytes.h"
 #include "support/OptionsFile.h"
@@ -14,6 +16,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QToolTip>
 #include <QtTest>
 
 namespace {
@@ -59,6 +63,9 @@ private Q_SLOTS:
     void webSearchOpensTheAddressWithTheWord();
     void bigFileShowsAtOnceAndSavesOnlyWhenWhole();
     void closingDuringTheLoadJustStopsIt();
+    void relativeNameFromTheCommandLineOpensOnceUnderItsFullName();
+    void linkAddressShowsInEveryHintMode_data();
+    void linkAddressShowsInEveryHintMode();
 };
 
 void Twinform1Test::unchangedFileIsSavedByteForByte_data()
@@ -455,9 +462,10 @@ void Twinform1Test::webSearchOpensTheAddressWithTheWord()
     window->Editor->setSelection(23, 0);
     window->bingUrl->trigger();
     QCOMPARE(app.shell().calls.size(), 3);
-    QCOMPARE(app.shell().calls[0].target, QStringLiteral("https://www.google.com/search?q=Ærø-færgen"));
+    QCOMPARE(app.shell().calls[0].target,
+        QStringLiteral("https://www.google.com/search?q=%C3%86r%C3%B8-f%C3%A6rgen"));
     QCOMPARE(app.shell().calls[1].target, QStringLiteral("https://www.youtube.com/results?search_query=Vi"));
-    QCOMPARE(app.shell().calls[2].target, QStringLiteral("https://www.bing.com/search?q=går"));
+    QCOMPARE(app.shell().calls[2].target, QStringLiteral("https://www.bing.com/search?q=g%C3%A5r"));
 }
 
 namespace {
@@ -508,6 +516,58 @@ void Twinform1Test::closingDuringTheLoadJustStopsIt()
     QVERIFY(app.modal().shown.isEmpty());
     QCOMPARE(readAll(path), bigText());
     QVERIFY(app.close());
+}
+
+// A relative name was kept as typed: opened again by its full name it got a second window, and the
+// lists and Dokumentfil.txt kept a name that fails from another folder.
+void Twinform1Test::relativeNameFromTheCommandLineOpensOnceUnderItsFullName()
+{
+    const QMap<int, QByteArray> remember
+        = { { OptionsFile::Dokumenter, "1" }, { OptionsFile::DokumenterAgain, "1" } };
+    TestApp app;
+    app.writeSettingsFile(QStringLiteral("optUnit.txt"), OptionsFile::with(remember));
+    const QString path = app.writeFile(QStringLiteral("notat.txt"), "tekst");
+    const QString started = QDir::currentPath();
+    QDir::setCurrent(QFileInfo(path).absolutePath());
+    app.start({ QStringLiteral("notat.txt") });
+    app.frame().funk()->openwin(QStringLiteral("./../filer/notat.txt"), QString());
+    QDir::setCurrent(started);
+
+    app.frame().funk()->openwin(path, QString());
+    QCOMPARE(app.frame().documents()->windowsInOrder().size(), 1);
+    QCOMPARE(activeWindow(app)->Filnavn(), path);
+    QCOMPARE(app.context.fields.dokumentFilnavn, path);
+    QCOMPARE(app.context.filform->ListBox2->count(), 1);
+    QVERIFY(app.close());
+    QCOMPARE(app.readSettingsFile(QStringLiteral("Dokumentfil.txt")), path.toUtf8() + "\r\n");
+}
+
+void Twinform1Test::linkAddressShowsInEveryHintMode_data()
+{
+    QTest::addColumn<QByteArray>("hintMode");
+    QTest::newRow("hints on the status line (the default)") << QByteArray("0");
+    QTest::newRow("hints at the elements") << QByteArray("1");
+    QTest::newRow("no hints") << QByteArray("2");
+}
+
+// The program-wide tooltip switch swallowed the editor's tooltip event while the window's hints were off.
+void Twinform1Test::linkAddressShowsInEveryHintMode()
+{
+    QFETCH(QByteArray, hintMode);
+    TestApp app;
+    app.writeSettingsFile(
+        QStringLiteral("optUnit.txt"), OptionsFile::with({ { OptionsFile::HintMode, hintMode } }));
+    const QString path = app.writeFile(QStringLiteral("link.txt"), "Se www.dr.dk i dag");
+    app.start({ path });
+    Twinform1 *window = activeWindow(app);
+    QTextCursor at(window->Editor->document());
+    at.setPosition(8);
+    const QPoint point = window->Editor->cursorRect(at).center();
+    QWidget *viewport = window->Editor->viewport();
+    QHelpEvent help(QEvent::ToolTip, point, viewport->mapToGlobal(point));
+    QApplication::sendEvent(viewport, &help);
+    QTRY_COMPARE(QToolTip::text(), QStringLiteral("www.dr.dk"));
+    QToolTip::hideText();
 }
 
 QTEST_MAIN(Twinform1Test)

@@ -91,7 +91,6 @@ private Q_SLOTS:
     void printerSettingsShowThePrinterDialog();
     void tilingArrangesTheDocuments();
     void minimiseAllMinimisesEveryDocument();
-    void commandsWithoutTheirWorkYetStayDisabled();
     void insertFavouriteAddsTheActiveDocument();
     void commandsCarryCaptionHintAndKeys_data();
     void commandsCarryCaptionHintAndKeys();
@@ -500,16 +499,6 @@ void tst_FrameCommandSet::minimiseAllMinimisesEveryDocument()
 
     QVERIFY(first->parentWidget()->isMinimized());
     QVERIFY(second->parentWidget()->isMinimized());
-}
-
-void tst_FrameCommandSet::commandsWithoutTheirWorkYetStayDisabled()
-{
-    TestApp app;
-    QVERIFY(startActive(app));
-    StubDocumentWindow::open(app, QStringLiteral("a.txt"));
-    for (const char *name :
-        { "aDato", "aKlokken", "aDato2", "aDato3", "aDatoUdskriv", "googleUrl", "bingUrl", "tubeUrl" })
-        QVERIFY2(!enabled(app, name), name);
 }
 
 void tst_FrameCommandSet::commandsCarryCaptionHintAndKeys_data()

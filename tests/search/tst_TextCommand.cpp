@@ -1,4 +1,5 @@
 #include "search/text/TextSearchRun.h"
+#include "support/SearchTool.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,36 +25,20 @@ private Q_SLOTS:
     void usageErrors();
 
 private:
-    struct Result {
-        int exitCode = -1;
-        QByteArray out;
-        QByteArray err;
-    };
-    Result run(const QStringList &arguments) const;
+    using Result = SearchTool::Result;
+    static Result run(const QStringList &arguments) { return SearchTool::run(arguments); }
     QString write(const QString &name, const QByteArray &bytes) const;
 
-    QString program_;
     QTemporaryDir dir_;
 };
 
 void TextCommandTest::initTestCase()
 {
-    program_ = QFileInfo(QStringLiteral(SKRIVORA_BINARY)).dir().filePath(QStringLiteral("skrivora-search"));
-    QVERIFY2(QFileInfo(program_).isExecutable(), qPrintable(program_ + QStringLiteral(" is not built")));
+    QVERIFY2(QFileInfo(SearchTool::program()).isExecutable(), "skrivora-search is not built");
     write(QStringLiteral("a.txt"), "Et påskeæg\r\nog ordbog\r\n");
     write(QStringLiteral("b.txt"), "p\xE5ske\xE6g i Windows-1252");
     write(QStringLiteral("c.rtf"), "{\\rtf1\\ansi P\\'c5SKE\\'c6G}");
     write(QStringLiteral("under/d.txt"), "PÅSKEÆG");
-}
-
-TextCommandTest::Result TextCommandTest::run(const QStringList &arguments) const
-{
-    QProcess process;
-    process.start(program_, arguments);
-    if (!process.waitForFinished(60000))
-        qFatal("skrivora-search did not finish");
-    return { process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-        process.readAllStandardOutput(), process.readAllStandardError() };
 }
 
 QString TextCommandTest::write(const QString &name, const QByteArray &bytes) const

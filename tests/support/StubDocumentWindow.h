@@ -24,6 +24,9 @@ public:
     QString capNavn() const override { return caption_; }
     bool isRichText() const override { return false; }
     void setEditorMargins(int) override { }
+    Document *document() override { return nullptr; }
+    RecoveryCopy recoveryCopy() const override { return {}; }
+    void restore(const RecoveryCopy &) override { }
 
     void Gem() override;
     void GemSom() override { calls << QStringLiteral("GemSom"); }

@@ -1,9 +1,9 @@
 #include "TextCommand.h"
 
+#include "ToolOutput.h"
 #include "search/text/TextSearchRun.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 #include <cstdio>
@@ -18,11 +18,8 @@ struct TextOptions {
     bool json = false;
 };
 
-void write(FILE *stream, const QString &text)
-{
-    const QByteArray utf8 = text.toUtf8();
-    std::fwrite(utf8.constData(), 1, size_t(utf8.size()), stream);
-}
+using ToolOutput::compact;
+using ToolOutput::write;
 
 std::optional<TextOptions> parse(const QStringList &arguments, QString *error)
 {
@@ -98,13 +95,6 @@ QString fileLabel(const TextSearchRequest &request, const TextSearchSummary &sum
     return request.recursive ? QStringLiteral("Filer: %1").arg(summary.fileCount) : QString();
 }
 
-QByteArray compact(const QJsonValue &value)
-{
-    // QJsonDocument holds only arrays and objects; the brackets around the one value are cut off.
-    const QByteArray wrapped = QJsonDocument(QJsonArray { value }).toJson(QJsonDocument::Compact);
-    return wrapped.mid(1, wrapped.size() - 2);
-}
-
 // The keys in the order a reader expects them, which QJsonObject would sort.
 void printJson(
     const TextSearchRequest &request, const QList<TextSearchRow> &rows, const TextSearchSummary &summary)
@@ -124,7 +114,7 @@ void printJson(
         + QByteArray::number(rows.size()) + ", \"mapper_label\": " + compact(folderLabel(request, summary))
         + ", \"filer_label\": " + compact(fileLabel(request, summary))
         + ", \"unsearchable\": " + compact(unsearchable) + "}\n";
-    std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
+    write(stdout, json);
 }
 
 } // namespace

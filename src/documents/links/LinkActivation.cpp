@@ -1,5 +1,6 @@
 #include "documents/links/LinkActivation.h"
 
+#include "app/TooltipSwitch.h"
 #include "documents/EditorControl.h"
 #include "documents/links/LinkFinder.h"
 #include "platform/Shell.h"
@@ -19,6 +20,9 @@ LinkActivation::LinkActivation(EditorControl &editor, Shell &shell, std::functio
 {
     viewport_->installEventFilter(this);
     viewport_->setMouseTracking(true);
+    // A link's address belongs to the text, like the link itself: it shows whatever the hint mode says
+    // about the hints of the window around it.
+    TooltipSwitch::setShown(viewport_, true);
 }
 
 QString LinkActivation::addressAt(const QPoint &viewportPoint) const

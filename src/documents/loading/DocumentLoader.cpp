@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -24,6 +25,18 @@ void removeAllText(QTextDocument *document)
     QTextCursor cursor(document);
     cursor.select(QTextCursor::Document);
     cursor.removeSelectedText();
+}
+
+// Where the last paragraph break of the text ends (0 when it has none), as QTextCursor::insertText
+// breaks paragraphs.
+qsizetype afterLastBreak(const QString &text)
+{
+    for (qsizetype i = text.size(); i > 0; --i) {
+        const QChar c = text[i - 1];
+        if (c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator)
+            return i;
+    }
+    return 0;
 }
 
 } // namespace
@@ -140,7 +153,7 @@ qint64 DocumentLoader::readPiece(qint64 maxBytes)
         restartInWindows1252();
         return count;
     }
-    end_.insertText(text);
+    insert(text);
     bytesRead_ += count;
     if (count == 0)
         complete();
@@ -149,8 +162,37 @@ qint64 DocumentLoader::readPiece(qint64 maxBytes)
     return count;
 }
 
+void DocumentLoader::insert(QString text)
+{
+    // The characters after the text's last paragraph break: a line that has not ended yet.
+    const qsizetype tail = text.size() - afterLastBreak(text);
+    const bool endsLine = tail < text.size();
+    if (!heldLine_.isEmpty()) {
+        if (!endsLine) {
+            heldLine_ += text;
+            return;
+        }
+        // The held line ends in this piece: it goes in with the lines after it, in one edit.
+        text.prepend(std::exchange(heldLine_, QString()));
+    }
+    if (endsLine)
+        lastLineInEditor_ = 0;
+    if (firstPieceIn_ && lastLineInEditor_ + tail > kLongestGrowingLine) {
+        heldLine_ = text.right(tail);
+        text.chop(tail);
+    } else {
+        lastLineInEditor_ += tail;
+    }
+    firstPieceIn_ = true;
+    if (!text.isEmpty())
+        end_.insertText(text);
+}
+
 void DocumentLoader::restartInWindows1252()
 {
+    heldLine_.clear();
+    lastLineInEditor_ = 0;
+    firstPieceIn_ = false;
     removeAllText(editor_->document());
     decoder_ = TextStreamDecoder::windows1252(fallback_);
     bytesRead_ = 0;
@@ -178,6 +220,11 @@ void DocumentLoader::stop()
     slices_.stop();
     if (!loading_)
         return;
+    if (editor_ && !heldLine_.isEmpty())
+        end_.insertText(heldLine_);
+    heldLine_.clear();
+    lastLineInEditor_ = 0;
+    firstPieceIn_ = false;
     loading_ = false;
     file_.close();
     end_ = QTextCursor();

@@ -15,6 +15,10 @@ class PlainEditor;
 // the rest follows in slices of the event loop, each kept short so that input and painting go on in
 // between. A file that fits in the first piece is read whole in start().
 //
+// A line that grows past kLongestGrowingLine characters is held back from the second piece on and goes in
+// whole once its end has been read: the editor lays a paragraph out again each time it grows, which for
+// a line of megabytes made loading it in slices quadratic.
+//
 // While loading, the editor can be scrolled, selected in and copied from but not edited, and its undo
 // history is off: the document becomes editable and unmodified, with an empty undo history, when the
 // whole text is in. The text is decoded as TextCodec::decode does (see TextStreamDecoder); when a file
@@ -38,6 +42,8 @@ public:
     // Files above this size are refused: the editor counts characters in int, and a document costs
     // several times its file size in memory.
     static constexpr qint64 kLargestFile = qint64(1) << 30;
+    // Laying out this many characters takes a few milliseconds.
+    static constexpr qsizetype kLongestGrowingLine = 16 * 1024;
 
     // Empties the editor and starts reading the file into it. False, with errorText() in Danish, when
     // the file cannot be opened (missing, a folder, a device, no access, too big); the editor is then
@@ -80,7 +86,7 @@ private:
     void complete();
     void fail(const QString &reason);
     void stop();
-    void insert(const QString &text);
+    void insert(QString text);
 
     QPointer<PlainEditor> editor_;
     QFile file_;
@@ -88,6 +94,10 @@ private:
     LineEnding fallback_ = LineEnding::Lf;
     QTextCursor end_;
     QByteArray buffer_;
+    // The end of the last line read, not yet in the editor; and the length of the part that is.
+    QString heldLine_;
+    qsizetype lastLineInEditor_ = 0;
+    bool firstPieceIn_ = false;
     QTimer slices_;
     Qt::TextInteractionFlags editorFlags_;
     bool undoWasEnabled_ = true;

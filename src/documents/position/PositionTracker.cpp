@@ -9,10 +9,13 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include <utility>
+
 namespace {
 
-// Edits up to this many paragraphs are measured at once, in well under a millisecond.
+// Edits up to this many paragraphs and characters are measured at once, in well under a millisecond.
 constexpr int kMeasuredAtOnce = 64;
+constexpr int kCharactersMeasuredAtOnce = 16 * 1024;
 // Big changes are measured once the document has been quiet this long, so that loading a file or
 // dragging the window's edge is not slowed down by measuring.
 constexpr int kQuietMilliseconds = 150;
@@ -30,8 +33,8 @@ PositionTracker::PositionTracker(PlainEditor &editor)
     quiet_.setInterval(kQuietMilliseconds);
     connect(&quiet_, &QTimer::timeout, this, [this] {
         if (refreshSettings())
-            unmeasured_ = QTextCursor(document_);
-        if (!unmeasured_.isNull())
+            unmeasuredFrom_ = 0;
+        if (unmeasuredFrom_ >= 0)
             slices_.start();
     });
     slices_.setInterval(0);
@@ -41,6 +44,7 @@ PositionTracker::PositionTracker(PlainEditor &editor)
     editor.installEventFilter(this);
     editor.viewport()->installEventFilter(this);
     refreshSettings();
+    blockCount_ = document_->blockCount();
     measureLater(document_->firstBlock());
 }
 
@@ -82,14 +86,24 @@ bool PositionTracker::refreshSettings()
 
 void PositionTracker::contentsChanged(int position, int removed, int added)
 {
-    Q_UNUSED(removed);
+    if (unmeasuredFrom_ > position)
+        unmeasuredFrom_
+            = position + removed <= unmeasuredFrom_ ? unmeasuredFrom_ + added - removed : position;
     if (refreshSettings())
         measureLater(document_->firstBlock());
+    const int previousBlockCount = std::exchange(blockCount_, document_->blockCount());
     QTextBlock block = document_->findBlock(position);
     QTextBlock last = document_->findBlock(position + added);
     if (!last.isValid())
         last = document_->lastBlock();
-    if (last.blockNumber() - block.blockNumber() >= kMeasuredAtOnce) {
+    // An edit inside one paragraph that keeps the paragraph count is laid out by the editor's own
+    // layout right after this signal, which sets the paragraph's line count: measuring it here would
+    // lay a long paragraph out twice on every key press.
+    if (block == last && blockCount_ == previousBlockCount
+        && block == document_->findBlock(std::max(0, position + removed + added - 1)))
+        return;
+    if (last.blockNumber() - block.blockNumber() >= kMeasuredAtOnce
+        || last.position() + last.length() - block.position() > kCharactersMeasuredAtOnce) {
         measureLater(block);
         return;
     }
@@ -106,10 +120,8 @@ void PositionTracker::contentsChanged(int position, int removed, int added)
 
 void PositionTracker::measureLater(const QTextBlock &from)
 {
-    if (unmeasured_.isNull() || from.position() < unmeasured_.position()) {
-        unmeasured_ = QTextCursor(document_);
-        unmeasured_.setPosition(from.position());
-    }
+    if (unmeasuredFrom_ < 0 || from.position() < unmeasuredFrom_)
+        unmeasuredFrom_ = from.position();
     slices_.stop();
     quiet_.start();
 }
@@ -117,12 +129,12 @@ void PositionTracker::measureLater(const QTextBlock &from)
 void PositionTracker::measureSlice()
 {
     if (refreshSettings())
-        unmeasured_ = QTextCursor(document_);
-    if (unmeasured_.isNull()) {
+        unmeasuredFrom_ = 0;
+    if (unmeasuredFrom_ < 0) {
         slices_.stop();
         return;
     }
-    QTextBlock block = document_->findBlock(unmeasured_.position());
+    QTextBlock block = document_->findBlock(unmeasuredFrom_);
     bool changed = false;
     QElapsedTimer clock;
     clock.start();
@@ -133,10 +145,10 @@ void PositionTracker::measureSlice()
     if (changed)
         publish();
     if (block.isValid()) {
-        unmeasured_.setPosition(block.position());
+        unmeasuredFrom_ = block.position();
         return;
     }
-    unmeasured_ = QTextCursor();
+    unmeasuredFrom_ = -1;
     slices_.stop();
     Q_EMIT measured();
 }

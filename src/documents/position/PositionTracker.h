@@ -19,11 +19,12 @@ class QTextDocument;
 //
 // How: every paragraph (QTextBlock) carries its number of laid-out lines, and the document keeps their
 // sums in its block tree (QTextDocument::lineCount, QTextBlock::firstLineNumber). The editor's own
-// layout sets that number only for the paragraphs it has shown; this tracker measures the others
-// (BlockLineMeasurer, nothing kept in memory): small edits at once, big ones (pasting, loading, a new
-// width or font) in short slices of the event loop once the document has been quiet for a moment.
-// Until those slices are done, counts below the measured part may be low; measured() then tells the
-// window to refresh its display once more.
+// layout sets that number only for the paragraphs it has shown, and for a paragraph edited in place,
+// which it lays out again at once; this tracker measures the others (BlockLineMeasurer, nothing kept
+// in memory): small edits at once, big ones (pasting, loading, a new width or font) in short slices of
+// the event loop once the document has been quiet for a moment. Until those slices are done, counts
+// below the measured part may be low; measured() then tells the window to refresh its display once
+// more.
 //
 // Use from Twinform1 (XYinfo):
 //     tracker = new PositionTracker(*editor);           // owned by the editor
@@ -52,7 +53,7 @@ public:
     int lineCountWithoutEmptyLast();
 
     // True while some paragraphs still wait to be measured.
-    bool isMeasuring() const { return !unmeasured_.isNull(); }
+    bool isMeasuring() const { return unmeasuredFrom_ >= 0; }
 
 Q_SIGNALS:
     // Every paragraph is measured: the counts are final until the next change.
@@ -75,9 +76,11 @@ private:
     QPointer<PlainEditor> editor_;
     QTextDocument *document_;
     BlockLineMeasurer measurer_;
-    // Start of the first paragraph that may still need measuring; null when none does. A cursor moves
-    // with the text, so edits elsewhere keep it on its paragraph.
-    QTextCursor unmeasured_;
+    // A place in the first paragraph that may still need measuring; -1 when none does. Kept as a number
+    // that follows the edits before it: a QTextCursor would lay its paragraph out on every move.
+    int unmeasuredFrom_ = -1;
+    // The paragraph count after the last change, to tell which edits the editor lays out itself.
+    int blockCount_ = 0;
     QTimer quiet_;
     QTimer slices_;
 };

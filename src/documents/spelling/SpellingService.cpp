@@ -2,7 +2,10 @@
 
 #include "app/FileMessages.h"
 
+#include <QMetaObject>
+
 #include <algorithm>
+#include <chrono>
 
 namespace {
 
@@ -29,10 +32,7 @@ bool isAllCapitals(QStringView word)
 
 SpellingService::SpellingService(QStringList dictionaryFolders, QString userWordsPath, QObject *parent)
     : QObject(parent)
-    , loading_(std::async(std::launch::async,
-          [folders = std::move(dictionaryFolders)] {
-              return HunspellDictionary::open(folders, QString::fromLatin1(kDictionaryName));
-          }))
+    , dictionaryFolders_(std::move(dictionaryFolders))
     , userWordsFile_(std::move(userWordsPath))
 {
     switch (userWordsFile_.read()) {
@@ -53,7 +53,31 @@ SpellingService::SpellingService(QStringList dictionaryFolders, QString userWord
         accepted_.insert(word);
 }
 
-SpellingService::~SpellingService() = default;
+SpellingService::~SpellingService()
+{
+    // The loading thread tells this object when it is done; it must be done before the object goes.
+    if (loading_.valid())
+        loading_.wait();
+}
+
+void SpellingService::startLoading()
+{
+    if (loadingStarted_)
+        return;
+    loadingStarted_ = true;
+    loading_ = std::async(std::launch::async, [this, folders = dictionaryFolders_] {
+        auto opened = HunspellDictionary::open(folders, QString::fromLatin1(kDictionaryName));
+        // Unless a check has waited for it meanwhile, the marks made without it are redone.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (loading_.valid() && dictionary())
+                    Q_EMIT wordsChanged();
+            },
+            Qt::QueuedConnection);
+        return opened;
+    });
+}
 
 QString SpellingService::userWordsPath(const QString &settingsFolder)
 {
@@ -62,6 +86,7 @@ QString SpellingService::userWordsPath(const QString &settingsFolder)
 
 HunspellDictionary *SpellingService::dictionary()
 {
+    startLoading();
     if (loading_.valid()) {
         dictionary_ = loading_.get();
         if (dictionary_) {
@@ -74,6 +99,14 @@ HunspellDictionary *SpellingService::dictionary()
 
 bool SpellingService::isAvailable()
 {
+    return dictionary() != nullptr;
+}
+
+bool SpellingService::isReady()
+{
+    startLoading();
+    if (loading_.valid() && loading_.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+        return false;
     return dictionary() != nullptr;
 }
 

@@ -29,6 +29,10 @@ MarkState *stateOf(const QTextBlock &block)
 // An edited paragraph this close to the view is marked at once: the view follows the caret.
 constexpr int kViewMargin = 2;
 
+// Longer paragraphs are not marked: a mark lays its paragraph out again whole, seconds for the lines of
+// megabytes that minified data and logs have, where marks would be noise anyway.
+constexpr int kLongestMarkedParagraph = 32 * 1024;
+
 QTextCharFormat misspeltFormat()
 {
     QTextCharFormat format;
@@ -163,7 +167,9 @@ void TextMarker::mark(QTextBlock block, bool typing)
         state = new MarkState;
         block.setUserData(state); // the block owns it
     }
-    const QList<QTextLayout::FormatRange> marks = marksFor(block, typing);
+    const QList<QTextLayout::FormatRange> marks = block.length() > kLongestMarkedParagraph
+        ? QList<QTextLayout::FormatRange>()
+        : marksFor(block, typing);
     state->generation = generation_;
     if (marks.isEmpty() && !state->hasMarks)
         return;
@@ -180,7 +186,8 @@ QList<QTextLayout::FormatRange> TextMarker::marksFor(const QTextBlock &block, bo
     const QTextCharFormat link = linkFormat(area_->palette());
     for (const LinkFinder::Link &found : links)
         marks.append({ found.start, found.length, link });
-    if (!spelling_ || !spelling_->isAvailable())
+    // The marks of misspelt words follow once the dictionary is in (wordsChanged).
+    if (!spelling_ || !spelling_->isReady())
         return marks;
 
     const QTextCursor caret = editor_.textCursor();

@@ -17,8 +17,9 @@ class SpellingService;
 //
 // Only paragraphs in view are marked: just before the editor paints, paragraphs that came into view are
 // checked, and an edited paragraph in view is checked as the user types. So a file of hundreds of
-// megabytes costs no more to mark than a short letter, and loading it costs nothing extra. A word that
-// ends at the caret while the user types it is left alone until the caret leaves it.
+// megabytes costs no more to mark than a short letter, and loading it costs nothing extra. Paragraphs of over
+// 32 K characters are not marked (each mark lays its paragraph out again whole). A word that ends at the
+// caret while the user types it is left alone until the caret leaves it.
 //
 // It is no QSyntaxHighlighter on purpose: that one formats every paragraph the document gets, which
 // for a 20 MB file took 50 % more time to load and 85 % more memory even with nothing to mark. The marks

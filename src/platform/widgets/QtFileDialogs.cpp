@@ -27,6 +27,8 @@ QString QtFileDialogs::saveFile(QWidget *parent, const QString &caption, const Q
     QFileDialog dialog(parent, caption, suggestedPath, filter);
     makeDanish(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The program asks its own question before it writes over a file; a second one here would ask twice.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (selectedFilter && !selectedFilter->isEmpty())
         dialog.selectNameFilter(*selectedFilter);
     if (dialog.exec() != QDialog::Accepted)

@@ -1,25 +1,10 @@
 #include "search/text/FolderWalker.h"
 
 #include <QDir>
-#include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
-
-namespace {
-
-QString joined(const QString &folder, const QString &name)
-{
-    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
-}
-
-bool listedBefore(const QString &a, const QString &b)
-{
-    const int blind = a.compare(b, Qt::CaseInsensitive);
-    return blind != 0 ? blind < 0 : a < b;
-}
-
-} // namespace
 
 FolderWalker::FolderWalker(const QString &start, FileMask mask, bool recursive)
     : mask_(std::move(mask))
@@ -27,44 +12,34 @@ FolderWalker::FolderWalker(const QString &start, FileMask mask, bool recursive)
 {
     const QFileInfo info(start);
     if (!start.isEmpty() && info.isDir())
-        pending_.append(QDir::cleanPath(info.absoluteFilePath()));
+        pending_.append(QFile::encodeName(QDir::cleanPath(info.absoluteFilePath())));
 }
 
 std::optional<FolderListing> FolderWalker::next()
 {
     if (pending_.isEmpty())
         return std::nullopt;
+    const QByteArray folder = pending_.takeLast();
     FolderListing listing;
-    listing.folder = pending_.takeLast();
-    if (!QFileInfo(listing.folder).isReadable()) {
+    listing.folder = FolderEntries::decoded(folder);
+    if (!entries_.list(folder)) {
         listing.failure = QStringLiteral("Mappen kunne ikke læses.");
         return listing;
     }
 
-    QStringList names;
-    QStringList folderNames;
-    QDirIterator entries(
-        listing.folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    while (entries.hasNext()) {
-        entries.next();
-        const QFileInfo entry = entries.fileInfo();
-        if (entry.isDir()) {
-            if (!entry.isSymLink())
-                folderNames.append(entry.fileName());
-        } else if (entry.isFile() && mask_.matches(entry.fileName())) {
-            names.append(entry.fileName());
+    const qsizetype subfoldersBefore = pending_.size();
+    for (int i = 0; i < entries_.count(); ++i) {
+        const FolderEntries::Kind kind = entries_.kind(i);
+        if (kind == FolderEntries::Kind::File) {
+            if (mask_.matches(FolderEntries::decoded(entries_.name(i))))
+                listing.files.append(FolderEntries::decoded(FolderEntries::joined(folder, entries_.name(i))));
+        } else if (kind == FolderEntries::Kind::Folder && recursive_) {
+            pending_.append(FolderEntries::joined(folder, entries_.name(i)));
         }
     }
-    std::sort(names.begin(), names.end(), listedBefore);
-    for (const QString &name : std::as_const(names))
-        listing.files.append(joined(listing.folder, name));
-    fileCount_ += int(names.size());
-
-    if (recursive_) {
-        std::sort(folderNames.begin(), folderNames.end(), listedBefore);
-        folderCount_ += int(folderNames.size());
-        for (auto name = folderNames.crbegin(); name != folderNames.crend(); ++name)
-            pending_.append(joined(listing.folder, *name));
-    }
+    fileCount_ += int(listing.files.size());
+    folderCount_ += int(pending_.size() - subfoldersBefore);
+    // The first subfolder is walked next.
+    std::reverse(pending_.begin() + subfoldersBefore, pending_.end());
     return listing;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "search/FolderEntries.h"
 #include "search/text/FileMask.h"
 
 #include <QString>
@@ -15,10 +16,9 @@ struct FolderListing {
 };
 
 // The folders of a search in the order they are searched: the start folder first, then, when recursive,
-// every folder below it, each one before its own subfolders. A folder's entries are listed in name order
-// (letter case aside) with hidden ones included, so a search gives the same rows on every run and on
-// every file system. Symbolic links to folders are not followed (a link loop cannot trap the walk); a
-// link to a file is searched as the file.
+// every folder below it, each one before its own subfolders, each folder's entries in the order of
+// FolderEntries. Symbolic links to folders are not followed (a link loop cannot trap the walk); a link to
+// a file is searched as the file.
 class FolderWalker {
 public:
     FolderWalker(const QString &start, FileMask mask, bool recursive);
@@ -33,7 +33,8 @@ public:
 private:
     FileMask mask_;
     bool recursive_;
-    QStringList pending_; // last is next
+    FolderEntries entries_;
+    QList<QByteArray> pending_; // last is next
     int folderCount_ = 0;
     int fileCount_ = 0;
 };

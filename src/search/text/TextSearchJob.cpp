@@ -1,25 +1,13 @@
 #include "search/text/TextSearchJob.h"
 
-#include <QPointer>
-#include <QThread>
-
 #include <exception>
-
-namespace {
-
-// Long enough that a list is not rebuilt for every file, short enough that rows seem to flow.
-constexpr qint64 kBatchMilliseconds = 50;
-
-} // namespace
 
 // Lives on the search's thread; hands batches to the job on its own thread.
 class TextSearchJob::BatchingSink : public TextSearchSink {
 public:
     explicit BatchingSink(TextSearchJob *job)
         : job_(job)
-    {
-        sinceSent_.start();
-    }
+    { }
 
     void counted(int folders, int files) override
     {
@@ -32,8 +20,7 @@ public:
     {
         rows_.append(rows);
         ++files_;
-        // The first rows go at once, so the list fills as soon as anything is found.
-        if ((!sentRows_ && !rows_.isEmpty()) || sinceSent_.elapsed() >= kBatchMilliseconds)
+        if (pace_.due(!sentRows_ && !rows_.isEmpty()))
             flush();
     }
 
@@ -48,7 +35,7 @@ public:
                 Q_EMIT job->filesSearched(files);
             },
             Qt::QueuedConnection);
-        sinceSent_.start();
+        pace_.sent();
     }
 
 private:
@@ -56,7 +43,7 @@ private:
     QList<TextSearchRow> rows_;
     int files_ = 0;
     bool sentRows_ = false;
-    QElapsedTimer sinceSent_;
+    BatchPace pace_;
 };
 
 TextSearchJob::TextSearchJob(TextSearchRun::Settings settings, QObject *parent)
@@ -64,48 +51,26 @@ TextSearchJob::TextSearchJob(TextSearchRun::Settings settings, QObject *parent)
     , settings_(std::move(settings))
 { }
 
-TextSearchJob::~TextSearchJob()
-{
-    stop();
-    waitForThread();
-}
+TextSearchJob::~TextSearchJob() = default;
 
 bool TextSearchJob::start(const TextSearchRequest &request)
 {
-    if (thread_)
-        return false;
-    stop_ = false;
-    thread_ = QThread::create([this, request] {
-        BatchingSink sink(this);
-        TextSearchSummary summary;
-        try {
-            summary = TextSearchRun::run(request, sink, stop_, settings_);
-        } catch (const std::exception &) {
-            summary.failed = true;
-        }
-        sink.flush();
-        QMetaObject::invokeMethod(
-            this,
-            [this, summary] {
-                waitForThread();
-                Q_EMIT finished(summary);
-            },
-            Qt::QueuedConnection);
-    });
-    thread_->start();
-    return true;
+    return thread_.start(
+        this,
+        [this, request](const std::atomic_bool &stop) {
+            BatchingSink sink(this);
+            try {
+                summary_ = TextSearchRun::run(request, sink, stop, settings_);
+            } catch (const std::exception &) {
+                summary_ = {};
+                summary_.failed = true;
+            }
+            sink.flush();
+        },
+        [this] { Q_EMIT finished(summary_); });
 }
 
 void TextSearchJob::stop()
 {
-    stop_ = true;
-}
-
-void TextSearchJob::waitForThread()
-{
-    if (!thread_)
-        return;
-    thread_->wait();
-    delete thread_;
-    thread_ = nullptr;
+    thread_.stop();
 }

@@ -1,14 +1,9 @@
 #pragma once
 
+#include "search/SearchThread.h"
 #include "search/text/TextSearchRun.h"
 
-#include <QElapsedTimer>
 #include <QObject>
-
-#include <atomic>
-#include <memory>
-
-class QThread;
 
 // Runs a text search off the user-interface thread and reports it there through queued calls: rows in
 // batches (the first ones at once, then at most a few times a second, so a list can append them
@@ -24,7 +19,7 @@ public:
     bool start(const TextSearchRequest &request);
     // Ends the running search with the rows reported so far; finished() follows.
     void stop();
-    bool isRunning() const { return thread_ != nullptr; }
+    bool isRunning() const { return thread_.isRunning(); }
 
 Q_SIGNALS:
     void counted(int folders, int files);
@@ -35,9 +30,7 @@ Q_SIGNALS:
 private:
     class BatchingSink;
 
-    void waitForThread();
-
     TextSearchRun::Settings settings_;
-    QThread *thread_ = nullptr;
-    std::atomic_bool stop_ = false;
+    TextSearchSummary summary_; // written by the search's thread, read once it has ended
+    SearchThread thread_;
 };

@@ -24,7 +24,7 @@ public:
     // Marks the breaks the file had of another kind than its usual one (after the text is in).
     void mark(const LineEndExceptions &exceptions);
     // The breaks of another kind than the usual one, as the document stands now.
-    LineEndExceptions exceptions() const;
+    static LineEndExceptions exceptionsIn(const QTextDocument &document);
 
     // The document's characters, every one as it is, with '\n' between lines. QTextDocument's own
     // toPlainText() would turn no-break spaces into spaces and line separators into line breaks.

@@ -1,4 +1,4 @@
-#include "documents/LineEndTracker.h"
+#include "documents/model/LineEndTracker.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
@@ -26,11 +26,11 @@ void LineEndTracker::mark(const LineEndExceptions &exceptions)
     }
 }
 
-LineEndExceptions LineEndTracker::exceptions() const
+LineEndExceptions LineEndTracker::exceptionsIn(const QTextDocument &document)
 {
     LineEndExceptions exceptions;
     qsizetype lineBreak = 0;
-    for (QTextBlock block = document_.begin(); block.isValid() && block.next().isValid();
+    for (QTextBlock block = document.begin(); block.isValid() && block.next().isValid();
          block = block.next(), ++lineBreak) {
         if (block.userState() != kUsual)
             exceptions.append({ lineBreak, LineEnding(block.userState()) });

@@ -1,0 +1,25 @@
+#include "documents/model/PlainTextFile.h"
+
+#include "documents/model/LineEndTracker.h"
+#include "platform/AtomicFileWriter.h"
+
+#include <QTextDocument>
+
+void PlainTextFile::adopt(TextEncoding encoding, LineEnding lineEnding)
+{
+    encoding_ = encoding;
+    lineEnding_ = lineEnding;
+}
+
+bool PlainTextFile::write(const QString &path, const QTextDocument &document)
+{
+    // Every character as it stands (no-break spaces stay), each line with its own line end.
+    const EncodedText encoded = TextCodec::encode(TextCodec::withLineEnds(LineEndTracker::exactText(document),
+                                                      lineEnding_, LineEndTracker::exceptionsIn(document)),
+        encoding_, LineEnding::Lf);
+    const AtomicFileWriter::Result result = AtomicFileWriter::write(path, encoded.bytes);
+    error_ = result.error;
+    if (result.ok)
+        encoding_ = encoded.encoding;
+    return result.ok;
+}
