@@ -2,10 +2,11 @@
 # `make bench` runs the benchmarks, `make fuzz` fuzzes the RTF, settings-file and list-file readers for
 # FUZZ_SECONDS each (clang, in build-fuzz), `make format` applies the checked-in .clang-format and
 # `make format-check` fails on a file that differs from it, `make interop` checks our RTF against another
-# word processor (installs LibreOffice Writer; not part of `make test`). `make install [PREFIX=DIR]` installs
-# the program, `make package` builds the Debian package and `make package-check` builds it and checks it
-# with lintian, desktop-file-validate and appstreamcli. Missing Debian packages are installed first when
-# run as root.
+# word processor (installs LibreOffice Writer; not part of `make test`), `make print-check` prints through a
+# CUPS queue of its PDF printer (installs CUPS; not part of `make test`). `make install [PREFIX=DIR]`
+# installs the program, `make package` builds the Debian package and `make package-check` builds it and
+# checks it with lintian, desktop-file-validate and appstreamcli. Missing Debian packages are installed
+# first when run as root.
 
 BUILD_TYPE ?= RelWithDebInfo
 SANITIZE ?= 0
@@ -20,10 +21,11 @@ BUILD_DIR ?= build
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
 endif
 
-# dbus-daemon: the notification tests run a message bus of their own.
+# dbus-daemon: the notification tests run a message bus of their own; poppler-utils: the printing tests
+# read the PDF files they print.
 PACKAGES = cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev \
 	libhunspell-dev hunspell-da fonts-liberation fonts-crosextra-carlito qt6-svg-dev libqt6svg6 qt6-l10n-tools \
-	dbus-daemon
+	dbus-daemon poppler-utils
 # dpkg-shlibdeps works out the package's dependencies.
 PACKAGE_TOOLS = dpkg-dev file
 PREFIX ?= /usr/local
@@ -41,7 +43,9 @@ FUZZ_PACKAGES = clang libclang-rt-14-dev
 
 INTEROP_PACKAGES = libreoffice-writer python3
 
-.PHONY: all deps build run test bench fuzz format format-check interop install package package-check clean
+PRINT_CHECK_PACKAGES = cups cups-client printer-driver-cups-pdf
+
+.PHONY: all deps build run test bench fuzz format format-check interop print-check install package package-check clean
 
 all: build
 
@@ -95,6 +99,12 @@ format:
 format-check:
 	@./scripts/install-packages $(FORMAT_PACKAGES)
 	clang-format --dry-run --Werror $(FORMATTED)
+
+# Two copies printed through a CUPS queue of its PDF printer; see scripts/cups-print-check.
+print-check: deps $(BUILD_DIR)/CMakeCache.txt
+	@./scripts/install-packages $(PRINT_CHECK_PACKAGES)
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target tst_CupsPrinting
+	./scripts/cups-print-check $(BUILD_DIR)
 
 # Our lists, table and picture fixtures through LibreOffice and back; see scripts/interop-check.
 interop: deps $(BUILD_DIR)/CMakeCache.txt

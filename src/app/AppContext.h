@@ -12,6 +12,7 @@ class FontListEditor;
 class FrameInterface;
 class Options;
 class PlainTextClipboard;
+class PrintMarginsBox;
 class QWidget;
 class SpellingService;
 class Tinfform;
@@ -65,6 +66,7 @@ public:
     FileListTarget *closedDocuments = nullptr; // the document box's closed list
     FileListTarget *favourites = nullptr; // the favourites box's list
     PlainTextClipboard *plainClipboard = nullptr; // the scratch memo
+    PrintMarginsBox *printMargins = nullptr; // the print margins box
     FontListEditor *fontListEditor = nullptr; // the font names box
     const Options *options = nullptr; // the options box
     // The tool boxes whose hints follow the hint mode, in creation order.

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class Document;
+class QTextDocument;
 
 // What the frame and the services ask of a document window, whichever kind it is. The frame's commands
 // reach the active document through the numbered operations (doHandling).
@@ -17,8 +18,12 @@ public:
     // Caption and tab title.
     virtual QString capNavn() const = 0;
     virtual bool isRichText() const = 0;
+    // True while the file is still coming in: what needs the whole text (find and replace) waits.
+    virtual bool isLoading() const { return false; }
     // Left and right inner margins of the editor, in pixels.
     virtual void setEditorMargins(int pixels) = 0;
+    // The document as it prints; null while it cannot be printed yet, once the user has been told why.
+    virtual const QTextDocument *printableDocument() = 0;
 
     // The document's life apart from the window; null for a window without one, which then gets no
     // recovery copies.

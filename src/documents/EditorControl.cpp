@@ -89,7 +89,12 @@ int EditorControl::FindText(const QString &text, int start, int length, FindOpti
         finderOptions |= TextFinder::WholeWord;
     if (options & MatchCase)
         finderOptions |= TextFinder::MatchCase;
-    const QString &content = searchText_->textOf(document());
+    const QString &content = searchText();
     const qsizetype end = length < 0 ? content.size() : qsizetype(start) + length;
     return int(TextFinder(text, finderOptions).findForward(content, start, end));
+}
+
+const QString &EditorControl::searchText() const
+{
+    return searchText_->textOf(document());
 }

@@ -72,6 +72,9 @@ public:
     // the end of the text. Matches by the program's one rule (TextFinder), which the search through
     // files uses too; a needle never spans two paragraphs.
     int FindText(const QString &text, int start, int length, FindOptions options) const;
+    // The text FindText searches: the document's characters position for position, a paragraph break
+    // as U+2029. Taken once after each change, so a run of searches between two edits reads it once.
+    const QString &searchText() const;
 
 private:
     std::unique_ptr<DocumentTextCache> searchText_;

@@ -15,11 +15,13 @@
 #include "documents/SearchWord.h"
 #include "documents/TFunktioner.h"
 #include "documents/WebSearchCommands.h"
+#include "documents/find/FindReplace.h"
 #include "documents/links/LinkActivation.h"
 #include "documents/loading/DocumentLoader.h"
 #include "documents/model/Document.h"
 #include "documents/model/LineEndTracker.h"
 #include "documents/position/PositionTracker.h"
+#include "documents/print/DocumentPrinting.h"
 #include "documents/spelling/SpellingMenu.h"
 #include "documents/spelling/TextMarker.h"
 #include "platform/Shell.h"
@@ -221,6 +223,9 @@ void Twinform1::buildToolPanel()
 
     auto *dropDownPU = new QMenu(funkButton1);
     dropDownPU->addActions(PUwin->actions());
+    dropDownPU->addSeparator();
+    for (const char *print : { "udskrivDokument", "visUdskrift", "gemSomPdf" })
+        dropDownPU->addAction(context_.frame->command(QString::fromLatin1(print)));
     funkButton1->setMenu(dropDownPU);
 }
 
@@ -363,17 +368,22 @@ void Twinform1::GemSom()
 
 void Twinform1::udskrivDokument()
 {
-    // Printing comes with the print margins box.
+    DocumentPrinting(context_).udskrivDokument(*this);
+}
+
+const QTextDocument *Twinform1::printableDocument()
+{
+    return document_->printableText();
 }
 
 int Twinform1::FindOrd()
 {
-    return 0;
+    return FindReplace(*Editor, context_.frame->searchControls(), [this] { XYinfo(); }).FindOrd();
 }
 
 int Twinform1::ErstatTekst()
 {
-    return 0;
+    return FindReplace(*Editor, context_.frame->searchControls(), [this] { XYinfo(); }).ErstatTekst();
 }
 
 void Twinform1::showRedskabsPanel()

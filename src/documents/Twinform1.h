@@ -39,6 +39,7 @@ public:
     Document *document() override { return document_; }
     RecoveryCopy recoveryCopy() const override;
     void restore(const RecoveryCopy &copy) override;
+    const QTextDocument *printableDocument() override;
 
     void Gem() override;
     void GemSom() override;
@@ -54,7 +55,7 @@ public:
     // The search word for the web searches.
     QString getTheWord() const;
     // True while the file is still streaming in; saving and the file information wait for it.
-    bool isLoading() const;
+    bool isLoading() const override;
 
     PlainEditor *Editor;
     QToolBar *redskabsPanel;

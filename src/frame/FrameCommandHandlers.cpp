@@ -10,6 +10,7 @@
 #include "documents/TFunktioner.h"
 #include "documents/TileArrangement.h"
 #include "documents/Ttypeform.h"
+#include "documents/print/DocumentPrinting.h"
 #include "frame/FrameCommands.h"
 #include "frame/MenuBook.h"
 #include "frame/MenuPanelController.h"
@@ -19,13 +20,13 @@
 #include "lists/Tmappefilform.h"
 #include "platform/widgets/FileDialogs.h"
 #include "platform/widgets/ModalRunner.h"
+#include "platform/widgets/Printing.h"
 #include "search/Tfilmappeform.h"
 #include "search/Tfindformen.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QMdiSubWindow>
-#include <QPrinter>
 
 #include <algorithm>
 
@@ -84,6 +85,14 @@ void FrameCommandHandlers::connectHandlers()
     on("udskrivDokument", dispatch(3));
     on("printerEgenskaber",
         [this] { context_.platform.fileDialogs.printerSetup(frame_.frameWidget(), printer()); });
+    on("visUdskrift", [this] {
+        if (DocumentWindow *document = frame_.documents()->activeDocument())
+            DocumentPrinting(context_).visUdskrift(*document);
+    });
+    on("gemSomPdf", [this] {
+        if (DocumentWindow *document = frame_.documents()->activeDocument())
+            DocumentPrinting(context_).gemSomPdf(*document);
+    });
 
     on("openMenu1", [&frame, &menu] {
         menu.setMenuPanel(MenuBook::Fil);
@@ -139,10 +148,15 @@ void FrameCommandHandlers::addEnableRules()
     setEnableRule(
         QStringLiteral("fileGem"), [this, &context] { return hasDocuments() && context.fields.docModified; });
     setEnableRule(QStringLiteral("opdaterFilinfo"), [&context] { return context.fields.docModified; });
-    for (const char *name : { "fileGemSom", "udskrivDokument", "aRedskabslinje", "WindowCascade",
-             "WindowTileHorizontal", "WindowTileVertical", "WindowMinimizeAll", "winLuk", "winLukAlle" })
+    for (const char *name :
+        { "fileGemSom", "udskrivDokument", "visUdskrift", "gemSomPdf", "aRedskabslinje", "WindowCascade",
+            "WindowTileHorizontal", "WindowTileVertical", "WindowMinimizeAll", "winLuk", "winLukAlle" })
         setEnableRule(QString::fromLatin1(name), documents);
-    auto searchText = [this] { return hasDocuments() && !search_.ordEdit->text().isEmpty(); };
+    // A document still coming in would be searched only in part.
+    auto searchText = [this] {
+        const DocumentWindow *active = frame_.documents()->activeDocument();
+        return hasDocuments() && !search_.ordEdit->text().isEmpty() && !(active && active->isLoading());
+    };
     setEnableRule(QStringLiteral("findTekst"), searchText);
     setEnableRule(QStringLiteral("erstatTekst"), searchText);
 
@@ -177,10 +191,7 @@ void FrameCommandHandlers::updateActions()
 
 QPrinter &FrameCommandHandlers::printer()
 {
-    // Made at first use: finding the system's printers can take a moment the start-up need not wait for.
-    if (!printer_)
-        printer_ = std::make_unique<QPrinter>();
-    return *printer_;
+    return context_.platform.printing.printer();
 }
 
 bool FrameCommandHandlers::hasDocuments() const

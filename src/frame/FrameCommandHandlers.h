@@ -5,7 +5,6 @@
 #include <QStringList>
 
 #include <functional>
-#include <memory>
 
 class AppContext;
 class FrameCommands;
@@ -54,5 +53,4 @@ private:
     const SearchPageControls &search_;
     FileOpener openFiles_;
     QHash<QString, EnableRule> rules_;
-    std::unique_ptr<QPrinter> printer_;
 };

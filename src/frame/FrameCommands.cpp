@@ -23,6 +23,8 @@ constexpr CommandSpec kCommands[] = {
     { "opdaterFilinfo", "", "Opdater oplysninger", "F2" },
     { "udskrivDokument", "Udskriv...", "Udskriv aktuelle dokument", "" },
     { "printerEgenskaber", "Printer", "Indstillinger for printer", "" },
+    { "visUdskrift", "Vis udskrift", "Vis aktuelle dokument, som det bliver udskrevet", "" },
+    { "gemSomPdf", "Gem som PDF...", "Gem aktuelle dokument som PDF-fil", "" },
     { "openMenu1", "Fil", "Åben eller luk filmenuen", "Ctrl+1" },
     { "openMenu2", "Dokument", "Åben eller luk dokumentmenuen", "Ctrl+2" },
     { "openMenu3", "Søg", "Åben eller luk søgemenuen", "Ctrl+3" },

@@ -130,6 +130,7 @@ void MenuBook::buildFilPage(const DocumentInfoWidgets &info)
     column(row, { button(QStringLiteral("fileNewRtf"), QStringLiteral("Nyt richtext\ndokument")) });
     addSeparator(row, page);
     column(row, { button(QStringLiteral("printerEgenskaber")), button(QStringLiteral("udskrivDokument")) });
+    column(row, { button(QStringLiteral("visUdskrift")), button(QStringLiteral("gemSomPdf")) });
     row->addStretch();
 }
 
@@ -190,11 +191,16 @@ void MenuBook::buildSoegPage()
     search_.erstatEdit = new QLineEdit(page);
     search_.erstatEdit->setObjectName(QStringLiteral("erstatEdit"));
     Hint::set(search_.erstatEdit, QStringLiteral("Søgefelt"));
+    // The labels name their fields for screen readers.
+    auto *searchLabel = new QLabel(QStringLiteral("Søg efter:"), page);
+    searchLabel->setBuddy(search_.ordEdit);
+    auto *replaceLabel = new QLabel(QStringLiteral("Erstat med:"), page);
+    replaceLabel->setBuddy(search_.erstatEdit);
     auto *fields = new QGridLayout;
-    fields->addWidget(new QLabel(QStringLiteral("Søg efter:"), page), 0, 0);
+    fields->addWidget(searchLabel, 0, 0);
     fields->addWidget(search_.ordEdit, 0, 1);
     fields->addWidget(button(QStringLiteral("findTekst")), 0, 2);
-    fields->addWidget(new QLabel(QStringLiteral("Erstat med:"), page), 1, 0);
+    fields->addWidget(replaceLabel, 1, 0);
     fields->addWidget(search_.erstatEdit, 1, 1);
     fields->addWidget(button(QStringLiteral("erstatTekst")), 1, 2);
     fields->setColumnMinimumWidth(1, 220);

@@ -31,6 +31,7 @@ WindowSet::WindowSet(AppContext &context)
     context.favourites = context.favoritform;
     context.hintedBoxes << context.favoritform;
     context.printform = new Tprintform(context);
+    context.printMargins = context.printform;
     context.filform = new Tfilform(context);
     context.closedDocuments = context.filform;
     context.documentLists = context.filform;

@@ -7,6 +7,7 @@ class Clock;
 class FileDialogs;
 class ModalRunner;
 class Notifier;
+class Printing;
 class Shell;
 
 // Everything the program asks of the system outside itself. The program runs on the real services
@@ -17,6 +18,7 @@ struct Platform {
     FileDialogs &fileDialogs;
     Clock &clock;
     ModalRunner &modal;
+    Printing &printing;
     QString userName;
     QString dataRoot;
     // Where the spelling dictionaries are looked for.

@@ -91,6 +91,8 @@ void PositionTrackerTest::positionMatchesTheLaidOutText_data()
     QTest::newRow("far below the view") << true << many << int(many.size() - 20);
     QTest::newRow("no wrapping") << false << many << int(many.size() - 20);
     QTest::newRow("tabs") << true << QStringLiteral("a\tb\tc\t").repeated(40) << 100;
+    const QString longLine = kLongParagraph.repeated(200) + QStringLiteral("\nslut");
+    QTest::newRow("a paragraph of 40 K characters on screen") << true << longLine << 30000;
 }
 
 void PositionTrackerTest::positionMatchesTheLaidOutText()

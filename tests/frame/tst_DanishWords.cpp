@@ -18,6 +18,7 @@
 #include <QPageSetupDialog>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTextEdit>
@@ -151,8 +152,8 @@ void DanishWordsTest::programWindowsSpeakDanish()
 void DanishWordsTest::qtDialogsSpeakDanish_data()
 {
     QTest::addColumn<QString>("kind");
-    for (const char *kind :
-        { "open", "save", "folder", "printer", "page set-up", "colour", "font", "context menus" })
+    for (const char *kind : { "open", "save", "folder", "printer", "page set-up", "print preview", "colour",
+             "font", "context menus" })
         QTest::newRow(kind) << QString::fromLatin1(kind);
 }
 
@@ -178,6 +179,8 @@ void DanishWordsTest::qtDialogsSpeakDanish()
         dialog = std::make_unique<QPrintDialog>(&printer);
     } else if (kind == "page set-up") {
         dialog = std::make_unique<QPageSetupDialog>(&printer);
+    } else if (kind == "print preview") {
+        dialog = std::make_unique<QPrintPreviewDialog>(&printer);
     } else if (kind == "colour") {
         dialog = std::make_unique<QColorDialog>();
     } else if (kind == "font") {

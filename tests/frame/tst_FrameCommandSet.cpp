@@ -80,6 +80,7 @@ private Q_SLOTS:
     void documentCommandsNeedADocument_data();
     void documentCommandsNeedADocument();
     void findNeedsASearchTextAndShowsTheCount();
+    void findWaitsForTheWholeDocument();
     void closeAllAsksEachChangedDocumentThenResetsFileInformation();
     void closeAllLastInWindowOrderFirst();
     void closeClosesTheActiveDocument();
@@ -335,6 +336,21 @@ void tst_FrameCommandSet::findNeedsASearchTextAndShowsTheCount()
 
     QCOMPARE(document->calls, QStringList({ "FindOrd" }));
     QCOMPARE(search.antalFundLabel->text(), QStringLiteral("Antal forekomster: 3"));
+}
+
+// A document whose file is still coming in would be searched only in part, and its count shown as if whole.
+void tst_FrameCommandSet::findWaitsForTheWholeDocument()
+{
+    TestApp app;
+    QVERIFY(startActive(app));
+    StubDocumentWindow *document = StubDocumentWindow::open(app, QStringLiteral("stor.txt"));
+    document->loading = true;
+    app.frame().menuBook()->searchControls().ordEdit->setText(QStringLiteral("hus"));
+    QVERIFY(!enabled(app, "findTekst"));
+    QVERIFY(!enabled(app, "erstatTekst"));
+    document->loading = false;
+    QVERIFY(enabled(app, "findTekst"));
+    QVERIFY(enabled(app, "erstatTekst"));
 }
 
 void tst_FrameCommandSet::closeAllAsksEachChangedDocumentThenResetsFileInformation()

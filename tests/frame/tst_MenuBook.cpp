@@ -10,6 +10,7 @@
 #include "support/StubDocumentWindow.h"
 #include "support/TestApp.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QFrame>
@@ -55,6 +56,7 @@ private Q_SLOTS:
     void pageKeyOpensAndClosesItsPage_data();
     void pageKeyOpensAndClosesItsPage();
     void searchPageTakesTheFocusThenCloses();
+    void searchFieldsAreNamedByTheirLabels();
     void filPageWithoutDocumentShowsNoDocument();
     void documentNameFieldsSitOnTheirPages();
     void bookSitsAtTheTopExceptForOptions();
@@ -144,6 +146,20 @@ void tst_MenuBook::searchPageTakesTheFocusThenCloses()
     QTRY_VERIFY(ordEdit->hasFocus());
     QTest::keyClick(&app.frame(), Qt::Key_3, Qt::ControlModifier);
     QVERIFY(app.frame().menuBog->isHidden());
+}
+
+// A screen reader read both fields as nameless text fields.
+void tst_MenuBook::searchFieldsAreNamedByTheirLabels()
+{
+    TestApp app;
+    QVERIFY(startActive(app));
+    const SearchPageControls &search = app.frame().menuBook()->searchControls();
+    auto name = [](QWidget *field) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(field);
+        return accessible ? accessible->text(QAccessible::Name) : QString();
+    };
+    QCOMPARE(name(search.ordEdit), QStringLiteral("Søg efter:"));
+    QCOMPARE(name(search.erstatEdit), QStringLiteral("Erstat med:"));
 }
 
 void tst_MenuBook::filPageWithoutDocumentShowsNoDocument()

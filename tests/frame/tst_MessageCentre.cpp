@@ -269,8 +269,8 @@ void tst_MessageCentre::aSentMessageArrivesAtTheNotificationService()
     QVERIFY(server.isServing());
     DBusNotifier notifier(bus.address());
     TestPlatform stand { QString() };
-    Platform platform { stand.shell, notifier, stand.fileDialogs, stand.clock, stand.modal, QString(),
-        QString(), {}, false };
+    Platform platform { stand.shell, notifier, stand.fileDialogs, stand.clock, stand.modal, stand.printing,
+        QString(), QString(), {}, false };
     AppContext context(platform);
     QWidget page;
     MessageCentreControls controls { new QLineEdit(&page), new QPlainTextEdit(&page), new QLabel(&page),

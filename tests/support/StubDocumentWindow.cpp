@@ -33,6 +33,11 @@ StubDocumentWindow *StubDocumentWindow::open(TestApp &app, const QString &captio
     return window;
 }
 
+const QTextDocument *StubDocumentWindow::printableDocument()
+{
+    return editor->document();
+}
+
 void StubDocumentWindow::Gem()
 {
     calls << QStringLiteral("Gem");

@@ -23,10 +23,12 @@ public:
     QString Filnavn() const override { return QString(); }
     QString capNavn() const override { return caption_; }
     bool isRichText() const override { return false; }
+    bool isLoading() const override { return loading; }
     void setEditorMargins(int) override { }
     Document *document() override { return nullptr; }
     RecoveryCopy recoveryCopy() const override { return {}; }
     void restore(const RecoveryCopy &) override { }
+    const QTextDocument *printableDocument() override;
 
     void Gem() override;
     void GemSom() override { calls << QStringLiteral("GemSom"); }
@@ -42,6 +44,7 @@ public:
     QPlainTextEdit *editor;
     QStringList calls;
     int matches = 0;
+    bool loading = false;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

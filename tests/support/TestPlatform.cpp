@@ -76,5 +76,5 @@ QStringList ScriptedModalRunner::texts() const
 }
 
 TestPlatform::TestPlatform(const QString &dataRoot, const QString &userName)
-    : platform_ { shell, notifier, fileDialogs, clock, modal, userName, dataRoot, {} }
+    : platform_ { shell, notifier, fileDialogs, clock, modal, printing, userName, dataRoot, {} }
 { }

@@ -6,6 +6,7 @@
 #include "platform/Shell.h"
 #include "platform/widgets/FileDialogs.h"
 #include "platform/widgets/ModalRunner.h"
+#include "support/PdfPrinting.h"
 
 #include <QDateTime>
 #include <QList>
@@ -122,6 +123,7 @@ public:
     ScriptedFileDialogs fileDialogs;
     FixedClock clock;
     ScriptedModalRunner modal;
+    PdfPrinting printing;
 
 private:
     Platform platform_;

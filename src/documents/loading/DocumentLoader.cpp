@@ -186,6 +186,8 @@ void DocumentLoader::insert(QString text)
     firstPieceIn_ = true;
     if (!text.isEmpty())
         end_.insertText(text);
+    // The text read is the file's: closing the window half way must not offer to save a part over it.
+    editor_->document()->setModified(false);
 }
 
 void DocumentLoader::restartInWindows1252()

@@ -19,10 +19,10 @@ class PlainEditor;
 // whole once its end has been read: the editor lays a paragraph out again each time it grows, which for
 // a line of megabytes made loading it in slices quadratic.
 //
-// While loading, the editor can be scrolled, selected in and copied from but not edited, and its undo
-// history is off: the document becomes editable and unmodified, with an empty undo history, when the
-// whole text is in. The text is decoded as TextCodec::decode does (see TextStreamDecoder); when a file
-// turns out not to be UTF-8 after Danish letters were already shown, the load starts again from the
+// While loading, the editor can be scrolled, selected in and copied from but not edited, its undo
+// history is off and the document stays unmodified: it becomes editable, with an empty undo history,
+// when the whole text is in. The text is decoded as TextCodec::decode does (see TextStreamDecoder); when a
+// file turns out not to be UTF-8 after Danish letters were already shown, the load starts again from the
 // first byte in Windows-1252.
 //
 // Use from a document window:

@@ -85,6 +85,15 @@ bool Document::refuseWhileLoading() const
     return true;
 }
 
+const QTextDocument *Document::printableText() const
+{
+    if (!loading_)
+        return &text_;
+    context_.inform(QStringLiteral("Dokumentet:\r") + capNavn_
+        + QStringLiteral("\rindlæses stadig. Det kan udskrives, når hele filen er indlæst."));
+    return nullptr;
+}
+
 bool Document::writeTo(const QString &path)
 {
     const QString question = format_.questionBeforeWritingOver(path);

@@ -13,9 +13,9 @@ constexpr char16_t kFirstShapedCharacter = 0x0300;
 // Kerning can make a line a little wider than its characters' advances add up to.
 constexpr qreal kSafetyFactor = 1.02;
 constexpr qreal kSafetyPixels = 2;
-// Words measured whole leave only the kerning between a blank and its neighbours, a pixel at most.
+// Words measured whole leave only the kerning between a blank and its neighbours.
 constexpr qreal kWordSafetyPixels = 1;
-constexpr qreal kPixelsPerBlank = 1;
+constexpr qreal kPixelsPerBlank = 0.25;
 // A bound on the cache of word widths; a text of a million different words cannot grow it without end.
 constexpr qsizetype kMostWordWidths = 200000;
 
@@ -178,8 +178,8 @@ BlockLineMeasurer::WordWidth BlockLineMeasurer::wordWidth(QStringView word)
 
 qsizetype BlockLineMeasurer::firstLineLength(const QString &text, qsizetype from)
 {
-    // Text for two lines and a little more, so the first line surely ends inside it.
-    qsizetype length = qsizetype(2 * settings_.width / std::max<qreal>(1, advance(u'i'))) + 64;
+    // Text for two lines of common letters; more when the first line takes it all.
+    qsizetype length = qsizetype(2 * settings_.width / std::max<qreal>(1, advance(u'n'))) + 16;
     for (;;) {
         length = std::min(length, text.size() - from);
         qsizetype first = 0;

@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include <utility>
 
@@ -155,8 +156,17 @@ void PositionTracker::measureSlice()
 
 bool PositionTracker::measure(const QTextBlock &block)
 {
-    // Never block.layout(): it would create a layout object for every paragraph of the document.
-    const int count = measurer_.lineCount(block.text());
+    int count = 0;
+    // A long paragraph the editor has laid out at the current width (it is on screen) needs no second
+    // layout. Never block.layout() for the others: it would create a layout object for every paragraph.
+    if (block.length() > kCharactersMeasuredAtOnce) {
+        const QTextLayout *layout = block.layout();
+        if (layout->lineCount() > 0 && measurer_.settings().wraps()
+            && qFuzzyCompare(layout->lineAt(0).width(), measurer_.settings().width))
+            count = layout->lineCount();
+    }
+    if (count == 0)
+        count = measurer_.lineCount(block.text());
     if (count == block.lineCount())
         return false;
     QTextBlock(block).setLineCount(count);

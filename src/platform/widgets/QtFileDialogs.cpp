@@ -2,8 +2,12 @@
 
 #include "platform/widgets/DanishFileListModel.h"
 
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
 
 void QtFileDialogs::makeDanish(QFileDialog &dialog)
 {
@@ -49,6 +53,19 @@ QString QtFileDialogs::chooseFolder(QWidget *parent, const QString &caption, con
 
 bool QtFileDialogs::printerSetup(QWidget *parent, QPrinter &printer)
 {
+    // Without a printer the program's printer writes PDF files: what is left to set up is the paper.
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        QPageSetupDialog dialog(&printer, parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+    // Choosing a printer and its paper; page ranges and printing to a file belong to each print.
     QPrintDialog dialog(&printer, parent);
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    dialog.setWindowTitle(QStringLiteral("Printer"));
+    // Its button would say "Udskriv", yet nothing is printed here.
+    if (auto *buttons = dialog.findChild<QDialogButtonBox *>()) {
+        if (QPushButton *ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
+    }
     return dialog.exec() == QDialog::Accepted;
 }

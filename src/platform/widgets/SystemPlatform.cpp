@@ -5,6 +5,6 @@
 #include <QSystemTrayIcon>
 
 SystemPlatform::SystemPlatform()
-    : platform_ { shell_, notifier_, fileDialogs_, clock_, modal_, SystemIdentity::userName(),
+    : platform_ { shell_, notifier_, fileDialogs_, clock_, modal_, printing_, SystemIdentity::userName(),
         SystemIdentity::dataRoot(), {}, QSystemTrayIcon::isSystemTrayAvailable() }
 { }

@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 #include "platform/widgets/ModalRunner.h"
 #include "platform/widgets/QtFileDialogs.h"
+#include "platform/widgets/SystemPrinting.h"
 
 // Owns the real services and lends them out as one Platform.
 class SystemPlatform {
@@ -19,5 +20,6 @@ private:
     QtFileDialogs fileDialogs_;
     SystemClock clock_;
     InteractiveModalRunner modal_;
+    SystemPrinting printing_;
     Platform platform_;
 };
