@@ -1,6 +1,5 @@
 #include "documents/RichEditor.h"
 
-#include <QTextFrame>
 #include <QTextList>
 
 RichEditor::RichEditor(QWidget *parent)
@@ -9,6 +8,10 @@ RichEditor::RichEditor(QWidget *parent)
     setAcceptRichText(true);
     setTabChangesFocus(false);
     setWordWrap(true);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The side margins lie outside the viewport; they take the paper's colour.
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Base);
 }
 
 void RichEditor::setWordWrap(bool wrap)
@@ -21,17 +24,15 @@ bool RichEditor::wordWrap() const
     return lineWrapMode() != QTextEdit::NoWrap;
 }
 
+// Outside the text, so the margins are no part of the document: they are neither saved nor an edit.
 void RichEditor::setSideMargins(int pixels)
 {
-    QTextFrameFormat format = document()->rootFrame()->frameFormat();
-    format.setLeftMargin(pixels);
-    format.setRightMargin(pixels);
-    document()->rootFrame()->setFrameFormat(format);
+    setViewportMargins(pixels, 0, pixels, 0);
 }
 
 int RichEditor::sideMargin() const
 {
-    return int(document()->rootFrame()->frameFormat().leftMargin());
+    return viewportMargins().left();
 }
 
 void RichEditor::setTextFont(const QFont &font)

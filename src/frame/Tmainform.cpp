@@ -14,6 +14,7 @@
 #include "documents/DocumentWindow.h"
 #include "documents/TFunktioner.h"
 #include "documents/Twinform1.h"
+#include "documents/Twinform2.h"
 #include "documents/recovery/RecoveryService.h"
 #include "documents/spelling/SpellingService.h"
 #include "frame/CommandButton.h"
@@ -285,12 +286,8 @@ QAction *Tmainform::command(const QString &name)
 
 DocumentWindow *Tmainform::createDocumentWindow(bool rich)
 {
-    if (rich) {
-        context_.inform(
-            QStringLiteral("Rich text-dokumenter (.rtf) kan endnu ikke åbnes til redigering i programmet."));
-        return nullptr;
-    }
-    auto *window = new Twinform1(context_);
+    DocumentWindow *window
+        = rich ? static_cast<DocumentWindow *>(new Twinform2(context_)) : new Twinform1(context_);
     documents_->add(window);
     window->parentWidget()->showMaximized();
     return window;

@@ -125,8 +125,9 @@ void DanishWordsTest::programWindowsSpeakDanish()
 {
     TestApp app;
     const QString text = app.writeFile(QStringLiteral("brev.txt"), "Kære Ole\n");
-    app.start({ text });
-    QTRY_COMPARE(app.frame().documents()->windowsInOrder().size(), 1);
+    const QString rich = app.writeFile(QStringLiteral("referat.rtf"), "{\\rtf1 K\\'e6re Ole\\par}");
+    app.start({ text, rich });
+    QTRY_COMPARE(app.frame().documents()->windowsInOrder().size(), 2);
 
     QList<SeenText> texts;
     for (QWidget *window : QApplication::topLevelWidgets()) {
@@ -140,7 +141,8 @@ void DanishWordsTest::programWindowsSpeakDanish()
         shown.insert(seen.text);
     for (const char *caption : { "Information", "Spørgsmål", "Mapper og filer", "Favoritter",
              "Udskriv dokument", "Åbne og lukkede dokumenter", "Åben", "Søg i dokumenter", "Fontnavne",
-             "Søg efter mapper og filer", "Filtypeboksen", "Egenskaber", "Genveje", "brev.txt" })
+             "Søg efter mapper og filer", "Filtypeboksen", "Egenskaber", "Genveje", "brev.txt",
+             "referat.rtf" })
         QVERIFY2(shown.contains(QString::fromUtf8(caption)), caption);
 
     const QStringList foreign = foreignWords(texts);
