@@ -1,5 +1,6 @@
 #include "lists/Tmappefilform.h"
 
+#include "app/AccessibleName.h"
 #include "app/AppContext.h"
 #include "app/FrameInterface.h"
 #include "app/Hint.h"
@@ -80,7 +81,7 @@ void Tmappefilform::buildFolderPanel()
 
     diskBox = new QComboBox(dirPanel);
     diskBox->setObjectName(QStringLiteral("diskBox"));
-    diskBox->setAccessibleName(QStringLiteral("Drev"));
+    AccessibleName::unseenLabel(diskBox, QStringLiteral("Drev"));
     Hint::set(diskBox, QStringLiteral("Vælg drev"));
     connect(diskBox, &QComboBox::activated, this, [this](int index) {
         if (index >= 0 && index < drives_.size())
