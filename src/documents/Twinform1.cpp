@@ -309,7 +309,7 @@ void Twinform1::restore(const RecoveryCopy &copy)
     if (loader_ && loader_->isLoading()) {
         loader_->cancel();
         if (!frameLink_->opstart())
-            context_.frame->setTabLoading(document_->capNavn(), false);
+            context_.frame->setTabLoading(this, false);
     }
     document_->setLoading(false);
     Editor->document()->setPlainText(copy.text);
