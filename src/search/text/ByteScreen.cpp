@@ -79,32 +79,38 @@ ByteScreen::ByteScreen(QStringView needle, TextFinder::Options options)
             anchor_ = i;
     }
     foldedFromOutsideAscii_ = !matchCase_ && (run_.contains('s') || run_.contains('k'));
+    runIsWholeNeedle_ = !run_.isEmpty() && run_.size() == needle.size();
 }
 
 bool ByteScreen::mayHold(QByteArrayView bytes) const
 {
-    if (run_.isEmpty() || holdsRun(bytes))
+    if (run_.isEmpty() || findRun(bytes, 0) >= 0)
         return true;
     if (const auto mark = TextCodec::markAt(bytes); mark && mark->encoding != TextEncoding::Utf8Bom)
         return true;
+    return mayFoldIntoRun(bytes);
+}
+
+bool ByteScreen::mayFoldIntoRun(QByteArrayView bytes) const
+{
     return foldedFromOutsideAscii_ && holdsLongSOrKelvinSign(bytes);
 }
 
-bool ByteScreen::holdsRun(QByteArrayView bytes) const
+qsizetype ByteScreen::findRun(QByteArrayView bytes, qsizetype from) const
 {
     if (matchCase_)
-        return bytes.indexOf(run_) >= 0;
+        return bytes.indexOf(run_, from);
     const char anchor = run_[anchor_];
     const char otherCase = (anchor >= 'a' && anchor <= 'z') ? char(anchor - 32) : anchor;
     const qsizetype last = bytes.size() - run_.size() + anchor_;
-    for (qsizetype at = findEither(bytes, anchor_, anchor, otherCase); at >= 0 && at <= last;
+    for (qsizetype at = findEither(bytes, from + anchor_, anchor, otherCase); at >= 0 && at <= last;
          at = findEither(bytes, at + 1, anchor, otherCase)) {
         const qsizetype start = at - anchor_;
         qsizetype k = 0;
         while (k < run_.size() && lowered(bytes[start + k]) == run_[k])
             ++k;
         if (k == run_.size())
-            return true;
+            return start;
     }
-    return false;
+    return -1;
 }
