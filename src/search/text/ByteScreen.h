@@ -29,8 +29,9 @@ public:
     bool mayFoldIntoRun(QByteArrayView bytes) const;
 
 private:
+    bool runStandsAt(QByteArrayView bytes, qsizetype start) const;
+
     QByteArray run_; // lower case unless the case must match
-    qsizetype anchor_ = 0; // the run's rarest letter, which the scan looks for
     bool matchCase_;
     bool foldedFromOutsideAscii_ = false; // the run holds an s or a k
     bool runIsWholeNeedle_ = false;

@@ -140,13 +140,18 @@ qsizetype utf8Units(QByteArrayView bytes)
     const __m128i continuationEnd = _mm_set1_epi8(-64); // 0x80..0xBF are below it as signed bytes
     const __m128i longLeadStart = _mm_set1_epi8(-17); // 0xF0..0xFF are above it and below zero
     const __m128i zero = _mm_setzero_si128();
+    const __m128i one = _mm_set1_epi8(1);
+    __m128i sums = zero;
     for (; i + 16 <= size; i += 16) {
         const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + i));
-        const int continuations = _mm_movemask_epi8(_mm_cmplt_epi8(chunk, continuationEnd));
-        const int longLeads = _mm_movemask_epi8(
-            _mm_and_si128(_mm_cmpgt_epi8(chunk, longLeadStart), _mm_cmplt_epi8(chunk, zero)));
-        units += 16 - __builtin_popcount(unsigned(continuations)) + __builtin_popcount(unsigned(longLeads));
+        const __m128i continuation = _mm_cmplt_epi8(chunk, continuationEnd); // -1 where true
+        const __m128i longLead
+            = _mm_and_si128(_mm_cmpgt_epi8(chunk, longLeadStart), _mm_cmplt_epi8(chunk, zero));
+        // 1 per byte, 0 for a continuation, 2 for a lead of four bytes; summed across the bytes.
+        const __m128i perByte = _mm_sub_epi8(_mm_add_epi8(one, continuation), longLead);
+        sums = _mm_add_epi64(sums, _mm_sad_epu8(perByte, zero));
     }
+    units = _mm_cvtsi128_si64(sums) + _mm_cvtsi128_si64(_mm_unpackhi_epi64(sums, sums));
 #endif
     for (; i < size; ++i)
         units += (in[i] >= -64 ? 1 : 0) + (in[i] >= -16 && in[i] < 0 ? 1 : 0);
