@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTextBlock>
 #include <QToolButton>
@@ -186,6 +187,22 @@ void ThemesTest::everyThemeIsReadableOnScreenAndLeavesDocumentColours()
     QVERIFY2(underMouse >= kReadable,
         qPrintable(QStringLiteral("page button under the mouse: %1").arg(underMouse)));
     QVERIFY2(pressed >= kReadable, qPrintable(QStringLiteral("page button pressed: %1").arg(pressed)));
+
+    // A bar button whose command cannot run now looks so: it drew like the others.
+    frame.updateActions();
+    QToolButton *hovedmenu = nullptr;
+    QToolButton *redskabslinje = nullptr;
+    for (QToolButton *button : frame.bundPanel->findChildren<QToolButton *>()) {
+        if (button->text() == u"Hovedmenu")
+            hovedmenu = button;
+        else if (button->text() == u"Redskabslinje")
+            redskabslinje = button;
+    }
+    QVERIFY(hovedmenu && redskabslinje && !redskabslinje->isEnabled());
+    const qreal enabledBar = drawnCaptionContrast(&frame, hovedmenu);
+    const qreal disabledBar = drawnCaptionContrast(&frame, redskabslinje);
+    QVERIFY2(disabledBar < enabledBar / 1.5,
+        qPrintable(QStringLiteral("bar buttons: %1 enabled, %2 disabled").arg(enabledBar).arg(disabledBar)));
 
     frame.UdskrivInfo(QString());
     const QColor statusBackground = shownAt(&frame, frame.Info, frame.Info->rect().center());
