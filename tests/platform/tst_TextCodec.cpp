@@ -4,6 +4,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 Q_DECLARE_METATYPE(TextEncoding)
@@ -22,6 +25,7 @@ private Q_SLOTS:
     void eachLineKeepsItsOwnLineEnd();
     void atomicWriteReplacesWholeFile();
     void atomicWriteFailureKeepsOldFileAndSaysWhyInDanish();
+    void atomicWriteCutShortKeepsOldFile();
 };
 
 void TextCodecTest::roundTripsEveryEncoding_data()
@@ -167,6 +171,30 @@ void TextCodecTest::atomicWriteFailureKeepsOldFileAndSaysWhyInDanish()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("gammel"));
+}
+
+// A write the file system refuses partway (a full disk; here the process's file-size limit, which
+// fails the same way) must not be renamed over the old file: the old file stays whole.
+void TextCodecTest::atomicWriteCutShortKeepsOldFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("fil.txt"));
+    QVERIFY(AtomicFileWriter::write(path, "gammel").ok);
+    rlimit before {};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 16;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const AtomicFileWriter::Result result = AtomicFileWriter::write(path, QByteArray(4096, 'x'));
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previousHandler);
+    QVERIFY(!result.ok);
+    QCOMPARE(result.error, QStringLiteral("Filen er for stor."));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("gammel"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TextCodecTest)
