@@ -20,6 +20,8 @@ private Q_SLOTS:
     void roundTripsEveryEncoding();
     void windows1252CoversEveryByte();
     void textWindows1252CannotHoldIsWrittenAsUtf8WithMark();
+    void textThatWouldReadAsAMarkIsWrittenWithOne_data();
+    void textThatWouldReadAsAMarkIsWrittenWithOne();
     void mixedLineEndsTakeTheMostFrequent();
     void eachLineKeepsItsOwnLineEnd_data();
     void eachLineKeepsItsOwnLineEnd();
@@ -110,6 +112,32 @@ void TextCodecTest::textWindows1252CannotHoldIsWrittenAsUtf8WithMark()
         = TextCodec::encode(QStringLiteral("pil → her"), TextEncoding::Windows1252, LineEnding::CrLf);
     QCOMPARE(encoded.encoding, TextEncoding::Utf8Bom);
     QCOMPARE(TextCodec::decode(encoded.bytes, LineEnding::CrLf).text, QStringLiteral("pil → her"));
+}
+
+void TextCodecTest::textThatWouldReadAsAMarkIsWrittenWithOne_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<TextEncoding>("encoding");
+    QTest::newRow("Windows-1252, starts as a UTF-16LE mark")
+        << QStringLiteral("ÿþtekst\n") << TextEncoding::Windows1252;
+    QTest::newRow("Windows-1252, starts as a UTF-16BE mark")
+        << QStringLiteral("þÿtekst\n") << TextEncoding::Windows1252;
+    QTest::newRow("Windows-1252, starts as a UTF-8 mark")
+        << QStringLiteral("ï»¿tekst æøå\n") << TextEncoding::Windows1252;
+    QTest::newRow("UTF-8, starts with U+FEFF") << QStringLiteral("\uFEFFtekst æøå\n") << TextEncoding::Utf8;
+}
+
+// Found by fuzzing the list reader: text whose first bytes are a byte-order mark read back in another
+// encoding (or without its first character), so a file list changed by being loaded and saved.
+void TextCodecTest::textThatWouldReadAsAMarkIsWrittenWithOne()
+{
+    QFETCH(QString, text);
+    QFETCH(TextEncoding, encoding);
+    const EncodedText encoded = TextCodec::encode(text, encoding, LineEnding::CrLf);
+    QCOMPARE(encoded.encoding, TextEncoding::Utf8Bom);
+    const DecodedText decoded = TextCodec::decode(encoded.bytes, LineEnding::CrLf);
+    QCOMPARE(decoded.text, text);
+    QCOMPARE(decoded.encoding, TextEncoding::Utf8Bom);
 }
 
 void TextCodecTest::mixedLineEndsTakeTheMostFrequent()
