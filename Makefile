@@ -46,6 +46,10 @@ INTEROP_PACKAGES = libreoffice-writer python3
 
 PRINT_CHECK_PACKAGES = cups cups-client printer-driver-cups-pdf
 
+# The fault script makes its big document and its random moments with Python; mount and setpriv (the
+# full disk, another user) come with Debian's essential packages.
+FAULT_PACKAGES = python3
+
 .PHONY: all deps build run test bench fuzz faults format format-check interop print-check install package package-check clean
 
 all: build
@@ -96,6 +100,7 @@ fuzz: deps
 # The fault runs of scripts/fault-tests (kills while saving, recovery, full disk, no permission, damaged
 # settings); not part of `make test`. Run as root for all of them. KILLS and DAMAGE_STRIDE shorten them.
 faults: build
+	@./scripts/install-packages $(FAULT_PACKAGES)
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target fault-programs
 	./scripts/fault-tests $(BUILD_DIR)
 

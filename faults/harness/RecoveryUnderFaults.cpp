@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -154,4 +155,27 @@ int recoverThree(const QString &root, const QString &folder)
     run.platform.modal.answer(2);
     run.close();
     return recovered == expected.size() && !expected.isEmpty() ? 0 : 1;
+}
+
+int secondInstance(const QString &root)
+{
+    ProgramRun run(root);
+    const QString copies = run.settingsFolder() + u'/' + RecoveryStore::folderName();
+    const auto copiesNow = [&copies] {
+        QStringList found;
+        QDirIterator it(copies, { QStringLiteral("*.kopi") }, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            found << it.next();
+        return found;
+    };
+    const QStringList before = copiesNow();
+    run.start();
+    // The question would come right after the frame shows.
+    waitFor([&run] { return !run.messages().isEmpty(); }, 2000);
+    const bool asked = !run.messages().isEmpty();
+    run.close();
+    const QStringList after = copiesNow();
+    std::printf("second start: %s, the running one's copies %s (%lld)\n", asked ? "ASKED" : "asked nothing",
+        after == before ? "kept" : "TOUCHED", qlonglong(before.size()));
+    return !asked && !before.isEmpty() && after == before ? 0 : 1;
 }

@@ -41,12 +41,15 @@ int main(int argc, char *argv[])
         return modifyThree(argument(1), argument(2), argument(3) == u"--ended-from-outside");
     if (command == u"recover-three" && arguments.size() == 3)
         return recoverThree(argument(1), argument(2));
+    if (command == u"second-instance" && arguments.size() == 2)
+        return secondInstance(argument(1));
     std::fputs("fault-harness damaged-files WORK [STRIDE]\n"
                "fault-harness save-once ROOT DOCUMENT N\n"
                "fault-harness start-close ROOT [DOCUMENT]\n"
                "fault-harness write-failures ROOT DOCUMENT [FOLDER-TO-FILL]\n"
                "fault-harness modify-three ROOT FOLDER [--ended-from-outside]\n"
-               "fault-harness recover-three ROOT FOLDER\n",
+               "fault-harness recover-three ROOT FOLDER\n"
+               "fault-harness second-instance ROOT\n",
         stderr);
     return 2;
 }
