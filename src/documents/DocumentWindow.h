@@ -2,6 +2,7 @@
 
 #include "documents/recovery/RecoveryCopy.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class Document;
@@ -18,6 +19,8 @@ public:
     // Caption and tab title.
     virtual QString capNavn() const = 0;
     virtual bool isRichText() const = 0;
+    // Whether the text has changes that are not saved.
+    virtual bool isModified() const = 0;
     // True while the file is still coming in: what needs the whole text (find and replace) waits.
     virtual bool isLoading() const { return false; }
     // Left and right inner margins of the editor, in pixels.
@@ -50,9 +53,21 @@ public:
     virtual void showRedskabsPanel() = 0;
 
 Q_SIGNALS:
+    // The text now has changes that are not saved, or no longer has any.
+    void modificationChanged(bool modified);
+    // The text was written to the document's file.
+    void saved();
     // The document took another file name, or its file came into being by a save.
     void fileNameChanged();
 
 protected:
     using QWidget::QWidget;
+
+    // The editor a screen reader names after the document: "Dokument: " and the caption, kept in step
+    // with the caption.
+    void nameEditorAfterCaption(QWidget *editor);
+    void changeEvent(QEvent *event) override;
+
+private:
+    QPointer<QWidget> namedEditor_;
 };

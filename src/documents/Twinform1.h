@@ -17,7 +17,6 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QMenu;
-class QToolBar;
 class QToolButton;
 class SpellingMenu;
 class TextMarker;
@@ -35,6 +34,7 @@ public:
     QString Filnavn() const override;
     QString capNavn() const override;
     bool isRichText() const override { return false; }
+    bool isModified() const override;
     void setEditorMargins(int pixels) override;
     Document *document() override { return document_; }
     RecoveryCopy recoveryCopy() const override;
@@ -58,7 +58,8 @@ public:
     bool isLoading() const override;
 
     PlainEditor *Editor;
-    QToolBar *redskabsPanel;
+    // The tool bar with the position display at its right.
+    QWidget *redskabsPanel;
     QComboBox *fontnameBox;
     QComboBox *fontsizeBox;
     QCheckBox *wordwrapCheck;

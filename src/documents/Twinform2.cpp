@@ -1,5 +1,6 @@
 #include "documents/Twinform2.h"
 
+#include "app/AccessibleName.h"
 #include "app/AppContext.h"
 #include "app/DateService.h"
 #include "app/FrameInterface.h"
@@ -106,6 +107,7 @@ Twinform2::Twinform2(AppContext &context)
     context.frame->hideOptionsPage();
 
     Editor = new RichEditor(this);
+    nameEditorAfterCaption(Editor);
     document_ = new Document(context, *Editor->document(), file_, this);
     frameLink_ = new DocumentFrameLink(context, *document_, *this);
     Editor->viewport()->installEventFilter(this);
@@ -177,6 +179,11 @@ QString Twinform2::Filnavn() const
 QString Twinform2::capNavn() const
 {
     return document_->capNavn();
+}
+
+bool Twinform2::isModified() const
+{
+    return document_->isModified();
 }
 
 void Twinform2::buildCommands()
@@ -315,7 +322,7 @@ QWidget *Twinform2::buildFontRows()
     FontNameBox->setInsertPolicy(QComboBox::NoInsert);
     FontNameBox->setCompleter(nullptr); // completes by its own rule, see completeFontName
     FontNameBox->setMinimumContentsLength(18);
-    FontNameBox->setAccessibleName(QStringLiteral("Skrifttype"));
+    AccessibleName::unseenLabel(FontNameBox, QStringLiteral("Skrifttype"));
     connect(FontNameBox, &QComboBox::activated, this, &Twinform2::FontNameBoxChange);
     connect(FontNameBox->lineEdit(), &QLineEdit::textEdited, this, &Twinform2::completeFontName);
     nameRow->addWidget(FontNameBox);
@@ -346,7 +353,7 @@ QWidget *Twinform2::buildFontRows()
     auto *sizeRow = new QHBoxLayout;
     sizeRow->setSpacing(1);
     fontsizeBox = new QComboBox(rows);
-    fontsizeBox->setAccessibleName(QStringLiteral("Skriftstørrelse"));
+    AccessibleName::unseenLabel(fontsizeBox, QStringLiteral("Skriftstørrelse"));
     connect(fontsizeBox, &QComboBox::activated, this, [this] {
         if (const int points = fontsizeBox->currentText().toInt(); points > 0)
             Editor->setSelectionFontSize(points);
@@ -384,6 +391,7 @@ void Twinform2::buildToolbar()
 {
     rtfToolbar = new QToolBar(redskabsPanel);
     rtfToolbar->setIconSize(QSize(16, 16));
+    AccessibleName::ofExtensionButton(rtfToolbar);
 
     Info = new QStatusBar(rtfToolbar);
     Info->setSizeGripEnabled(false);

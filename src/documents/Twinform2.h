@@ -38,6 +38,7 @@ public:
     QString Filnavn() const override;
     QString capNavn() const override;
     bool isRichText() const override { return true; }
+    bool isModified() const override;
     void setEditorMargins(int pixels) override;
     const QTextDocument *printableDocument() override;
     Document *document() override { return document_; }

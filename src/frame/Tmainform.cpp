@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/AppIcon.h"
+#include "app/CommandButton.h"
 #include "app/FileMessages.h"
 #include "app/Hint.h"
 #include "app/RadioGroup.h"
@@ -17,7 +18,6 @@
 #include "documents/Twinform2.h"
 #include "documents/recovery/RecoveryService.h"
 #include "documents/spelling/SpellingService.h"
-#include "frame/CommandButton.h"
 #include "frame/DateCommands.h"
 #include "frame/DocumentKeyPriority.h"
 #include "frame/DocumentTabStrip.h"
@@ -62,6 +62,8 @@ namespace {
 
 constexpr int kStatusLineMinHeight = 19;
 constexpr int kStatusLineMaxHeight = 25;
+// Long enough to be read at a glance, short enough not to hide the status text for long.
+constexpr int kStatusNoticeMilliseconds = 3000;
 
 struct StandardSize {
     unsigned width;
@@ -102,10 +104,10 @@ Tmainform::Tmainform(AppContext &context)
     HentOpt();
 
     // A position from a screen that has been removed since, or a size no screen holds, would leave the
-    // frame out of reach.
+    // frame out of reach; one hanging off the screen's edge would hide its tabs and status line.
     const QList<QRect> screens = ScreenPlacement::availableScreens();
     resize(ScreenPlacement::fittedSize(size(), screens));
-    move(ScreenPlacement::reachablePosition(QRect(pos(), frameGeometry().size()), screens));
+    move(ScreenPlacement::wholePosition(QRect(pos(), frameGeometry().size()), screens));
 
     hintRouter_ = new StatusTipRouter([this](const QString &hint) { HintInfo(hint); }, this);
     qApp->installEventFilter(hintRouter_);
@@ -163,8 +165,11 @@ void Tmainform::buildLayout()
 
     tc = new DocumentTabStrip(central);
     tc->setObjectName(QStringLiteral("tc"));
-    connect(tc, &DocumentTabStrip::tabChosen, this, &Tmainform::activateByCaption);
+    connect(tc, &DocumentTabStrip::tabChosen, this, &Tmainform::activateTab);
     connect(tc, &DocumentTabStrip::tabPressed, this, &Tmainform::showFileNameOfTab);
+    connect(documents_, &DocumentArea::documentModificationChanged, tc, &DocumentTabStrip::setTabModified);
+    connect(
+        documents_, &DocumentArea::documentSaved, this, [this] { showStatusNotice(QStringLiteral("Gemt")); });
     layout->addWidget(tc);
 
     // A status bar, so screen readers find the status line; its permanent buttons keep to the right edge
@@ -251,6 +256,7 @@ void Tmainform::buildDocumentInfo()
         auto *field = new QLineEdit(this);
         field->setObjectName(name);
         field->setReadOnly(true);
+        field->setAccessibleName(QStringLiteral("Dokumentnavn"));
         field->hide();
         return field;
     };
@@ -497,61 +503,54 @@ void Tmainform::udskrivFilInfo()
     doHandling(2);
 }
 
-QString Tmainform::activeCaption() const
-{
-    const DocumentWindow *window = documents_->activeDocument();
-    return window ? window->capNavn() : QString();
-}
-
 void Tmainform::InsertTab()
 {
-    if (!documents_->windowsInOrder().isEmpty())
-        tc->InsertTab(activeCaption());
+    if (DocumentWindow *window = documents_->activeDocument())
+        tc->InsertTab(window);
 }
 
 void Tmainform::SetTCindex()
 {
-    tc->SetTCindex(activeCaption(), int(documents_->windowsInOrder().size()));
+    tc->selectTab(documents_->activeDocument());
 }
 
-void Tmainform::fokusTab(const QString &aName)
+void Tmainform::fokusTab(const QWidget *window)
 {
-    tc->fokusTab(aName);
+    tc->selectTab(qobject_cast<const DocumentWindow *>(window));
 }
 
-void Tmainform::RenameTab(const QString &oldCapNavn, const QString &newCapNavn)
+void Tmainform::RenameTab(const QWidget *window, const QString &newCapNavn)
 {
-    tc->RenameTab(oldCapNavn, newCapNavn, int(documents_->windowsInOrder().size()));
+    tc->RenameTab(qobject_cast<const DocumentWindow *>(window), newCapNavn);
 }
 
-void Tmainform::CloseTab(const QString &aCapNavn)
+void Tmainform::CloseTab(const QWidget *window)
 {
-    tc->CloseTab(aCapNavn);
+    tc->CloseTab(qobject_cast<const DocumentWindow *>(window));
 }
 
-void Tmainform::setTabLoading(const QString &caption, bool loading)
+void Tmainform::setTabLoading(const QWidget *window, bool loading)
 {
-    tc->setTabLoading(caption, loading);
+    tc->setTabLoading(qobject_cast<const DocumentWindow *>(window), loading);
 }
 
-void Tmainform::activateByCaption(const QString &caption)
+void Tmainform::showStatusNotice(const QString &text)
 {
-    for (DocumentWindow *window : documents_->windowsInOrder()) {
-        if (window->capNavn().compare(caption, Qt::CaseInsensitive) == 0) {
-            documents_->activate(window);
-            return;
-        }
-    }
+    bundPanel->showMessage(text, kStatusNoticeMilliseconds);
 }
 
-void Tmainform::showFileNameOfTab(const QString &caption)
+void Tmainform::activateTab(DocumentWindow *window)
 {
-    for (const DocumentWindow *window : documents_->windowsInOrder()) {
-        if (window->capNavn().compare(caption, Qt::CaseInsensitive) == 0) {
-            UdskrivInfo(window->Filnavn());
-            hideOptionsPage();
-        }
-    }
+    if (documents_->windowsInOrder().contains(window))
+        documents_->activate(window);
+}
+
+void Tmainform::showFileNameOfTab(const DocumentWindow *window)
+{
+    if (!window)
+        return;
+    UdskrivInfo(window->Filnavn());
+    hideOptionsPage();
 }
 
 void Tmainform::showEvent(QShowEvent *event)
@@ -576,8 +575,10 @@ void Tmainform::FormShow()
 
     // Written once all are open, so a question on the way cannot leave half the list behind.
     openDocuments_->hold();
-    for (QString name : commandLineFiles_) {
-        name.remove(u'"');
+    for (const QString &given : commandLineFiles_) {
+        // The shell has removed the user's quoting already, and a name here may hold double quotes: as
+        // given when that file exists, else without them, as a name quoted twice over would need.
+        const QString name = QFileInfo(given).isFile() ? given : QString(given).remove(u'"');
         if (QFileInfo(name).isFile())
             funk_->openwin(name, {});
     }

@@ -99,10 +99,11 @@ public:
     void udskrivFilInfo() override;
     void InsertTab() override;
     void SetTCindex() override;
-    void fokusTab(const QString &aName) override;
-    void RenameTab(const QString &oldCapNavn, const QString &newCapNavn) override;
-    void CloseTab(const QString &aCapNavn) override;
-    void setTabLoading(const QString &caption, bool loading) override;
+    void fokusTab(const QWidget *window) override;
+    void RenameTab(const QWidget *window, const QString &newCapNavn) override;
+    void CloseTab(const QWidget *window) override;
+    void setTabLoading(const QWidget *window, bool loading) override;
+    void showStatusNotice(const QString &text) override;
 
     QWidget *hovedmenuPanel;
     QTabWidget *menuBog;
@@ -129,9 +130,8 @@ private:
     DocumentWindow *createDocumentWindow(bool rich);
     void offerRecovery();
     DocumentWindow *openRecovered(const RecoveryCopy &copy);
-    void activateByCaption(const QString &caption);
-    void showFileNameOfTab(const QString &caption);
-    QString activeCaption() const;
+    void activateTab(DocumentWindow *window);
+    void showFileNameOfTab(const DocumentWindow *window);
     void FormShow();
     void showStartupBoxes();
 

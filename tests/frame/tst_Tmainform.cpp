@@ -29,6 +29,8 @@ private Q_SLOTS:
     void mainTxtIsReadAndWrittenAsFiveLines();
     void settingsFolderThatCannotBeMadeIsReported();
     void commandLineNamesOnlyExistingFiles();
+    void commandLineNameWithDoubleQuotesOpensThatFile_data();
+    void commandLineNameWithDoubleQuotesOpensThatFile();
     void droppedFilesOpenInDropOrder();
     void startupBoxes_data();
     void startupBoxes();
@@ -87,6 +89,10 @@ void TmainformTest::mainTxtIsReadAndWrittenAsFiveLines_data()
                            << QByteArray("800\r\n600\r\n640\r\n240\r\n0\r\n");
     QTest::newRow("binary") << QByteArray("\x00\xFF\xFE\x01\x80\r\n\x81", 8) << QSize(800, 600)
                             << QPoint(640, 240) << QByteArray("800\r\n600\r\n640\r\n240\r\n0\r\n");
+    // Hanging off the screen, the frame hid its tabs and status line.
+    QTest::newRow("partly off the screen")
+        << QByteArray("800\r\n600\r\n1500\r\n900\r\n0\r\n") << QSize(800, 600) << QPoint(1120, 480)
+        << QByteArray("800\r\n600\r\n1120\r\n480\r\n0\r\n");
     QTest::newRow("off every screen")
         << QByteArray("800\r\n600\r\n-5000\r\n-4000\r\n0\r\n") << QSize(800, 600) << QPoint(0, 0)
         << QByteArray("800\r\n600\r\n0\r\n0\r\n0\r\n");
@@ -146,6 +152,28 @@ void TmainformTest::commandLineNamesOnlyExistingFiles()
     QCOMPARE(app.shell().calls[0].target, spaced);
     QCOMPARE(app.shell().calls[1].target, plain);
     QVERIFY(app.modal().shown.isEmpty());
+}
+
+void TmainformTest::commandLineNameWithDoubleQuotesOpensThatFile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("quotedTooExists"); // a file of the name without its quotes exists as well
+    QTest::newRow("quotes in the name") << QStringLiteral("kapitel \"1\".pdf") << false;
+    QTest::newRow("beside the name without them") << QStringLiteral("kapitel \"1\".pdf") << true;
+}
+
+// The quotes were always removed, so such a name opened another file or none.
+void TmainformTest::commandLineNameWithDoubleQuotesOpensThatFile()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, quotedTooExists);
+    TestApp app;
+    const QString quoted = app.writeFile(name, "%PDF");
+    if (quotedTooExists)
+        app.writeFile(QString(name).remove(u'"'), "%PDF");
+    app.start({ quoted });
+    QCOMPARE(app.shell().calls.size(), 1);
+    QCOMPARE(app.shell().calls[0].target, quoted);
 }
 
 void TmainformTest::droppedFilesOpenInDropOrder()

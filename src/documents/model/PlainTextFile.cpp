@@ -1,5 +1,6 @@
 #include "documents/model/PlainTextFile.h"
 
+#include "app/FileMessages.h"
 #include "documents/model/LineEndTracker.h"
 #include "platform/AtomicFileWriter.h"
 
@@ -19,7 +20,16 @@ bool PlainTextFile::write(const QString &path, const QTextDocument &document)
         encoding_, LineEnding::Lf);
     const AtomicFileWriter::Result result = AtomicFileWriter::write(path, encoded.bytes);
     error_ = result.error;
-    if (result.ok)
+    abandoned_.reset();
+    if (result.ok) {
+        if (encoded.encoding != encoding_)
+            abandoned_ = encoding_;
         encoding_ = encoded.encoding;
+    }
     return result.ok;
+}
+
+QString PlainTextFile::noticeAfterWriting(const QString &caption) const
+{
+    return abandoned_ ? FileMessages::encodingChanged(caption, *abandoned_, encoding_) : QString();
 }
