@@ -6,7 +6,8 @@
 # CUPS queue of its PDF printer (installs CUPS; not part of `make test`). `make install [PREFIX=DIR]`
 # installs the program, `make package` builds the Debian package and `make package-check` builds it and
 # checks it with lintian, desktop-file-validate and appstreamcli. Missing Debian packages are installed
-# first when run as root.
+# first when run as root. `make faults` runs the fault runs of scripts/fault-tests (not part of
+# `make test`).
 
 BUILD_TYPE ?= RelWithDebInfo
 SANITIZE ?= 0
@@ -45,7 +46,11 @@ INTEROP_PACKAGES = libreoffice-writer python3
 
 PRINT_CHECK_PACKAGES = cups cups-client printer-driver-cups-pdf
 
-.PHONY: all deps build run test bench fuzz format format-check interop print-check install package package-check clean
+# The fault script makes its big document and its random moments with Python; mount and setpriv (the
+# full disk, another user) come with Debian's essential packages.
+FAULT_PACKAGES = python3
+
+.PHONY: all deps build run test bench fuzz faults format format-check interop print-check install package package-check clean
 
 all: build
 
@@ -91,6 +96,13 @@ fuzz: deps
 		-DSKRIVORA_FUZZ=ON -DSKRIVORA_SANITIZE=ON
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target $(addprefix fuzz-,$(FUZZ_TARGETS))
 	@for target in $(FUZZ_TARGETS); do ./scripts/run-fuzzer $(FUZZ_DIR) $$target $(FUZZ_SECONDS) || exit 1; done
+
+# The fault runs of scripts/fault-tests (kills while saving, recovery, full disk, no permission, damaged
+# settings); not part of `make test`. Run as root for all of them. KILLS and DAMAGE_STRIDE shorten them.
+faults: build
+	@./scripts/install-packages $(FAULT_PACKAGES)
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target fault-programs
+	./scripts/fault-tests $(BUILD_DIR)
 
 format:
 	@./scripts/install-packages $(FORMAT_PACKAGES)

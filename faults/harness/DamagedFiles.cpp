@@ -6,6 +6,7 @@
 #include "documents/DocumentWindow.h"
 #include "documents/TFunktioner.h"
 #include "documents/Ttypeform.h"
+#include "documents/recovery/RecoveryStore.h"
 #include "frame/Tmainform.h"
 #include "lists/TReopenFilerX.h"
 #include "lists/Tfavoritform.h"
@@ -39,9 +40,13 @@ Files filesBelow(const QString &folder)
     QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
+        const QString relative = path.mid(folder.size() + 1);
+        // The recovery copies' folder holds the running program's lock, not settings.
+        if (relative.startsWith(RecoveryStore::folderName() + u'/'))
+            continue;
         QFile file(path);
         if (file.open(QIODevice::ReadOnly))
-            files.insert(path.mid(folder.size() + 1), file.readAll());
+            files.insert(relative, file.readAll());
     }
     return files;
 }

@@ -22,9 +22,15 @@ QString ProgramRun::settingsFolder() const
     return root_ + QStringLiteral("/Brugere/") + platform.platform().userName + QStringLiteral("/Egenskaber");
 }
 
-void ProgramRun::start(const QStringList &commandLine)
+void ProgramRun::create()
 {
     windows_ = std::make_unique<WindowSet>(context);
+}
+
+void ProgramRun::start(const QStringList &commandLine)
+{
+    if (!windows_)
+        create();
     frame().setCommandLineFiles(commandLine);
     frame().show();
     QCoreApplication::processEvents();

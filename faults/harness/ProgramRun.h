@@ -18,7 +18,9 @@ public:
     ~ProgramRun();
 
     QString settingsFolder() const;
-    // Creates the fifteen windows and shows the frame, as the program's start does.
+    // Creates the fifteen windows, as the program's start does.
+    void create();
+    // Creates the windows if need be and shows the frame.
     void start(const QStringList &commandLine = {});
     bool close();
     Tmainform &frame() const;

@@ -3,6 +3,8 @@
 // program held.
 
 #include "DamagedFiles.h"
+#include "RecoveryUnderFaults.h"
+#include "SavingUnderFaults.h"
 
 #include <QApplication>
 
@@ -26,8 +28,28 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QStringList arguments = QApplication::arguments().mid(1);
     const QString command = arguments.value(0);
+    const auto argument = [&arguments](int i) { return arguments.value(i); };
     if (command == u"damaged-files" && arguments.size() >= 2)
-        return damagedFiles(arguments[1], arguments.value(2, QStringLiteral("1")).toInt());
-    std::fputs("fault-harness damaged-files FOLDER [STRIDE]\n", stderr);
+        return damagedFiles(argument(1), argument(2).isEmpty() ? 1 : argument(2).toInt());
+    if (command == u"save-once" && arguments.size() == 4)
+        return saveOnce(argument(1), argument(2), argument(3).toInt());
+    if (command == u"start-close" && arguments.size() >= 2)
+        return startAndClose(argument(1), argument(2));
+    if (command == u"write-failures" && arguments.size() >= 3)
+        return writeFailures(argument(1), argument(2), argument(3));
+    if (command == u"modify-three" && arguments.size() >= 3)
+        return modifyThree(argument(1), argument(2), argument(3) == u"--ended-from-outside");
+    if (command == u"recover-three" && arguments.size() == 3)
+        return recoverThree(argument(1), argument(2));
+    if (command == u"second-instance" && arguments.size() == 2)
+        return secondInstance(argument(1));
+    std::fputs("fault-harness damaged-files WORK [STRIDE]\n"
+               "fault-harness save-once ROOT DOCUMENT N\n"
+               "fault-harness start-close ROOT [DOCUMENT]\n"
+               "fault-harness write-failures ROOT DOCUMENT [FOLDER-TO-FILL]\n"
+               "fault-harness modify-three ROOT FOLDER [--ended-from-outside]\n"
+               "fault-harness recover-three ROOT FOLDER\n"
+               "fault-harness second-instance ROOT\n",
+        stderr);
     return 2;
 }

@@ -79,7 +79,11 @@ SettingsLine SettingsLine::flag(std::function<void(bool)> apply)
 
 SettingsLine SettingsLine::text(std::function<void(const QString &)> apply)
 {
+    // A NUL is no part of any text the program stores: the line is damaged, and taking it would write the
+    // damage back at the close.
     return SettingsLine([apply = std::move(apply)](const QString &line) {
+        if (line.contains(QChar(u'\0')))
+            return false;
         apply(line);
         return true;
     });

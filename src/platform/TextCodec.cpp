@@ -307,12 +307,16 @@ EncodedText TextCodec::encode(const QString &text, TextEncoding encoding, LineEn
 {
     const QString withBreaks
         = lineEnding == LineEnding::Lf ? text : QString(text).replace(u'\n', lineBreak(lineEnding));
+    // Bytes that would begin with a byte-order mark would read back in another encoding, or without
+    // their first character: such text gets a mark of its own.
     switch (encoding) {
     case TextEncoding::Windows1252:
-        if (auto bytes = encodeWindows1252(withBreaks))
+        if (auto bytes = encodeWindows1252(withBreaks); bytes && !markAt(*bytes))
             return { *bytes, encoding };
         return { kUtf8Bom + withBreaks.toUtf8(), TextEncoding::Utf8Bom };
     case TextEncoding::Utf8:
+        if (withBreaks.startsWith(u'\uFEFF'))
+            return { kUtf8Bom + withBreaks.toUtf8(), TextEncoding::Utf8Bom };
         return { withBreaks.toUtf8(), encoding };
     case TextEncoding::Utf8Bom:
         return { kUtf8Bom + withBreaks.toUtf8(), encoding };

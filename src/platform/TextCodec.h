@@ -62,7 +62,7 @@ private:
 
 struct EncodedText {
     QByteArray bytes;
-    TextEncoding encoding; // differs from the one asked for only when Windows-1252 could not hold the text
+    TextEncoding encoding; // differs from the one asked for only when the text needed a mark (encode())
 };
 
 struct ByteOrderMark {
@@ -81,8 +81,9 @@ public:
     // a mark, invalid is set when the bytes are not valid UTF-8 (the caller then reads them as
     // Windows-1252); UTF-8 with a mark replaces invalid bytes.
     static QString decodeUnmarked(QByteArrayView bytes, TextEncoding encoding, bool *invalid = nullptr);
-    // Writes '\n' as the given line ending. Windows-1252 text with a character that code page lacks is
-    // written as UTF-8 with a mark instead, so no character is ever lost.
+    // Writes '\n' as the given line ending. Windows-1252 text with a character that code page lacks, and
+    // text whose bytes would start like a byte-order mark, is written as UTF-8 with a mark instead, so no
+    // character is ever lost and the file reads back as it was written.
     static EncodedText encode(const QString &text, TextEncoding encoding, LineEnding lineEnding);
 
     // The encoding for files the program creates: the system code page, which is UTF-8 here.

@@ -13,6 +13,7 @@ private Q_SLOTS:
     void damagedFileSaysSo();
     void windows1252ThatWouldReadAsUtf8IsWrittenWithAMark();
     void appliesUntilTheFirstBadLine();
+    void textWithANulIsNotApplied();
     void writesBackInTheEncodingItWasReadIn_data();
     void writesBackInTheEncodingItWasReadIn();
     void newFileIsUtf8WithCrLf();
@@ -140,6 +141,22 @@ void SettingsFileTest::appliesUntilTheFirstBadLine()
     SettingsFile shortFile(writeFile("5\r\n"));
     shortFile.read();
     QVERIFY(!shortFile.apply({ SettingsLine::integer([](int) {}), SettingsLine::integer([](int) {}) }));
+}
+
+// Found by damaging the first run's files: a name with a NUL in it was taken and written back at the
+// close, so the damage stayed in the file for good.
+void SettingsFileTest::textWithANulIsNotApplied()
+{
+    SettingsFile settings(writeFile(QByteArray("40\r\nFavoritter\0\r\n", 17)));
+    QCOMPARE(settings.read(), SettingsFile::Status::Read);
+    int number = 0;
+    QString name = QStringLiteral("standard");
+    QVERIFY(!settings.apply({
+        SettingsLine::integer([&](int value) { number = value; }),
+        SettingsLine::text([&](const QString &value) { name = value; }),
+    }));
+    QCOMPARE(number, 40);
+    QCOMPARE(name, QStringLiteral("standard"));
 }
 
 void SettingsFileTest::writesBackInTheEncodingItWasReadIn_data()

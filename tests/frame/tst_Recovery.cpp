@@ -1,7 +1,9 @@
 #include "documents/DocumentArea.h"
 #include "documents/PlainEditor.h"
+#include "documents/RichEditor.h"
 #include "documents/TFunktioner.h"
 #include "documents/Twinform1.h"
+#include "documents/Twinform2.h"
 #include "documents/model/Document.h"
 #include "documents/recovery/RecoveryCopy.h"
 #include "documents/recovery/RecoveryService.h"
@@ -99,6 +101,8 @@ private Q_SLOTS:
     void recoveredTextReplacesADocumentReopenedFromTheLastRun();
     void nejKeepsTheCopiesForTheNextStart();
     void unreadableCopyIsToldAndKept();
+    void documentsComeBackExactlyAfterAKill_data();
+    void documentsComeBackExactlyAfterAKill();
 };
 
 void RecoveryTest::modifiedDocumentGetsACopyThatSavingTakesAway()
@@ -257,6 +261,87 @@ void RecoveryTest::unreadableCopyIsToldAndKept()
             + QStringLiteral("\rkunne ikke læses. Kopien er beskadiget.\rKopien er ikke slettet.")) });
     QVERIFY(app.close());
     QCOMPARE(readAll(damaged), QByteArray("Skrivora gendannelseskopi 1\n{\"length\":9"));
+}
+
+void RecoveryTest::documentsComeBackExactlyAfterAKill_data()
+{
+    QTest::addColumn<QString>("name"); // empty: a new document
+    QTest::addColumn<bool>("rich");
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("saved"); // what saving the recovered document writes
+
+    QTest::newRow("plain Windows-1252, mixed line ends")
+        << QStringLiteral("brev.txt") << false << QByteArray("K\xE6re \xC5se\r\nlinje to\nlinje tre\r")
+        << QByteArray("K\xE6re \xC5se\r\nlinje to\nlinje tre\r100\xA0kr. \xE6\xF8\xE5");
+    QTest::newRow("plain UTF-8 with a mark")
+        << QStringLiteral("noter.txt") << false << QByteArray("\xEF\xBB\xBFS\xC3\xB8ren\n")
+        << QByteArray("\xEF\xBB\xBFS\xC3\xB8ren\n100\xC2\xA0kr. \xC3\xA6\xC3\xB8\xC3\xA5");
+    QTest::newRow("plain untitled") << QString() << false << QByteArray() << QByteArray();
+    QTest::newRow("rich")
+        << QStringLiteral("noter.rtf") << true
+        << QByteArray("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0 Hilsen {\\b fra} S\\'f8ren\\par\n}")
+        << QByteArray();
+    QTest::newRow("rich untitled") << QString() << true << QByteArray() << QByteArray();
+}
+
+// The copy a run leaves when it is killed gives the document back as it stood: text or formatting,
+// name or number, encoding, each line's own line end, the caret.
+void RecoveryTest::documentsComeBackExactlyAfterAKill()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, rich);
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, saved);
+
+    TestApp app;
+    const QString path = name.isEmpty() ? QString() : app.writeFile(name, before);
+    app.create();
+    app.frame().recovery()->setTimes(20ms, 10s);
+    app.start(path.isEmpty() ? QStringList() : QStringList { path });
+    if (path.isEmpty()) {
+        app.frame().command(QStringLiteral("fileNewTxt"))->trigger();
+        app.frame().command(rich ? QStringLiteral("fileNewRtf") : QStringLiteral("fileNewTxt"))->trigger();
+    }
+    DocumentWindow *window = app.frame().documents()->activeDocument();
+    QVERIFY(window && window->isRichText() == rich);
+    QTRY_VERIFY(!window->isLoading());
+    QWidget *editor = rich ? static_cast<QWidget *>(qobject_cast<Twinform2 *>(window)->Editor)
+                           : qobject_cast<Twinform1 *>(window)->Editor;
+    editor->setFocus();
+    QTest::keyClick(editor, Qt::Key_End, Qt::ControlModifier);
+    if (rich)
+        qobject_cast<Twinform2 *>(window)->RichEditBold2->trigger();
+    for (const QChar c : QStringLiteral("100\u00A0kr. æøå"))
+        QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    QTest::keyClick(editor, Qt::Key_Left);
+    QTRY_COMPARE(copiesOfThisRun(app).size(), 1);
+    RecoveryCopy left = copiesOfThisRun(app).first();
+    RecoveryCopy expected = window->recoveryCopy();
+    expected.written = left.written;
+    QCOMPARE(left, expected);
+    const QString caption = window->capNavn();
+
+    // As a kill leaves it: the copy in the folder of a run that did not end.
+    app.modal().answer(2); // Nej, to close without a save
+    QVERIFY(app.close());
+    leaveCopies(app, { left });
+    app.modal().answer(1); // Ja
+    app.restart();
+    QTRY_COMPARE(app.frame().documents()->windowsInOrder().size(), 1);
+    DocumentWindow *recovered = app.frame().documents()->activeDocument();
+    QCOMPARE(recovered->isRichText(), rich);
+    QCOMPARE(recovered->capNavn(), caption);
+    QVERIFY(recovered->document()->isModified());
+    RecoveryCopy again = recovered->recoveryCopy();
+    again.written = left.written;
+    QCOMPARE(again, left);
+    if (path.isEmpty())
+        return;
+    QCOMPARE(readAll(path), before); // not saved until the user saves
+    recovered->Gem();
+    QVERIFY(!recovered->document()->isModified());
+    if (!saved.isEmpty())
+        QCOMPARE(readAll(path), saved);
 }
 
 QTEST_MAIN(RecoveryTest)

@@ -6,6 +6,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 Q_DECLARE_METATYPE(TextEncoding)
@@ -20,11 +23,14 @@ private Q_SLOTS:
     void windows1252CoversEveryByte();
     void utf8IsValidExactlyWhenTheDecoderTakesIt();
     void textWindows1252CannotHoldIsWrittenAsUtf8WithMark();
+    void textThatWouldReadAsAMarkIsWrittenWithOne_data();
+    void textThatWouldReadAsAMarkIsWrittenWithOne();
     void mixedLineEndsTakeTheMostFrequent();
     void eachLineKeepsItsOwnLineEnd_data();
     void eachLineKeepsItsOwnLineEnd();
     void atomicWriteReplacesWholeFile();
     void atomicWriteFailureKeepsOldFileAndSaysWhyInDanish();
+    void atomicWriteCutShortKeepsOldFile();
 };
 
 void TextCodecTest::roundTripsEveryEncoding_data()
@@ -138,6 +144,32 @@ void TextCodecTest::textWindows1252CannotHoldIsWrittenAsUtf8WithMark()
     QCOMPARE(TextCodec::decode(encoded.bytes, LineEnding::CrLf).text, QStringLiteral("pil → her"));
 }
 
+void TextCodecTest::textThatWouldReadAsAMarkIsWrittenWithOne_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<TextEncoding>("encoding");
+    QTest::newRow("Windows-1252, starts as a UTF-16LE mark")
+        << QStringLiteral("ÿþtekst\n") << TextEncoding::Windows1252;
+    QTest::newRow("Windows-1252, starts as a UTF-16BE mark")
+        << QStringLiteral("þÿtekst\n") << TextEncoding::Windows1252;
+    QTest::newRow("Windows-1252, starts as a UTF-8 mark")
+        << QStringLiteral("ï»¿tekst æøå\n") << TextEncoding::Windows1252;
+    QTest::newRow("UTF-8, starts with U+FEFF") << QStringLiteral("\uFEFFtekst æøå\n") << TextEncoding::Utf8;
+}
+
+// Found by fuzzing the list reader: text whose first bytes are a byte-order mark read back in another
+// encoding (or without its first character), so a file list changed by being loaded and saved.
+void TextCodecTest::textThatWouldReadAsAMarkIsWrittenWithOne()
+{
+    QFETCH(QString, text);
+    QFETCH(TextEncoding, encoding);
+    const EncodedText encoded = TextCodec::encode(text, encoding, LineEnding::CrLf);
+    QCOMPARE(encoded.encoding, TextEncoding::Utf8Bom);
+    const DecodedText decoded = TextCodec::decode(encoded.bytes, LineEnding::CrLf);
+    QCOMPARE(decoded.text, text);
+    QCOMPARE(decoded.encoding, TextEncoding::Utf8Bom);
+}
+
 void TextCodecTest::mixedLineEndsTakeTheMostFrequent()
 {
     const DecodedText decoded = TextCodec::decode("a\nb\r\nc\nd", LineEnding::CrLf);
@@ -197,6 +229,30 @@ void TextCodecTest::atomicWriteFailureKeepsOldFileAndSaysWhyInDanish()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("gammel"));
+}
+
+// A write the file system refuses partway (a full disk; here the process's file-size limit, which
+// fails the same way) must not be renamed over the old file: the old file stays whole.
+void TextCodecTest::atomicWriteCutShortKeepsOldFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("fil.txt"));
+    QVERIFY(AtomicFileWriter::write(path, "gammel").ok);
+    rlimit before {};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 16;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const AtomicFileWriter::Result result = AtomicFileWriter::write(path, QByteArray(4096, 'x'));
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previousHandler);
+    QVERIFY(!result.ok);
+    QCOMPARE(result.error, QStringLiteral("Filen er for stor."));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("gammel"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TextCodecTest)
