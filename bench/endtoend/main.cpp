@@ -4,7 +4,9 @@
 // the same run and interleaved with it, two baselines built by this bench: a bare Qt window and a bare
 // QPlainTextEdit given the same file. Cases: start with no file (fresh and populated data root), 10 MB
 // and 50 MB of Danish text, 10 MB on one line and 50 MB in lines of 1 MB; with SKRIVORA_BENCH_200MB=1
-// also 200 MB opened and then resized, for the memory the resizing adds.
+// also 200 MB opened and then resized, for the memory the resizing adds. SKRIVORA_BENCH_COMPARE names
+// another build of the program, measured in the file cases as a column of its own, interleaved with this
+// build, so that a change is judged within one run.
 //
 // Idle is read from outside, as a user's system monitor would: the first moment after which the process
 // used less than kQuietCpuMs of processor time in kQuietMs. Medians of the runs, and ratios to the
@@ -463,6 +465,7 @@ int main(int argc, char **argv)
         qFatal("Xvfb did not start");
     const QString self = QCoreApplication::applicationFilePath();
     const QString program = QStringLiteral(SKRIVORA_BINARY);
+    const QString compared = qEnvironmentVariable("SKRIVORA_BENCH_COMPARE");
     QTemporaryDir dir;
     std::printf("endtoend: %s under Xvfb %s, window %dx%d; idle = %lld ms with under %.0f ms of processor "
                 "time; stall = longest time no event was handled between mapped and idle\n",
@@ -513,9 +516,12 @@ int main(int argc, char **argv)
             continue;
         const QString file = dir.filePath(QStringLiteral("tekst.txt"));
         generateText(file, fileCase.bytes, fileCase.wordsPerLine);
-        runCase(fileCase.title,
-            { bareEditor(file), skrivora(QStringLiteral("program"), freshRoot(), { file }) },
-            runsOr(kFileRuns), screen.display());
+        std::vector<Column> columns { bareEditor(file),
+            skrivora(QStringLiteral("program"), freshRoot(), { file }) };
+        if (!compared.isEmpty())
+            columns.push_back(
+                Column(QStringLiteral("compared build"), compared, { file }, freshRoot(), false));
+        runCase(fileCase.title, columns, runsOr(kFileRuns), screen.display());
         QFile::remove(file);
     }
     if (qEnvironmentVariableIntValue("SKRIVORA_BENCH_200MB") == 1 && wanted("open 200 MB, then resize")) {
