@@ -33,6 +33,9 @@ DocumentFrameLink::DocumentFrameLink(AppContext &context, Document &document, Do
         if (isActive())
             context_.fields.dokumentFilnavn = fileName;
     });
+    // The frame's list of open documents follows the name, and a file that came into being by a save.
+    connect(&document, &Document::fileNameChanged, &window, &DocumentWindow::fileNameChanged);
+    connect(&document, &Document::saved, &window, &DocumentWindow::fileNameChanged);
     connect(&document, &Document::savedAs, this, [this](const QString &fileName, const QString &caption) {
         context_.fields.dokumentFilnavn = fileName;
         if (QFileInfo::exists(fileName) && context_.documentLists)

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "documents/recovery/RecoveryCopy.h"
+
 #include <QPointer>
 #include <QWidget>
 
+class Document;
 class QTextDocument;
 
 // What the frame and the services ask of a document window, whichever kind it is. The frame's commands
@@ -25,6 +28,15 @@ public:
     // The document as it prints; null while it cannot be printed yet, once the user has been told why.
     virtual const QTextDocument *printableDocument() = 0;
 
+    // The document's life apart from the window; null for a window without one, which then gets no
+    // recovery copies.
+    virtual Document *document() = 0;
+    // Everything needed to give the document back after the program ended without saving it, taken
+    // now, on the user-interface thread.
+    virtual RecoveryCopy recoveryCopy() const = 0;
+    // Shows a recovered copy in place of the document's text, as modified and not saved.
+    virtual void restore(const RecoveryCopy &copy) = 0;
+
     // 0: save
     virtual void Gem() = 0;
     // 1: save under a new name
@@ -45,6 +57,8 @@ Q_SIGNALS:
     void modificationChanged(bool modified);
     // The text was written to the document's file.
     void saved();
+    // The document took another file name, or its file came into being by a save.
+    void fileNameChanged();
 
 protected:
     using QWidget::QWidget;

@@ -22,6 +22,7 @@
 #include "documents/loading/DocumentLoader.h"
 #include "documents/loading/EditingKeys.h"
 #include "documents/model/Document.h"
+#include "documents/model/LineEndTracker.h"
 #include "documents/position/PositionTracker.h"
 #include "documents/print/DocumentPrinting.h"
 #include "documents/spelling/SpellingMenu.h"
@@ -44,6 +45,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -70,6 +73,7 @@ Twinform1::Twinform1(AppContext &context)
     Editor->installEventFilter(this);
     Editor->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Editor, &QWidget::customContextMenuRequested, this, &Twinform1::showContextMenu);
+    lineEnds_ = new LineEndTracker(*Editor->document(), this);
     position_ = new PositionTracker(*Editor);
     // Counts below what the editor has shown come in later: the "Fil" page follows the position display.
     connect(position_, &PositionTracker::measured, this, [this] {
@@ -259,6 +263,12 @@ void Twinform1::buildToolPanel()
 
 void Twinform1::loadDocument()
 {
+    if (context_.fields.docRecovering) {
+        // The text comes from a recovery copy (restore()); the file stays as it is on disk.
+        if (document_->hasFile())
+            frameLink_->opened();
+        return;
+    }
     if (!document_->hasFile())
         return;
     loader_ = new DocumentLoader(this);
@@ -280,6 +290,37 @@ void Twinform1::loadDocument()
         frameLink_->opened();
 }
 
+RecoveryCopy Twinform1::recoveryCopy() const
+{
+    RecoveryCopy copy;
+    copy.kind = RecoveryCopy::Kind::PlainText;
+    copy.fileName = document_->Filnavn();
+    copy.untitledNumber = document_->untitledNumber();
+    copy.encoding = file_.encoding();
+    copy.lineEnding = file_.lineEnding();
+    copy.lineEndExceptions = LineEndTracker::exceptionsIn(*Editor->document());
+    copy.caret = Editor->textCursor().position();
+    copy.text = LineEndTracker::exactText(*Editor->document());
+    return copy;
+}
+
+void Twinform1::restore(const RecoveryCopy &copy)
+{
+    if (loader_ && loader_->isLoading()) {
+        loader_->cancel();
+        if (!frameLink_->opstart())
+            context_.frame->setTabLoading(this, false);
+    }
+    document_->setLoading(false);
+    Editor->document()->setPlainText(copy.text);
+    lineEnds_->mark(copy.lineEndExceptions);
+    file_.adopt(copy.encoding, copy.lineEnding);
+    QTextCursor caret(Editor->document());
+    caret.setPosition(std::clamp(copy.caret, 0, Editor->document()->characterCount() - 1));
+    Editor->setTextCursor(caret);
+    document_->setModified(true);
+}
+
 bool Twinform1::isLoading() const
 {
     return document_->isLoading();
@@ -288,6 +329,7 @@ bool Twinform1::isLoading() const
 void Twinform1::loadingFinished()
 {
     file_.adopt(loader_->encoding(), loader_->lineEnding());
+    lineEnds_->mark(loader_->lineEndExceptions());
     document_->setLoading(false);
     if (frameLink_->opstart())
         return; // read whole during creation; the first activation shows everything

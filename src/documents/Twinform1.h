@@ -8,6 +8,7 @@ class Document;
 class DocumentFrameLink;
 class DocumentLoader;
 class EditCommands;
+class LineEndTracker;
 class RightClickMenuSwitch;
 class PlainEditor;
 class PositionTracker;
@@ -35,6 +36,9 @@ public:
     bool isRichText() const override { return false; }
     bool isModified() const override;
     void setEditorMargins(int pixels) override;
+    Document *document() override { return document_; }
+    RecoveryCopy recoveryCopy() const override;
+    void restore(const RecoveryCopy &copy) override;
     const QTextDocument *printableDocument() override;
 
     void Gem() override;
@@ -101,6 +105,7 @@ private:
     Document *document_;
     DocumentFrameLink *frameLink_;
     DocumentLoader *loader_ = nullptr;
+    LineEndTracker *lineEnds_;
     PositionTracker *position_;
     TextMarker *marker_;
     SpellingMenu *spellingMenu_;

@@ -22,8 +22,10 @@
 #include "documents/rich/ColourGrid.h"
 #include "documents/rich/FormattingIcons.h"
 #include "documents/rich/RichTextPosition.h"
+#include "documents/rtf/RichTextLoader.h"
 #include "documents/rtf/RtfLossNotice.h"
 #include "documents/rtf/RtfUnits.h"
+#include "documents/rtf/RtfWriter.h"
 #include "documents/spelling/SpellingMenu.h"
 #include "documents/spelling/TextMarker.h"
 
@@ -45,6 +47,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -432,6 +436,12 @@ void Twinform2::buildToolbar()
 
 void Twinform2::loadDocument()
 {
+    if (context_.fields.docRecovering) {
+        // The text comes from a recovery copy (restore()); the file stays as it is on disk.
+        if (document_->hasFile())
+            frameLink_->opened();
+        return;
+    }
     if (!document_->hasFile())
         return;
     const RichTextFile::ReadResult read = file_.read(document_->Filnavn(), *Editor->document());
@@ -444,6 +454,27 @@ void Twinform2::loadDocument()
     frameLink_->opened();
     if (read.losses)
         context_.inform(RtfLossNotice::onOpen(read.losses, document_->Filnavn()));
+}
+
+// The document as RTF, as it is saved: taken on the user-interface thread, written elsewhere.
+RecoveryCopy Twinform2::recoveryCopy() const
+{
+    RecoveryCopy copy;
+    copy.kind = RecoveryCopy::Kind::RichText;
+    copy.fileName = document_->Filnavn();
+    copy.untitledNumber = document_->untitledNumber();
+    copy.caret = Editor->textCursor().position();
+    copy.rtf = RtfWriter::write(*Editor->document());
+    return copy;
+}
+
+void Twinform2::restore(const RecoveryCopy &copy)
+{
+    RichTextLoader::load(copy.rtf, *Editor->document());
+    QTextCursor caret(Editor->document());
+    caret.setPosition(std::clamp(copy.caret, 0, Editor->document()->characterCount() - 1));
+    Editor->setTextCursor(caret);
+    document_->setModified(true);
 }
 
 void Twinform2::setEditorMargins(int pixels)

@@ -41,6 +41,9 @@ public:
     bool isModified() const override;
     void setEditorMargins(int pixels) override;
     const QTextDocument *printableDocument() override;
+    Document *document() override { return document_; }
+    RecoveryCopy recoveryCopy() const override;
+    void restore(const RecoveryCopy &copy) override;
 
     void Gem() override;
     void GemSom() override;

@@ -17,6 +17,7 @@
 #include "documents/TFunktioner.h"
 #include "documents/Twinform1.h"
 #include "documents/Twinform2.h"
+#include "documents/recovery/RecoveryService.h"
 #include "documents/spelling/SpellingService.h"
 #include "frame/DateCommands.h"
 #include "frame/DocumentKeyPriority.h"
@@ -29,12 +30,15 @@
 #include "frame/MenuPanelController.h"
 #include "frame/MessageCentre.h"
 #include "frame/OpenDocumentsMenu.h"
+#include "frame/OpenDocumentsRecord.h"
+#include "frame/RecoveryOffer.h"
 #include "frame/StatusTipRouter.h"
 #include "lists/Tfavoritform.h"
 #include "lists/Tfilform.h"
 #include "lists/Tmappefilform.h"
 #include "lists/Topenform.h"
 #include "options/Toptform.h"
+#include "platform/FileNames.h"
 
 #include <QAction>
 #include <QApplication>
@@ -115,6 +119,30 @@ Tmainform::Tmainform(AppContext &context)
         *commands_, *handlers_, this);
     new MessageCentre(menuBook_->messageCentre(), context, *commands_, this);
     new DocumentKeyPriority(commands_->all(), this);
+    recordOpenDocuments();
+    offerRecovery();
+}
+
+void Tmainform::recordOpenDocuments()
+{
+    OpenDocumentsRecord::Hooks hooks;
+    hooks.keepDocuments = [this] { return context_.options && context_.options->reopenDocuments(); };
+    hooks.openFiles = [this] {
+        QStringList files;
+        for (const DocumentWindow *window : documents_->windowsInOrder())
+            files << window->Filnavn();
+        return files;
+    };
+    hooks.reportFailure = [this](const QString &message) { context_.inform(message); };
+    openDocuments_ = new OpenDocumentsRecord(fields_.dokumentfil, std::move(hooks), this);
+    // Kept in the window order as the program's close writes it; on the way out the frame writes the
+    // list of the documents as they were before closing.
+    const auto changed = [this] {
+        if (!fields_.programClosing && !closed_)
+            openDocuments_->changed();
+    };
+    connect(documents_, &DocumentArea::documentsChanged, this, changed);
+    connect(documents_, &DocumentArea::documentActivated, this, changed);
 }
 
 Tmainform::~Tmainform() = default;
@@ -264,12 +292,65 @@ QAction *Tmainform::command(const QString &name)
     return commands_->get(name);
 }
 
-void Tmainform::createDocumentWindow(bool rich)
+DocumentWindow *Tmainform::createDocumentWindow(bool rich)
 {
     DocumentWindow *window
         = rich ? static_cast<DocumentWindow *>(new Twinform2(context_)) : new Twinform1(context_);
     documents_->add(window);
     window->parentWidget()->showMaximized();
+    return window;
+}
+
+void Tmainform::offerRecovery()
+{
+    recovery_ = new RecoveryService(
+        fields_.OptMappe + u'/' + RecoveryStore::folderName(), *documents_, context_.platform.clock, this);
+    connect(recovery_, &RecoveryService::copyFailed, this, [this](const QString &, const QString &reason) {
+        UdskrivInfo(QStringLiteral("En gendannelseskopi kunne ikke gemmes: ") + reason);
+    });
+    if (!storageFailure_.isEmpty() || !recovery_->open())
+        return; // documents get no copies this run; the status line says why once the frame shows
+    RecoveryOffer::Hooks hooks;
+    hooks.windowOf = [this](const QString &fileName) -> DocumentWindow * {
+        for (DocumentWindow *window : documents_->windowsInOrder()) {
+            if (FileNames::sameFile(window->Filnavn(), fileName))
+                return window;
+        }
+        return nullptr;
+    };
+    hooks.openWindowFor = [this](const RecoveryCopy &copy) { return openRecovered(copy); };
+    recoveryOffer_ = std::make_unique<RecoveryOffer>(context_, *recovery_, std::move(hooks));
+}
+
+// Through the hand-over fields, as the opening service creates a window, but without reading the file.
+// A document without a name keeps its number unless an open window has that caption; later new
+// documents count on from it, so no two windows share a caption.
+DocumentWindow *Tmainform::openRecovered(const RecoveryCopy &copy)
+{
+    const bool rich = copy.kind == RecoveryCopy::Kind::RichText;
+    const int counted = fields_.newCount + 1;
+    int number = counted;
+    if (copy.fileName.isEmpty() && copy.untitledNumber > 0) {
+        number = copy.untitledNumber;
+        for (const DocumentWindow *window : documents_->windowsInOrder()) {
+            if (window->capNavn().compare(copy.caption(), Qt::CaseInsensitive) == 0)
+                number = counted;
+        }
+    }
+    fields_.docFilnavn = copy.fileName;
+    fields_.docExt = rich ? QStringLiteral(".rtf") : QStringLiteral(".txt");
+    fields_.newCount = number;
+    fields_.docRecovering = true;
+    DocumentWindow *window = createDocumentWindow(rich);
+    fields_.docRecovering = false;
+    fields_.newCount = std::max(counted, number);
+    return window;
+}
+
+void Tmainform::writeRecoveryCopiesNow()
+{
+    if (recovery_)
+        recovery_->writeEveryCopyNow();
 }
 
 void Tmainform::defaultOpt()
@@ -494,6 +575,8 @@ void Tmainform::FormShow()
         removeMainMenu();
     hovedmenuPanel->setVisible(options.showMainMenuPanel());
 
+    // Written once all are open, so a question on the way cannot leave half the list behind.
+    openDocuments_->hold();
     for (const QString &given : commandLineFiles_) {
         // The shell has removed the user's quoting already, and a name here may hold double quotes: as
         // given when that file exists, else without them, as a name quoted twice over would need.
@@ -508,6 +591,12 @@ void Tmainform::FormShow()
                 funk_->openwin(name, {});
         }
     }
+    openDocuments_->release();
+    // Once the frame is on the screen, so the question has the program behind it.
+    if (recoveryOffer_)
+        QTimer::singleShot(0, this, [this] { recoveryOffer_->run(); });
+    else if (recovery_ && !recovery_->error().isEmpty())
+        UdskrivInfo(QStringLiteral("Gendannelseskopier kan ikke gemmes: ") + recovery_->error());
 
     dateCommands_->years().yearNuButtonClick();
     setTabStripVisible(options.showTabStrip());
@@ -638,22 +727,17 @@ void Tmainform::FormClose(const QList<QPointer<DocumentWindow>> &closedDocuments
 {
     writeDokumentfil(closedDocuments);
     GemOpt();
+    // Every document has closed, saved or given up: the run ends without copies.
+    if (recovery_)
+        recovery_->close();
 }
 
 void Tmainform::writeDokumentfil(const QList<QPointer<DocumentWindow>> &documents)
 {
-    QStringList open;
-    if (context_.options->reopenDocuments()) {
-        for (const DocumentWindow *window : documents) {
-            if (window && !window->Filnavn().isEmpty() && QFileInfo::exists(window->Filnavn()))
-                open << window->Filnavn();
-        }
+    QStringList files;
+    for (const DocumentWindow *window : documents) {
+        if (window)
+            files << window->Filnavn();
     }
-    if (open.isEmpty()) {
-        QFile::remove(fields_.dokumentfil);
-        return;
-    }
-    SettingsFile remembered(fields_.dokumentfil);
-    if (!remembered.write(open))
-        context_.inform(FileMessages::writeFailure(remembered.path(), remembered.error()));
+    openDocuments_->writeNow(files);
 }

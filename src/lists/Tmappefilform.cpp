@@ -35,6 +35,15 @@ QVBoxLayout *column(QWidget *panel)
     return layout;
 }
 
+// The trail from the root down is always shown whole: no row folds, so no row draws a fold arrow.
+class UnfoldingTree : public QTreeWidget {
+public:
+    using QTreeWidget::QTreeWidget;
+
+protected:
+    void drawBranches(QPainter *, const QRect &, const QModelIndex &) const override { }
+};
+
 } // namespace
 
 Tmappefilform::Tmappefilform(AppContext &context)
@@ -57,7 +66,7 @@ Tmappefilform::Tmappefilform(AppContext &context)
 void Tmappefilform::buildFolderPanel()
 {
     QVBoxLayout *layout = column(dirPanel);
-    dirBox = new QTreeWidget(dirPanel);
+    dirBox = new UnfoldingTree(dirPanel);
     dirBox->setObjectName(QStringLiteral("dirBox"));
     dirBox->setAccessibleName(QStringLiteral("Mapper"));
     dirBox->setHeaderHidden(true);

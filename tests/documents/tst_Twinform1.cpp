@@ -47,6 +47,9 @@ class Twinform1Test : public QObject {
 private Q_SLOTS:
     void unchangedFileIsSavedByteForByte_data();
     void unchangedFileIsSavedByteForByte();
+    void savingChangesOnlyWhatWasTyped_data();
+    void savingChangesOnlyWhatWasTyped();
+    void linesTypedIntoAMixedFileTakeItsUsualLineEnd();
     void newDocumentsAreNumberedAndSavedAsUtf8();
     void saveAsProposesUdenNavnAndRenamesTheTab();
     void declinedOverwriteChangesNothing_data();
@@ -109,6 +112,62 @@ void Twinform1Test::unchangedFileIsSavedByteForByte()
     window->Gem();
     QCOMPARE(readAll(path), bytes);
     QVERIFY(app.modal().shown.isEmpty());
+}
+
+void Twinform1Test::savingChangesOnlyWhatWasTyped_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("no-break space, utf-8") << QByteArray("100\xC2\xA0kr.\n");
+    QTest::newRow("no-break space, windows-1252") << QByteArray("100\xA0kr. og \xE6\xF8\xE5\r\n");
+    QTest::newRow("no-break space, utf-16 le") << QByteArray("\xFF\xFE"
+                                                             "1\0\xA0\0k\0r\0",
+        10);
+    QTest::newRow("figure space") << QByteArray("1\xE2\x80\x87"
+                                                "000\n");
+    QTest::newRow("narrow no-break space") << QByteArray("10\xE2\x80\xAF%\n");
+    QTest::newRow("line and paragraph separators") << QByteArray("a\xE2\x80\xA8"
+                                                                 "b\n");
+    QTest::newRow("crlf with some lf") << QByteArray("a\r\nb\nc\r\nd\r\n");
+    QTest::newRow("lf with lone cr") << QByteArray("a\rb\nc\nd\r");
+    QTest::newRow("equal share of each") << QByteArray("1\r\n2\n3\r4\r\n5\n6\r");
+    QTest::newRow("nul bytes") << QByteArray("a\0b\r\n\0\r\n", 9);
+    QTest::newRow("with a final line end") << QByteArray("første\r\nanden\r\n");
+    QTest::newRow("without a final line end") << QByteArray("første\r\nanden");
+}
+
+// Saving once changed characters nobody touched: every no-break space became a plain space, and the
+// line ends of a file with mixed ones all became the most frequent kind.
+void Twinform1Test::savingChangesOnlyWhatWasTyped()
+{
+    QFETCH(QByteArray, bytes);
+    TestApp app;
+    const QString path = app.writeFile(QStringLiteral("dokument.txt"), bytes);
+    app.start({ path });
+    Twinform1 *window = activeWindow(app);
+    QVERIFY(window);
+    window->Editor->moveCursor(QTextCursor::End);
+    type(window, QStringLiteral("x"));
+    window->Gem();
+    const bool utf16 = bytes.startsWith("\xFF\xFE");
+    QCOMPARE(readAll(path), bytes + (utf16 ? QByteArray("x\0", 2) : QByteArray("x")));
+    QVERIFY(app.modal().shown.isEmpty());
+}
+
+void Twinform1Test::linesTypedIntoAMixedFileTakeItsUsualLineEnd()
+{
+    TestApp app;
+    const QString path = app.writeFile(QStringLiteral("blandet.txt"), "en\r\nto\ntre\r\nfire\r\n");
+    app.start({ path });
+    Twinform1 *window = activeWindow(app);
+    QTextCursor cursor = window->Editor->textCursor();
+    cursor.setPosition(4); // between the letters of "to", which ends in LF
+    window->Editor->setTextCursor(cursor);
+    QTest::keyClick(window->Editor, Qt::Key_Return); // "t" CR LF "o" LF
+    cursor.setPosition(10); // after "tre": joins "tre" and "fire"
+    window->Editor->setTextCursor(cursor);
+    QTest::keyClick(window->Editor, Qt::Key_Delete);
+    window->Gem();
+    QCOMPARE(readAll(path), QByteArray("en\r\nt\r\no\ntrefire\r\n"));
 }
 
 void Twinform1Test::newDocumentsAreNumberedAndSavedAsUtf8()

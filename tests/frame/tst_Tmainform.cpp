@@ -1,4 +1,7 @@
 #include "app/RadioGroup.h"
+#include "documents/DocumentArea.h"
+#include "documents/DocumentWindow.h"
+#include "documents/TFunktioner.h"
 #include "frame/Tmainform.h"
 #include "lists/Tfavoritform.h"
 #include "lists/Tfilform.h"
@@ -37,6 +40,8 @@ private Q_SLOTS:
     void minimisedStartNeverOpensStartupBoxesNorReportsSizes();
     void windowsMenuBarOnlyWhenChosen();
     void closeWritesOptionsAndDeletesDocumentListWithoutDocuments();
+    void documentListFollowsTheDocumentsWhileTheProgramRuns();
+    void documentListIsLeftAloneWhileTheOptionIsOff();
     void hintsGoToTheStatusLineInTheFirstMode();
     void standardSizeFollowsTheMarginOption();
 };
@@ -317,6 +322,56 @@ void TmainformTest::closeWritesOptionsAndDeletesDocumentListWithoutDocuments()
     QVERIFY(!QFileInfo::exists(app.settingsPath(QStringLiteral("Dokumentfil.txt"))));
     QCOMPARE(app.readSettingsFile(QStringLiteral("optUnit.txt")),
         with({ { Dokumenter, "1" }, { DokumenterAgain, "1" }, { GemFavoritterVedLuk, "1" } }));
+}
+
+// The list was once written only at a clean close, so the documents of a crashed run did not reopen.
+void TmainformTest::documentListFollowsTheDocumentsWhileTheProgramRuns()
+{
+    TestApp app;
+    app.writeSettingsFile(
+        QStringLiteral("optUnit.txt"), with({ { Dokumenter, "1" }, { DokumenterAgain, "1" } }));
+    const QString first = app.writeFile(QStringLiteral("en.txt"), "1");
+    const QString second = app.writeFile(QStringLiteral("to.txt"), "2");
+    app.start({ first });
+    const auto listed = [&app] { return app.readSettingsFile(QStringLiteral("Dokumentfil.txt")); };
+    // In the frame's window order, as the program's close writes it.
+    const auto inWindowOrder = [&app] {
+        QByteArray lines;
+        for (const DocumentWindow *window : app.frame().documents()->windowsInOrder())
+            lines += window->Filnavn().toUtf8() + "\r\n";
+        return lines;
+    };
+    QTRY_COMPARE(listed(), first.toUtf8() + "\r\n");
+
+    app.frame().funk()->openwin(second, {});
+    QTRY_COMPARE(listed(), second.toUtf8() + "\r\n" + first.toUtf8() + "\r\n");
+
+    app.frame().funk()->openwin(QString(), QStringLiteral(".txt"));
+    const QString third = app.root() + QStringLiteral("/filer/tre.txt");
+    app.platform.fileDialogs.saveAnswers.enqueue(third);
+    app.frame().documents()->activeDocument()->GemSom();
+    QTRY_COMPARE(listed(), third.toUtf8() + "\r\n" + second.toUtf8() + "\r\n" + first.toUtf8() + "\r\n");
+
+    app.frame().command(QStringLiteral("winLuk"))->trigger();
+    QCOMPARE(app.frame().documents()->windowsInOrder().size(), 2);
+    QTRY_COMPARE(listed(), inWindowOrder());
+    app.frame().command(QStringLiteral("winLukAlle"))->trigger();
+    QTRY_VERIFY(!QFileInfo::exists(app.settingsPath(QStringLiteral("Dokumentfil.txt"))));
+    QVERIFY(app.modal().shown.isEmpty());
+}
+
+void TmainformTest::documentListIsLeftAloneWhileTheOptionIsOff()
+{
+    TestApp app;
+    app.writeSettingsFile(QStringLiteral("Dokumentfil.txt"), "/fra/en/anden/gang.txt\r\n");
+    const QString file = app.writeFile(QStringLiteral("en.txt"), "1");
+    app.start({ file });
+    app.frame().command(QStringLiteral("winLukAlle"))->trigger();
+    QCoreApplication::processEvents();
+    QCOMPARE(
+        app.readSettingsFile(QStringLiteral("Dokumentfil.txt")), QByteArray("/fra/en/anden/gang.txt\r\n"));
+    QVERIFY(app.close());
+    QVERIFY(!QFileInfo::exists(app.settingsPath(QStringLiteral("Dokumentfil.txt"))));
 }
 
 void TmainformTest::hintsGoToTheStatusLineInTheFirstMode()

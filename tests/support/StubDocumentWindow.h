@@ -26,6 +26,9 @@ public:
     bool isModified() const override { return modified_; }
     bool isLoading() const override { return loading; }
     void setEditorMargins(int) override { }
+    Document *document() override { return nullptr; }
+    RecoveryCopy recoveryCopy() const override { return {}; }
+    void restore(const RecoveryCopy &) override { }
     const QTextDocument *printableDocument() override;
 
     void Gem() override;

@@ -1,6 +1,7 @@
 #include "documents/model/PlainTextFile.h"
 
 #include "app/FileMessages.h"
+#include "documents/model/LineEndTracker.h"
 #include "platform/AtomicFileWriter.h"
 
 #include <QTextDocument>
@@ -13,7 +14,10 @@ void PlainTextFile::adopt(TextEncoding encoding, LineEnding lineEnding)
 
 bool PlainTextFile::write(const QString &path, const QTextDocument &document)
 {
-    const EncodedText encoded = TextCodec::encode(document.toPlainText(), encoding_, lineEnding_);
+    // Every character as it stands (no-break spaces stay), each line with its own line end.
+    const EncodedText encoded = TextCodec::encode(TextCodec::withLineEnds(LineEndTracker::exactText(document),
+                                                      lineEnding_, LineEndTracker::exceptionsIn(document)),
+        encoding_, LineEnding::Lf);
     const AtomicFileWriter::Result result = AtomicFileWriter::write(path, encoded.bytes);
     error_ = result.error;
     abandoned_.reset();
