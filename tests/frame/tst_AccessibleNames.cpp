@@ -212,6 +212,18 @@ void AccessibleNamesTest::everyReachableControlHasAName()
         if (window != &app.frame())
             window->hide();
     }
+    // The print preview, a dialog of Qt's own, shown for the active document.
+    app.modal().answer([&faults](QDialog &preview) {
+        faults << faultsOf(&preview);
+        return int(QDialog::Rejected);
+    });
+    app.frame().updateActions();
+    QAction *preview = app.frame().command(QStringLiteral("visUdskrift"));
+    QVERIFY(preview->isEnabled());
+    preview->trigger();
+    QCOMPARE(app.modal().shown.size(), 1);
+    QCOMPARE(app.modal().shown.first().caption, QStringLiteral("Vis udskrift"));
+
     // One line each: a failure message would cut a long list short.
     for (const QString &fault : std::as_const(faults))
         qWarning("%s", qPrintable(fault));

@@ -1,5 +1,6 @@
 #include "documents/print/DocumentPrinting.h"
 
+#include "app/AccessibleName.h"
 #include "app/AppContext.h"
 #include "app/FileMessages.h"
 #include "app/FrameInterface.h"
@@ -14,18 +15,36 @@
 #include "platform/widgets/Printing.h"
 
 #include <QBuffer>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QToolBar>
 
 #include <cmath>
 
 namespace {
 
 const QString kPdfFilter = QStringLiteral("PDF-dokument (*.pdf)");
+
+// Qt's preview leaves its tool bar's zoom box, page number field and extension button without a name a
+// screen reader could read.
+void nameThePreviewControls(QPrintPreviewDialog &preview)
+{
+    for (QToolBar *bar : preview.findChildren<QToolBar *>()) {
+        AccessibleName::ofExtensionButton(bar);
+        for (QComboBox *zoom : bar->findChildren<QComboBox *>())
+            AccessibleName::unseenLabel(zoom, QStringLiteral("Zoom"));
+        for (QLineEdit *field : bar->findChildren<QLineEdit *>()) {
+            if (!qobject_cast<QComboBox *>(field->parentWidget()))
+                field->setAccessibleName(QStringLiteral("Sidenummer"));
+        }
+    }
+}
 
 QString centimetres(double millimetres)
 {
@@ -122,6 +141,7 @@ void DocumentPrinting::visUdskrift(DocumentWindow &window)
     }
     QPrintPreviewDialog preview(&printer, context_.frame->frameWidget());
     preview.setWindowTitle(QStringLiteral("Vis udskrift"));
+    nameThePreviewControls(preview);
     // Laid out anew each time the preview asks: its page set-up may have changed the paper.
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
         [document, margins = values.margins](QPrinter *target) {
