@@ -173,7 +173,31 @@ bool TextCodec::isValidUtf8(QByteArrayView bytes)
 {
     const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
     const qsizetype size = bytes.size();
+#if defined(__SSE2__)
+    const __m128i twoByteLeadAfter = _mm_set1_epi8(char(0xC1)); // as signed bytes: 0xC2..0xDF lie
+    const __m128i twoByteLeadBefore = _mm_set1_epi8(char(0xE0)); // between these two
+    const __m128i continuationBefore = _mm_set1_epi8(char(0xC0)); // and 0x80..0xBF below this one
+#endif
     for (qsizetype i = 0; i < size;) {
+#if defined(__SSE2__)
+        // Latin text outside ASCII is mostly letters of two bytes: sixteen bytes that hold nothing else,
+        // each lead followed by a continuation and each continuation preceded by a lead, pass at once.
+        if (i + 16 <= size) {
+            const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + i));
+            const int high = _mm_movemask_epi8(chunk);
+            if (high == 0) {
+                i += 16;
+                continue;
+            }
+            const int leads = _mm_movemask_epi8(_mm_and_si128(
+                _mm_cmpgt_epi8(chunk, twoByteLeadAfter), _mm_cmplt_epi8(chunk, twoByteLeadBefore)));
+            const int continuations = _mm_movemask_epi8(_mm_cmplt_epi8(chunk, continuationBefore));
+            if ((high & ~(leads | continuations)) == 0 && continuations == ((leads << 1) & 0xFFFF)) {
+                i += (leads & 0x8000) ? 15 : 16; // a lead in the last byte is checked with what follows
+                continue;
+            }
+        }
+#endif
         i += asciiRun(in, i, size);
         if (i >= size)
             break;

@@ -1,6 +1,8 @@
 #include "platform/AtomicFileWriter.h"
 #include "platform/TextCodec.h"
 
+#include <QRandomGenerator>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -16,6 +18,7 @@ private Q_SLOTS:
     void roundTripsEveryEncoding_data();
     void roundTripsEveryEncoding();
     void windows1252CoversEveryByte();
+    void utf8IsValidExactlyWhenTheDecoderTakesIt();
     void textWindows1252CannotHoldIsWrittenAsUtf8WithMark();
     void mixedLineEndsTakeTheMostFrequent();
     void eachLineKeepsItsOwnLineEnd_data();
@@ -98,6 +101,33 @@ void TextCodecTest::windows1252CoversEveryByte()
     QCOMPARE(text.size(), 256);
     QCOMPARE(TextCodec::encodeWindows1252(text).value(), all);
     QCOMPARE(TextCodec::decode(all, LineEnding::CrLf).encoding, TextEncoding::Windows1252);
+}
+
+void TextCodecTest::utf8IsValidExactlyWhenTheDecoderTakesIt()
+{
+    // Pieces of every length of sequence, and faults of every kind, strung together at every offset
+    // from a boundary of sixteen bytes, where the check takes its steps.
+    const QList<QByteArray> valid { "a", "Søren ", "æøå", "\xC2\x80", "\xDF\xBF", "€", "\xE0\xA0\x80",
+        "\xED\x9F\xBF", "\xEF\xBF\xBE", "😀", "\xF4\x8F\xBF\xBF", "abcdefghijklmnop" };
+    const QList<QByteArray> invalid { "\x80", "\xBF", "\xC0\xAF", "\xC1\xBF", "\xC3",
+        "\xC3"
+        "a",
+        "\xE0\x9F\x80", "\xED\xA0\x80", "\xE2\x82", "\xF0\x8F\xBF\xBF", "\xF4\x90\x80\x80",
+        "\xF5\x80\x80\x80", "\xFF", "\xC3\xA6\xA6" };
+    QRandomGenerator random(16);
+    for (int round = 0; round < 4000; ++round) {
+        QByteArray bytes(int(random.bounded(20)), 'x');
+        const int pieces = int(random.bounded(1, 12));
+        for (int p = 0; p < pieces; ++p) {
+            const bool bad = random.bounded(8) == 0;
+            const QList<QByteArray> &from = bad ? invalid : valid;
+            bytes += from[random.bounded(int(from.size()))];
+        }
+        QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        const QString decoded = decoder(bytes);
+        Q_UNUSED(decoded);
+        QVERIFY2(TextCodec::isValidUtf8(bytes) == !decoder.hasError(), bytes.toHex(' ').constData());
+    }
 }
 
 void TextCodecTest::textWindows1252CannotHoldIsWrittenAsUtf8WithMark()

@@ -23,6 +23,7 @@ private Q_SLOTS:
     void occurrencesOfAFile_data();
     void occurrencesOfAFile();
     void contentDecidesNotTheName();
+    void rtfWithATableCountsTheTableToo();
     void rtfThatCannotBeReadIsListed();
     void hiddenFilesAreSearched();
     void folderNamedLikeAFileIsWalkedNotRead();
@@ -35,6 +36,7 @@ private Q_SLOTS:
     void fileThatVanishesIsListed();
     void parallelSearchGivesTheSequentialRows();
     void stopEndsWithAPrefixOfTheRows();
+    void longLinesGiveTheirLaidOutPiece_data();
     void longLinesGiveTheirLaidOutPiece();
     void byteScreen_data();
     void byteScreen();
@@ -191,6 +193,29 @@ void TextSearchEngineTest::occurrencesOfAFile_data()
     QTest::newRow("kelvin sign folds to k") << QByteArray("\xE2\x84\xAA"
                                                           "at")
                                             << QStringLiteral("kat") << 0 << QList<qsizetype> { 0 };
+    // A needle of ASCII characters is found in the bytes; the positions must still count characters.
+    QTest::newRow("after characters of two, three and four bytes")
+        << QByteArray("æ€😀 ord") << QStringLiteral("ord") << 0 << QList<qsizetype> { 5 };
+    QTest::newRow("after windows-1252 letters and a CR LF")
+        << windows1252("\xE6\x80 ord\r\nord") << QStringLiteral("ord") << 0 << QList<qsizetype> { 3, 7 };
+    QTest::newRow("lone CR, CR LF and LF CR")
+        << QByteArray("ab\rord\r\nord\n\rord") << QStringLiteral("ord") << 0 << QList<qsizetype> { 3, 7, 12 };
+    QTest::newRow("whole words next to letters outside ascii")
+        << QByteArray("æord ordø ord–x ord") << QStringLiteral("ord") << int(TextFinder::WholeWord)
+        << QList<qsizetype> { 10, 16 };
+    QTest::newRow("whole words next to a combining mark")
+        << QByteArray("ord\xCC\x81 ord") << QStringLiteral("ord") << int(TextFinder::WholeWord)
+        << QList<qsizetype> { 5 };
+    QTest::newRow("whole words in windows-1252") << windows1252("\xE6ord ord") << QStringLiteral("ord")
+                                                 << int(TextFinder::WholeWord) << QList<qsizetype> { 5 };
+    QTest::newRow("a mark inside the text is a character")
+        << QByteArray("ord\xEF\xBB\xBFord") << QStringLiteral("ord") << 0 << QList<qsizetype> { 0, 4 };
+    QTest::newRow("a second mark after the mark is a character, as in the editor")
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFord") << QStringLiteral("ord") << 0 << QList<qsizetype> { 1 };
+    QTest::newRow("bad utf-8 after a mark is one replacement character") << QByteArray(
+        "\xEF\xBB\xBF"
+        "a\xE6"
+        "b ord") << QStringLiteral("ord") << 0 << QList<qsizetype> { 4 };
     QTest::newRow("kelvin sign is no k when the case must match")
         << QByteArray("\xE2\x84\xAA"
                       "at kat")
@@ -220,6 +245,22 @@ void TextSearchEngineTest::contentDecidesNotTheName()
     const QList<TextSearchRow> expected {
         { rtfAsText, 3, QStringLiteral("Et påskeæg") },
         { textAsRtf, 18, QStringLiteral("{\\b} er ikke RTF: påskeæg") },
+    };
+    QCOMPARE(rowsOf(search), expected);
+}
+
+void TextSearchEngineTest::rtfWithATableCountsTheTableToo()
+{
+    // A table places characters of its own in the text, so the hits after it lie further on.
+    const QString file = write(QStringLiteral("tabel.rtf"),
+        "{\\rtf1 f\\'f8r ord\\par\\trowd\\cellx1000\\cellx2000\\intbl a ord\\cell b\\cell\\row efter "
+        "ord\\par}");
+    TextSearchRequest search = request(QStringLiteral("ord"));
+    search.mask = QStringLiteral("*.rtf");
+    const QList<TextSearchRow> expected {
+        { file, 4, QStringLiteral("før ord") },
+        { file, 10, QStringLiteral("a ord") },
+        { file, 22, QStringLiteral("efter ord") },
     };
     QCOMPARE(rowsOf(search), expected);
 }
@@ -407,21 +448,34 @@ void TextSearchEngineTest::stopEndsWithAPrefixOfTheRows()
     QCOMPARE(sink.rows, all.first(6));
 }
 
+void TextSearchEngineTest::longLinesGiveTheirLaidOutPiece_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("needle");
+
+    QTest::newRow("ascii") << QStringLiteral("ord%1 ") << QStringLiteral("ord150");
+    // Found in the bytes, where the letters before the hit take more bytes than characters.
+    QTest::newRow("letters outside ascii before the hit")
+        << QStringLiteral("blå%1 ") << QStringLiteral("150");
+}
+
 void TextSearchEngineTest::longLinesGiveTheirLaidOutPiece()
 {
+    QFETCH(QString, word);
+    QFETCH(QString, needle);
     QString paragraph;
-    for (int word = 0; word < 200; ++word)
-        paragraph += QStringLiteral("ord%1 ").arg(word);
+    for (int n = 0; n < 200; ++n)
+        paragraph += word.arg(n);
     write(QStringLiteral("lang.txt"), ("kort\n" + paragraph + "\nslut").toUtf8());
-    TextSearchRequest search = request(QStringLiteral("ord150"));
+    TextSearchRequest search = request(needle);
     const QList<TextSearchRow> rows = rowsOf(search);
     QCOMPARE(rows.size(), 1);
-    QCOMPARE(rows[0].position, 5 + paragraph.indexOf(QStringLiteral("ord150")));
+    QCOMPARE(rows[0].position, 5 + paragraph.indexOf(needle));
     // The piece the editor shows on one line of its 400 pixels: part of the paragraph, holding the hit.
-    QVERIFY(rows[0].line.contains(QStringLiteral("ord150 ")));
+    QVERIFY(rows[0].line.contains(needle + u' '));
     QVERIFY(paragraph.contains(rows[0].line));
     QVERIFY(rows[0].line.size() < paragraph.size() / 4);
-    QVERIFY(rows[0].line.startsWith(QStringLiteral("ord")));
+    QVERIFY(rows[0].line.startsWith(word.left(3)));
 }
 
 void TextSearchEngineTest::byteScreen_data()

@@ -23,10 +23,12 @@ public:
     void endCell() override;
     void endRow(const RtfTableRow &row) override;
 
-private:
-    const QTextCharFormat &charFormat(const RtfTextStyle &style);
+    // The formats the document is given, for readers that lay out a paragraph without a document.
     static QTextCharFormat toCharFormat(const RtfTextStyle &style);
     static QTextBlockFormat toBlockFormat(const RtfParagraphStyle &paragraph);
+
+private:
+    const QTextCharFormat &charFormat(const RtfTextStyle &style);
     void joinList(const RtfListItem &item);
 
     QTextDocument &m_document;

@@ -2,6 +2,8 @@
 
 #include "platform/TextCodec.h"
 
+#include <algorithm>
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -13,12 +15,9 @@ char lowered(char c)
     return (c >= 'A' && c <= 'Z') ? char(c + 32) : c;
 }
 
-// Letters from common to rare in Danish and English text; anything else counts as rarer still.
-int rarity(char c)
+bool isLowerLetter(char c)
 {
-    static const QByteArray common("etranisdolgkmvupbhfcjywzxq");
-    const qsizetype rank = common.indexOf(lowered(c));
-    return rank < 0 ? 100 : int(rank);
+    return c >= 'a' && c <= 'z';
 }
 
 // The first position from `from` holding either byte, or -1.
@@ -74,37 +73,68 @@ ByteScreen::ByteScreen(QStringView needle, TextFinder::Options options)
     }
     if (!matchCase_)
         run_ = run_.toLower();
-    for (qsizetype i = 0; i < run_.size(); ++i) {
-        if (rarity(run_[i]) > rarity(run_[anchor_]))
-            anchor_ = i;
-    }
     foldedFromOutsideAscii_ = !matchCase_ && (run_.contains('s') || run_.contains('k'));
+    runIsWholeNeedle_ = !run_.isEmpty() && run_.size() == needle.size();
 }
 
 bool ByteScreen::mayHold(QByteArrayView bytes) const
 {
-    if (run_.isEmpty() || holdsRun(bytes))
+    if (run_.isEmpty() || findRun(bytes, 0) >= 0)
         return true;
     if (const auto mark = TextCodec::markAt(bytes); mark && mark->encoding != TextEncoding::Utf8Bom)
         return true;
+    return mayFoldIntoRun(bytes);
+}
+
+bool ByteScreen::mayFoldIntoRun(QByteArrayView bytes) const
+{
     return foldedFromOutsideAscii_ && holdsLongSOrKelvinSign(bytes);
 }
 
-bool ByteScreen::holdsRun(QByteArrayView bytes) const
+bool ByteScreen::runStandsAt(QByteArrayView bytes, qsizetype start) const
+{
+    for (qsizetype k = 0; k < run_.size(); ++k) {
+        if (lowered(bytes[start + k]) != run_[k])
+            return false;
+    }
+    return true;
+}
+
+qsizetype ByteScreen::findRun(QByteArrayView bytes, qsizetype from) const
 {
     if (matchCase_)
-        return bytes.indexOf(run_) >= 0;
-    const char anchor = run_[anchor_];
-    const char otherCase = (anchor >= 'a' && anchor <= 'z') ? char(anchor - 32) : anchor;
-    const qsizetype last = bytes.size() - run_.size() + anchor_;
-    for (qsizetype at = findEither(bytes, anchor_, anchor, otherCase); at >= 0 && at <= last;
-         at = findEither(bytes, at + 1, anchor, otherCase)) {
-        const qsizetype start = at - anchor_;
-        qsizetype k = 0;
-        while (k < run_.size() && lowered(bytes[start + k]) == run_[k])
-            ++k;
-        if (k == run_.size())
-            return true;
+        return bytes.indexOf(run_, from);
+    const qsizetype lastStart = bytes.size() - run_.size();
+    qsizetype start = std::max<qsizetype>(from, 0);
+#if defined(__SSE2__)
+    // Sixteen starts at a time are tried by the run's first and last characters, either case alike:
+    // setting the bit of 0x20 lowers a letter and leaves no other byte equal to a lower-case one.
+    const char first = run_.front();
+    const char last = run_.back();
+    const __m128i firstWanted = _mm_set1_epi8(first);
+    const __m128i lastWanted = _mm_set1_epi8(last);
+    const __m128i firstFold = _mm_set1_epi8(isLowerLetter(first) ? 0x20 : 0);
+    const __m128i lastFold = _mm_set1_epi8(isLowerLetter(last) ? 0x20 : 0);
+    const char *data = bytes.data();
+    const qsizetype lastOffset = run_.size() - 1;
+    for (; start + 16 <= lastStart + 1; start += 16) {
+        const __m128i firsts
+            = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i *>(data + start)), firstFold);
+        const __m128i lasts = _mm_or_si128(
+            _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + start + lastOffset)), lastFold);
+        int candidates = _mm_movemask_epi8(
+            _mm_and_si128(_mm_cmpeq_epi8(firsts, firstWanted), _mm_cmpeq_epi8(lasts, lastWanted)));
+        while (candidates != 0) {
+            const qsizetype at = start + __builtin_ctz(unsigned(candidates));
+            if (runStandsAt(bytes, at))
+                return at;
+            candidates &= candidates - 1;
+        }
     }
-    return false;
+#endif
+    for (; start <= lastStart; ++start) {
+        if (runStandsAt(bytes, start))
+            return start;
+    }
+    return -1;
 }

@@ -20,11 +20,19 @@ public:
     // without a mark. Always true for UTF-16; says nothing about RTF's visible text.
     bool mayHold(QByteArrayView bytes) const;
 
+    // Whether the run is the whole needle, which then can be found in the bytes themselves.
+    bool runIsWholeNeedle() const { return runIsWholeNeedle_; }
+    // Where the run stands next in the bytes from `from`, in some letter case unless the case must
+    // match; -1 when nowhere.
+    qsizetype findRun(QByteArrayView bytes, qsizetype from) const;
+    // Whether UTF-8 bytes hold a character outside ASCII that folds into the run.
+    bool mayFoldIntoRun(QByteArrayView bytes) const;
+
 private:
-    bool holdsRun(QByteArrayView bytes) const;
+    bool runStandsAt(QByteArrayView bytes, qsizetype start) const;
 
     QByteArray run_; // lower case unless the case must match
-    qsizetype anchor_ = 0; // the run's rarest letter, which the scan looks for
     bool matchCase_;
     bool foldedFromOutsideAscii_ = false; // the run holds an s or a k
+    bool runIsWholeNeedle_ = false;
 };

@@ -83,7 +83,9 @@ QString FileSnapshot::read(const QString &path, QByteArray &bytes)
         if (got < 0)
             return FileError::reason(errno);
         total += got;
-        if (got == 0 || total == bytes.size())
+        // A regular file reads short only at its end, so once its whole size is in a read for the
+        // byte more would only say so again; growth since shows in the second look at it.
+        if (got == 0 || total == bytes.size() || (total == before.st_size && total > 0))
             break;
     }
     bytes.resize(total);

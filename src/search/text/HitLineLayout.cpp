@@ -1,6 +1,9 @@
 #include "search/text/HitLineLayout.h"
 
 #include <QFontMetricsF>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextList>
 #include <QTextOption>
 
 namespace {
@@ -47,6 +50,23 @@ bool HitLineStyle::surelyFits(QStringView text) const
             return false;
     }
     return true;
+}
+
+HitLineLayout::Paragraph HitLineLayout::Paragraph::of(const QTextBlock &block)
+{
+    Paragraph paragraph(block.text());
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        paragraph.formats.append(
+            { fragment.position() - block.position(), fragment.length(), fragment.charFormat() });
+    }
+    const QTextBlockFormat format = block.blockFormat();
+    paragraph.leftMargin = format.leftMargin();
+    if (const QTextList *list = block.textList())
+        paragraph.leftMargin += list->format().indent() * block.document()->indentWidth();
+    paragraph.rightMargin = format.rightMargin();
+    paragraph.firstLineIndent = format.textIndent();
+    return paragraph;
 }
 
 HitLineLayout::HitLineLayout(Paragraph paragraph, const HitLineStyle &style)

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QTextLayout>
 
+class QTextBlock;
+
 // How the line of a hit is found: the text laid out as the search's hidden rich-text editor lays it out,
 // 400 pixels wide in the box's font, breaking long lines at word boundaries. Only the paragraph that holds
 // a hit is laid out, and only as far as the hits in it reach.
@@ -31,6 +33,9 @@ public:
         explicit Paragraph(QString text)
             : text(std::move(text))
         { }
+
+        // The block's text, the formats of its fragments and the margins its editor gives it.
+        static Paragraph of(const QTextBlock &block);
 
         QString text;
         QList<QTextLayout::FormatRange> formats; // rich text only

@@ -14,6 +14,7 @@
 #include <mutex>
 #include <new>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -103,11 +104,29 @@ Contribution searchOneFile(
     return contribution;
 }
 
-std::future<Contribution> ready(Contribution contribution)
+using Batch = std::vector<Contribution>;
+
+// Files are handed to the pool a few at a time: one hand-over per file cost more than many files' search.
+constexpr qsizetype kFilesPerBatch = 16;
+
+std::future<Batch> ready(Batch batch)
 {
-    std::promise<Contribution> promise;
-    promise.set_value(std::move(contribution));
+    std::promise<Batch> promise;
+    promise.set_value(std::move(batch));
     return promise.get_future();
+}
+
+Batch searchFiles(const QStringList &paths, const FileTextSearch &search,
+    const TextSearchRun::Settings &settings, const std::atomic_bool &stop)
+{
+    Batch batch;
+    batch.reserve(size_t(paths.size()));
+    for (const QString &path : paths) {
+        if (stop)
+            break;
+        batch.push_back(searchOneFile(path, search, settings));
+    }
+    return batch;
 }
 
 } // namespace
@@ -124,7 +143,7 @@ TextSearchSummary TextSearchRun::run(const TextSearchRequest &request, TextSearc
     TextSearchSummary summary;
     const FileTextSearch search(request.text, request.options, settings.lineStyle);
     const int threads = settings.threads > 0 ? settings.threads : std::max(1, QThread::idealThreadCount());
-    // Enough files in flight to keep every thread busy while the oldest is handed on.
+    // Enough batches in flight to keep every thread busy while the oldest is handed on.
     const size_t window = size_t(threads) * 4;
 
     ListingQueue listings;
@@ -151,16 +170,20 @@ TextSearchSummary TextSearchRun::run(const TextSearchRequest &request, TextSearc
         }
     };
 
-    std::deque<std::future<Contribution>> inFlight;
+    std::deque<std::future<Batch>> inFlight;
     auto handOnOldest = [&] {
-        Contribution contribution = inFlight.front().get();
+        const Batch batch = inFlight.front().get();
         inFlight.pop_front();
-        if (contribution.unsearchable)
-            summary.unsearchable.append(*contribution.unsearchable);
-        if (contribution.isFile)
-            sink.searched(contribution.rows);
-        summary.rowCount += int(contribution.rows.size());
-        reportCountOnce();
+        for (const Contribution &contribution : batch) {
+            if (stop) // the sink may stop the search between two files
+                break;
+            if (contribution.unsearchable)
+                summary.unsearchable.append(*contribution.unsearchable);
+            if (contribution.isFile)
+                sink.searched(contribution.rows);
+            summary.rowCount += int(contribution.rows.size());
+            reportCountOnce();
+        }
     };
 
     QThreadPool pool;
@@ -171,15 +194,17 @@ TextSearchSummary TextSearchRun::run(const TextSearchRequest &request, TextSearc
             break;
         reportCountOnce();
         if (!listing->failure.isEmpty())
-            inFlight.push_back(ready({ {}, UnsearchableFile { listing->folder, listing->failure }, false }));
-        for (const QString &path : std::as_const(listing->files)) {
-            if (stop)
-                break;
+            inFlight.push_back(
+                ready({ { {}, UnsearchableFile { listing->folder, listing->failure }, false } }));
+        for (qsizetype first = 0; first < listing->files.size() && !stop; first += kFilesPerBatch) {
+            QStringList paths = listing->files.mid(first, kFilesPerBatch);
             if (threads == 1) {
-                inFlight.push_back(ready(searchOneFile(path, search, settings)));
+                inFlight.push_back(ready(searchFiles(paths, search, settings, stop)));
             } else {
-                auto task = std::make_shared<std::packaged_task<Contribution()>>(
-                    [&search, &settings, path] { return searchOneFile(path, search, settings); });
+                auto task = std::make_shared<std::packaged_task<Batch()>>(
+                    [&search, &settings, &stop, paths = std::move(paths)] {
+                        return searchFiles(paths, search, settings, stop);
+                    });
                 inFlight.push_back(task->get_future());
                 pool.start([task] { (*task)(); });
             }
