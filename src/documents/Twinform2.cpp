@@ -114,7 +114,7 @@ Twinform2::Twinform2(AppContext &context)
     Editor->installEventFilter(this);
     Editor->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Editor, &QWidget::customContextMenuRequested, this, &Twinform2::showContextMenu);
-    position_ = new RichTextPosition(*Editor);
+    position_ = std::make_unique<RichTextPosition>(*Editor);
     marker_ = new TextMarker(*Editor, context.spelling);
     spellingMenu_
         = new SpellingMenu(*Editor, context.spelling, [this](const QString &text) { context_.inform(text); });

@@ -5,6 +5,8 @@
 
 #include <QList>
 
+#include <memory>
+
 class AppContext;
 class ColourGrid;
 class Document;
@@ -130,7 +132,7 @@ private:
     RichTextFile file_;
     Document *document_;
     DocumentFrameLink *frameLink_;
-    RichTextPosition *position_;
+    std::unique_ptr<RichTextPosition> position_;
     TextMarker *marker_;
     SpellingMenu *spellingMenu_;
     EditCommands *edit_;
