@@ -1,11 +1,12 @@
 # Skrivora: `make run` builds and starts the editor, `make test` builds and runs every test,
-# `make bench` runs the benchmarks, `make fuzz` fuzzes the RTF reader for FUZZ_SECONDS (clang, in
-# build-fuzz), `make format` applies the checked-in .clang-format and `make format-check` fails on a file
-# that differs from it, `make interop` checks our RTF against another word processor (installs LibreOffice
-# Writer; not part of `make test`), `make print-check` prints through a CUPS queue of its PDF printer (installs
-# CUPS; not part of `make test`). `make install [PREFIX=DIR]` installs the program, `make package` builds
-# the Debian package and `make package-check` builds it and checks it with lintian, desktop-file-validate and
-# appstreamcli. Missing Debian packages are installed first when run as root.
+# `make bench` runs the benchmarks, `make fuzz` fuzzes the RTF, settings-file and list-file readers for
+# FUZZ_SECONDS each (clang, in build-fuzz), `make format` applies the checked-in .clang-format and
+# `make format-check` fails on a file that differs from it, `make interop` checks our RTF against another
+# word processor (installs LibreOffice Writer; not part of `make test`), `make print-check` prints through a
+# CUPS queue of its PDF printer (installs CUPS; not part of `make test`). `make install [PREFIX=DIR]`
+# installs the program, `make package` builds the Debian package and `make package-check` builds it and
+# checks it with lintian, desktop-file-validate and appstreamcli. Missing Debian packages are installed
+# first when run as root.
 
 BUILD_TYPE ?= RelWithDebInfo
 SANITIZE ?= 0
@@ -33,10 +34,11 @@ PREFIX ?= /usr/local
 BENCH_PACKAGES = ripgrep fd-find time xvfb xdotool
 
 FORMAT_PACKAGES = clang-format
-FORMATTED = $(shell find src tests tools bench fuzz -name '*.cpp' -o -name '*.h')
+FORMATTED = $(shell find src tests tools bench fuzz faults -name '*.cpp' -o -name '*.h')
 
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 600
+FUZZ_TARGETS ?= rtf-reader settings-file list-file
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 
 INTEROP_PACKAGES = libreoffice-writer python3
@@ -81,15 +83,14 @@ package: deps $(BUILD_DIR)/CMakeCache.txt
 package-check: deps $(BUILD_DIR)/CMakeCache.txt
 	./scripts/check-package $(BUILD_DIR)
 
-# Findings (crashes, hangs, round-trip differences) land in $(FUZZ_DIR)/findings; the run stops at the first.
+# Findings (crashes, hangs, round-trip differences) land in $(FUZZ_DIR)/findings/<target>; each run stops
+# at its first.
 fuzz: deps
 	@./scripts/install-packages $(FUZZ_PACKAGES)
 	cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DSKRIVORA_FUZZ=ON -DSKRIVORA_SANITIZE=ON
-	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz-rtf-reader
-	mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/findings
-	QT_QPA_PLATFORM=offscreen $(FUZZ_DIR)/fuzz/fuzz-rtf-reader -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
-		-dict=fuzz/rtf.dict -artifact_prefix=$(FUZZ_DIR)/findings/ $(FUZZ_DIR)/corpus tests/data/rtf
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target $(addprefix fuzz-,$(FUZZ_TARGETS))
+	@for target in $(FUZZ_TARGETS); do ./scripts/run-fuzzer $(FUZZ_DIR) $$target $(FUZZ_SECONDS) || exit 1; done
 
 format:
 	@./scripts/install-packages $(FORMAT_PACKAGES)

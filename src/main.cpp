@@ -4,6 +4,7 @@
 #include "app/ProgramResources.h"
 #include "documents/spelling/HunspellDictionary.h"
 #include "frame/CommandLine.h"
+#include "frame/EndOfSession.h"
 #include "frame/StartupProbe.h"
 #include "frame/Tmainform.h"
 #include "frame/WindowSet.h"
@@ -12,7 +13,6 @@
 #include "platform/widgets/SystemPlatform.h"
 
 #include <QApplication>
-#include <QSessionManager>
 
 #include <cstdio>
 
@@ -64,11 +64,7 @@ int main(int argc, char *argv[])
     }
     frame.setCommandLineFiles(CommandLine::parse(QApplication::arguments()).files);
 
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, &frame, &QWidget::close);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &frame, [&frame](QSessionManager &manager) {
-        if (!frame.closeProgram())
-            manager.cancel();
-    });
+    EndOfSession::watch(frame, termination);
 
     StartupProbe::watch(frame);
     frame.show();

@@ -31,6 +31,8 @@ struct FrameFields {
     QString docFilnavn;
     QString docExt;
     int newCount = 0;
+    // The window being created gets its text from a recovery copy, so it does not read its file.
+    bool docRecovering = false;
 
     // State of the active document window.
     bool docModified = false;

@@ -58,14 +58,17 @@ public:
     // doHandling 2: the file information of the active document.
     virtual void udskrivFilInfo() = 0;
 
-    // The tab strip, whose tabs are matched to windows by caption.
+    // The tab strip: each document window's tab shows its caption and stays bound to that window (the
+    // window passes itself), so documents of the same file name keep a tab each.
     virtual void InsertTab() = 0;
     virtual void SetTCindex() = 0;
-    virtual void fokusTab(const QString &aName) = 0;
-    virtual void RenameTab(const QString &oldCapNavn, const QString &newCapNavn) = 0;
-    virtual void CloseTab(const QString &aCapNavn) = 0;
+    virtual void fokusTab(const QWidget *window) = 0;
+    virtual void RenameTab(const QWidget *window, const QString &newCapNavn) = 0;
+    virtual void CloseTab(const QWidget *window) = 0;
     // Marks the document's tab while its file is still streaming in.
-    virtual void setTabLoading(const QString &caption, bool loading) = 0;
+    virtual void setTabLoading(const QWidget *window, bool loading) = 0;
+    // A short notice in the status line that gives way again after a few seconds ("Gemt").
+    virtual void showStatusNotice(const QString &text) = 0;
 
 protected:
     ~FrameInterface() = default;

@@ -1,5 +1,8 @@
 #include "app/Hint.h"
 
+#include "app/AccessibleName.h"
+
+#include <QAbstractButton>
 #include <QWidget>
 
 namespace Hint {
@@ -19,6 +22,8 @@ void set(QWidget *widget, const QString &hint)
 {
     widget->setToolTip(shortPart(hint));
     widget->setStatusTip(hint);
+    if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        AccessibleName::fromHint(button);
 }
 
 } // namespace Hint

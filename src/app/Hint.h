@@ -10,7 +10,8 @@ namespace Hint {
 
 QString shortPart(const QString &hint);
 QString longPart(const QString &hint);
-// Gives the widget the hint: tooltip and status-line text.
+// Gives the widget the hint: tooltip and status-line text, and the name a screen reader reads for a
+// button that shows only a picture.
 void set(QWidget *widget, const QString &hint);
 
 } // namespace Hint

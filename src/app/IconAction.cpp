@@ -1,5 +1,6 @@
 #include "app/IconAction.h"
 
+#include "app/AccessibleName.h"
 #include "app/Hint.h"
 #include "app/StandardIcon.h"
 
@@ -26,6 +27,7 @@ void addButton(QAction *action, QBoxLayout *row)
     button->setAutoRaise(true);
     button->setFixedSize(kButtonSize, kButtonSize);
     button->setObjectName(action->objectName() + QStringLiteral("Button"));
+    AccessibleName::fromHint(button);
     row->addWidget(button);
 }
 

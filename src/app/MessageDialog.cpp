@@ -10,12 +10,13 @@
 namespace {
 
 constexpr int kTextMargin = 8;
+constexpr int kPictureSize = 16;
 
 QLabel *picture(QStyle::StandardPixmap which, QWidget *parent)
 {
     auto *label = new QLabel(parent);
-    label->setPixmap(parent->style()->standardIcon(which).pixmap(16, 16));
-    label->setFixedSize(16, 16);
+    label->setPixmap(parent->style()->standardIcon(which).pixmap(kPictureSize, kPictureSize));
+    label->setFixedSize(kPictureSize, kPictureSize);
     return label;
 }
 
@@ -42,11 +43,12 @@ MessageDialog::MessageDialog(QWidget *parent, const QString &caption, QStyle::St
     row->setFixedHeight(kButtonRowHeight);
     auto *rowLayout = new QHBoxLayout(row);
     rowLayout->setContentsMargins(kTextMargin, 0, kTextMargin, 0);
+    // One picture, at the left end; the same room at the right keeps the buttons in the middle.
     rowLayout->addWidget(picture(picturePixmap, this));
     rowLayout->addStretch();
     rowLayout->addLayout(buttons_);
     rowLayout->addStretch();
-    rowLayout->addWidget(picture(picturePixmap, this));
+    rowLayout->addSpacing(kPictureSize);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(kTextMargin, kTextMargin, kTextMargin, kTextMargin);

@@ -8,7 +8,8 @@ class QHBoxLayout;
 class QLabel;
 
 // The shape both message windows share: a fixed width of 339 pixels, a wrapping text at the top whose
-// height decides the window's, and a 31-pixel row of buttons between two small pictures at the bottom.
+// height decides the window's, and a 31-pixel row at the bottom with a small picture at its left end and the
+// buttons in its middle.
 class MessageDialog : public QDialog {
     Q_OBJECT
 

@@ -26,6 +26,28 @@ qint64 distanceSquared(const QRect &window, const QRect &screen)
     return dx * dx + dy * dy;
 }
 
+const QRect &nearestScreen(const QRect &window, const QList<QRect> &screens)
+{
+    const QRect *nearest = &screens.first();
+    qint64 best = std::numeric_limits<qint64>::max();
+    for (const QRect &screen : screens) {
+        if (const qint64 distance = distanceSquared(window, screen); distance < best) {
+            best = distance;
+            nearest = &screen;
+        }
+    }
+    return *nearest;
+}
+
+QPoint clampedInto(const QRect &window, const QRect &screen)
+{
+    const int left = std::clamp(
+        window.left(), screen.left(), std::max(screen.left(), screen.right() + 1 - window.width()));
+    const int top = std::clamp(
+        window.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - window.height()));
+    return { left, top };
+}
+
 } // namespace
 
 namespace ScreenPlacement {
@@ -37,19 +59,23 @@ QPoint reachablePosition(const QRect &window, const QList<QRect> &screens)
         }))
         return window.topLeft();
 
-    const QRect *nearest = nullptr;
-    qint64 best = std::numeric_limits<qint64>::max();
+    return clampedInto(window, nearestScreen(window, screens));
+}
+
+QPoint wholePosition(const QRect &window, const QList<QRect> &screens)
+{
+    if (screens.isEmpty())
+        return window.topLeft();
+    const QRect *home = nullptr;
+    qint64 largest = 0;
     for (const QRect &screen : screens) {
-        if (const qint64 distance = distanceSquared(window, screen); distance < best) {
-            best = distance;
-            nearest = &screen;
+        const QRect shared = window.intersected(screen);
+        if (const qint64 area = qint64(shared.width()) * shared.height(); area > largest) {
+            largest = area;
+            home = &screen;
         }
     }
-    const int left = std::clamp(
-        window.left(), nearest->left(), std::max(nearest->left(), nearest->right() + 1 - window.width()));
-    const int top = std::clamp(
-        window.top(), nearest->top(), std::max(nearest->top(), nearest->bottom() + 1 - window.height()));
-    return { left, top };
+    return clampedInto(window, home ? *home : nearestScreen(window, screens));
 }
 
 QSize fittedSize(const QSize &size, const QList<QRect> &screens)

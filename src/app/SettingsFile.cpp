@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace {
@@ -17,6 +18,35 @@ std::optional<int> wholeNumber(const QString &line)
     bool ok = false;
     const int value = line.trimmed().toInt(&ok, 10);
     return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+bool isAscii(QByteArrayView bytes)
+{
+    return std::all_of(
+        bytes.begin(), bytes.end(), [](char b) { return static_cast<unsigned char>(b) < 0x80; });
+}
+
+// Whether a file with a byte-order mark holds bytes that are no character of the mark's encoding.
+bool hasInvalidBytes(QByteArrayView bytes)
+{
+    const auto mark = TextCodec::markAt(bytes);
+    if (!mark)
+        return false;
+    const QByteArrayView rest = bytes.sliced(mark->length);
+    switch (mark->encoding) {
+    case TextEncoding::Utf8Bom:
+        return !TextCodec::isValidUtf8(rest);
+    case TextEncoding::Utf16LE:
+    case TextEncoding::Utf16BE: {
+        QStringDecoder decoder(
+            mark->encoding == TextEncoding::Utf16LE ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+            QStringConverter::Flag::Stateless);
+        [[maybe_unused]] const QString text = decoder(rest);
+        return rest.size() % 2 != 0 || decoder.hasError();
+    }
+    default:
+        return false;
+    }
 }
 
 } // namespace
@@ -63,6 +93,7 @@ SettingsFile::SettingsFile(QString path)
 SettingsFile::Status SettingsFile::read()
 {
     lines_.clear();
+    damaged_ = false;
     error_.clear();
     QFile file(path_);
     if (!file.exists())
@@ -85,15 +116,50 @@ SettingsFile::Status SettingsFile::read()
         error_ = FileError::reason(errno);
         return Status::Unreadable;
     }
-    const DecodedText decoded = TextCodec::decode(bytes, LineEnding::CrLf);
-    encoding_ = decoded.encoding;
+    Content content = parse(bytes);
+    lines_ = std::move(content.lines);
+    encoding_ = content.encoding;
+    damaged_ = content.damaged;
+    return Status::Read;
+}
+
+SettingsFile::Content SettingsFile::parse(QByteArrayView bytes)
+{
+    DecodedText decoded = TextCodec::decode(bytes, LineEnding::CrLf);
+    bool damaged = false;
+    if (decoded.encoding == TextEncoding::Windows1252 && TextCodec::looksLikeDamagedUtf8(bytes)) {
+        // Our own UTF-8 with a byte gone bad: read in Windows-1252, every Danish letter of it would be
+        // spoilt, and a file list would then lose each entry whose path holds one.
+        decoded.text = TextCodec::normaliseLineBreaks(TextCodec::decodeUnmarked(bytes, TextEncoding::Utf8));
+        decoded.encoding = TextEncoding::Utf8;
+        damaged = true;
+    } else {
+        damaged = hasInvalidBytes(bytes);
+    }
+    Content content { {}, decoded.encoding, damaged };
     if (!decoded.text.isEmpty()) {
-        lines_ = decoded.text.split(u'\n');
+        content.lines = decoded.text.split(u'\n');
         // A line break ends a line rather than starting an empty one.
         if (decoded.text.endsWith(u'\n'))
-            lines_.removeLast();
+            content.lines.removeLast();
     }
-    return Status::Read;
+    return content;
+}
+
+EncodedText SettingsFile::format(const QStringList &lines, TextEncoding encoding)
+{
+    if (lines.isEmpty())
+        return { QByteArray(), encoding };
+    QString text;
+    for (const QString &line : lines)
+        text += line + u'\n';
+    const EncodedText encoded = TextCodec::encode(text, encoding, LineEnding::CrLf);
+    // Windows-1252 text that would read back as UTF-8, whole or damaged, is kept in UTF-8 with a mark,
+    // so what is written always reads back the same.
+    if (encoded.encoding == TextEncoding::Windows1252 && !isAscii(encoded.bytes)
+        && (TextCodec::isValidUtf8(encoded.bytes) || TextCodec::looksLikeDamagedUtf8(encoded.bytes)))
+        return TextCodec::encode(text, TextEncoding::Utf8Bom, LineEnding::CrLf);
+    return encoded;
 }
 
 bool SettingsFile::apply(const std::vector<SettingsLine> &appliers) const
@@ -107,11 +173,7 @@ bool SettingsFile::apply(const std::vector<SettingsLine> &appliers) const
 
 bool SettingsFile::write(const QStringList &lines)
 {
-    QString text;
-    for (const QString &line : lines)
-        text += line + u'\n';
-    const EncodedText encoded = lines.isEmpty() ? EncodedText { QByteArray(), encoding_ }
-                                                : TextCodec::encode(text, encoding_, LineEnding::CrLf);
+    const EncodedText encoded = format(lines, encoding_);
     const AtomicFileWriter::Result result = AtomicFileWriter::write(path_, encoded.bytes);
     error_ = result.error;
     if (result.ok)

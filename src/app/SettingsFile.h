@@ -36,11 +36,25 @@ class SettingsFile {
 public:
     enum class Status { Missing, Unreadable, Read };
 
+    // What the bytes of a settings or list file hold: its lines, without their line breaks, and the
+    // encoding they were read in. A damaged file (bytes its encoding has no character for, read as the
+    // replacement character) says so: what it holds is applied, but it is not written back unasked.
+    struct Content {
+        QStringList lines;
+        TextEncoding encoding = TextEncoding::Utf8;
+        bool damaged = false;
+    };
+    static Content parse(QByteArrayView bytes);
+    // The bytes of the lines as the file stores them; no lines make no bytes, without a mark.
+    static EncodedText format(const QStringList &lines, TextEncoding encoding);
+
     explicit SettingsFile(QString path);
 
     const QString &path() const { return path_; }
     Status read();
     const QStringList &lines() const { return lines_; }
+    // Whether the last read met damaged bytes.
+    bool damaged() const { return damaged_; }
     // Danish reason of the last failed read or write.
     const QString &error() const { return error_; }
 
@@ -60,5 +74,6 @@ private:
     QString path_;
     QStringList lines_;
     TextEncoding encoding_;
+    bool damaged_ = false;
     QString error_;
 };

@@ -51,13 +51,23 @@ DocumentWindow *DocumentArea::documentOf(QMdiSubWindow *subWindow)
 
 void DocumentArea::add(DocumentWindow *window)
 {
-    auto *subWindow = new DocumentSubWindow([this, window] { order_.removeOne(window); });
+    auto *subWindow = new DocumentSubWindow([this, window] {
+        order_.removeOne(window);
+        Q_EMIT documentClosed(window);
+        Q_EMIT documentsChanged();
+    });
     subWindow->setWidget(window);
     subWindow->setAttribute(Qt::WA_DeleteOnClose);
     addSubWindow(subWindow);
     order_.append(window);
+    connect(window, &DocumentWindow::modificationChanged, this,
+        [this, window](bool modified) { Q_EMIT documentModificationChanged(window, modified); });
+    connect(window, &DocumentWindow::saved, this, [this, window] { Q_EMIT documentSaved(window); });
     // Only the pointer is compared here: by the time destroyed() arrives the window is gone.
     connect(window, &QObject::destroyed, &windowsAlive_, [this, window] { order_.removeOne(window); });
+    connect(window, &DocumentWindow::fileNameChanged, this, &DocumentArea::documentsChanged);
+    Q_EMIT documentAdded(window);
+    Q_EMIT documentsChanged();
 }
 
 void DocumentArea::activate(DocumentWindow *window)

@@ -24,6 +24,14 @@ public:
 
 Q_SIGNALS:
     void documentActivated(DocumentWindow *window);
+    // What each of its windows tells, passed on with the window.
+    void documentModificationChanged(DocumentWindow *window, bool modified);
+    void documentSaved(DocumentWindow *window);
+    // A document window came or went, or one changed its file name.
+    void documentsChanged();
+    // The window was put into the area / has closed (a window that refuses to close does not).
+    void documentAdded(DocumentWindow *window);
+    void documentClosed(DocumentWindow *window);
 
 private:
     static DocumentWindow *documentOf(QMdiSubWindow *subWindow);

@@ -26,10 +26,16 @@ DocumentFrameLink::DocumentFrameLink(AppContext &context, Document &document, Do
             context_.fields.docModified = modified;
     });
     connect(&document, &Document::captionChanged, this, &DocumentFrameLink::captionChanged);
+    // The tab shows both.
+    connect(&document, &Document::modifiedChanged, &window, &DocumentWindow::modificationChanged);
+    connect(&document, &Document::saved, &window, &DocumentWindow::saved);
     connect(&document, &Document::fileNameChanged, this, [this](const QString &fileName) {
         if (isActive())
             context_.fields.dokumentFilnavn = fileName;
     });
+    // The frame's list of open documents follows the name, and a file that came into being by a save.
+    connect(&document, &Document::fileNameChanged, &window, &DocumentWindow::fileNameChanged);
+    connect(&document, &Document::saved, &window, &DocumentWindow::fileNameChanged);
     connect(&document, &Document::savedAs, this, [this](const QString &fileName, const QString &caption) {
         context_.fields.dokumentFilnavn = fileName;
         if (QFileInfo::exists(fileName) && context_.documentLists)
@@ -42,10 +48,10 @@ bool DocumentFrameLink::isActive() const
     return context_.frame->documents()->activeDocument() == &window_;
 }
 
-void DocumentFrameLink::captionChanged(const QString &oldCaption, const QString &newCaption)
+void DocumentFrameLink::captionChanged(const QString &, const QString &newCaption)
 {
     if (!opstart_)
-        context_.frame->RenameTab(oldCaption, newCaption);
+        context_.frame->RenameTab(&window_, newCaption);
     window_.setWindowTitle(newCaption);
 }
 
@@ -75,12 +81,12 @@ void DocumentFrameLink::FormActivate()
             subWindow->showMaximized();
         context_.frame->InsertTab();
         context_.frame->SetTCindex();
-        context_.frame->setTabLoading(document_.capNavn(), document_.isLoading());
+        context_.frame->setTabLoading(&window_, document_.isLoading());
         // Hints on the status line mean no tooltips here; otherwise the window shows its own, even
         // when no other window of the program does.
         TooltipSwitch::setShown(&window_, context_.options->hintMode() != Options::HintMode::StatusLine);
     }
-    context_.frame->fokusTab(document_.capNavn());
+    context_.frame->fokusTab(&window_);
 }
 
 void DocumentFrameLink::show(const FileInformation &information)
@@ -102,5 +108,5 @@ void DocumentFrameLink::FormClose()
     // On the program's way out the lists are not kept, so nothing is moved (and no duplicate asked about).
     if (document_.hasFile() && context_.documentLists && !context_.fields.programClosing)
         context_.documentLists->documentClosed(document_.Filnavn(), document_.capNavn());
-    context_.frame->CloseTab(document_.capNavn());
+    context_.frame->CloseTab(&window_);
 }

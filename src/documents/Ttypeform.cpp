@@ -1,5 +1,6 @@
 #include "documents/Ttypeform.h"
 
+#include "app/AccessibleName.h"
 #include "app/AppContext.h"
 #include "app/FileMessages.h"
 #include "app/Hint.h"
@@ -25,6 +26,7 @@ QToolButton *pictureButton(QWidget *parent, QAction *action)
     auto *button = new QToolButton(parent);
     button->setDefaultAction(action);
     button->setAutoRaise(true);
+    AccessibleName::fromHint(button);
     return button;
 }
 
@@ -70,6 +72,7 @@ void Ttypeform::buildControls()
 
     typeliste = new QTreeWidget(this);
     typeliste->setObjectName(QStringLiteral("typeliste"));
+    typeliste->setAccessibleName(QStringLiteral("Filtyper"));
     typeliste->setColumnCount(2);
     typeliste->setHeaderLabels({ QStringLiteral("Tekst"), QStringLiteral("Type") });
     typeliste->setRootIsDecorated(false);
@@ -107,8 +110,12 @@ void Ttypeform::buildControls()
     Hint::set(
         standardKnap, QStringLiteral("Slet nuværende liste og hent standardlisten, der automatisk gemmes"));
     connect(standardKnap, &QPushButton::clicked, this, &Ttypeform::standardKnapClick);
-    grid->addWidget(new QLabel(QStringLiteral("Tekst"), entry), 0, 0);
-    grid->addWidget(new QLabel(QStringLiteral("Type"), entry), 0, 1);
+    auto *captionLabel = new QLabel(QStringLiteral("Tekst"), entry);
+    auto *maskLabel = new QLabel(QStringLiteral("Type"), entry);
+    captionLabel->setBuddy(tekstedit);
+    maskLabel->setBuddy(typeedit);
+    grid->addWidget(captionLabel, 0, 0);
+    grid->addWidget(maskLabel, 0, 1);
     grid->addWidget(tekstedit, 1, 0);
     grid->addWidget(typeedit, 1, 1);
     grid->addWidget(insertknap, 1, 2);

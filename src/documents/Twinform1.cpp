@@ -1,6 +1,8 @@
 #include "documents/Twinform1.h"
 
+#include "app/AccessibleName.h"
 #include "app/AppContext.h"
+#include "app/CommandButton.h"
 #include "app/DateService.h"
 #include "app/FrameInterface.h"
 #include "app/Hint.h"
@@ -18,7 +20,9 @@
 #include "documents/find/FindReplace.h"
 #include "documents/links/LinkActivation.h"
 #include "documents/loading/DocumentLoader.h"
+#include "documents/loading/EditingKeys.h"
 #include "documents/model/Document.h"
+#include "documents/model/LineEndTracker.h"
 #include "documents/position/PositionTracker.h"
 #include "documents/print/DocumentPrinting.h"
 #include "documents/spelling/SpellingMenu.h"
@@ -31,6 +35,8 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -39,6 +45,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -58,14 +66,21 @@ Twinform1::Twinform1(AppContext &context)
     context.frame->hideOptionsPage();
 
     Editor = new PlainEditor(this);
+    nameEditorAfterCaption(Editor);
     document_ = new Document(context, *Editor->document(), file_, this);
     frameLink_ = new DocumentFrameLink(context, *document_, *this);
     Editor->viewport()->installEventFilter(this);
     Editor->installEventFilter(this);
     Editor->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Editor, &QWidget::customContextMenuRequested, this, &Twinform1::showContextMenu);
+    lineEnds_ = new LineEndTracker(*Editor->document(), this);
     position_ = new PositionTracker(*Editor);
-    connect(position_, &PositionTracker::measured, this, &Twinform1::XYinfo);
+    // Counts below what the editor has shown come in later: the "Fil" page follows the position display.
+    connect(position_, &PositionTracker::measured, this, [this] {
+        XYinfo();
+        if (frameLink_->isActive() && !isLoading())
+            context_.frame->udskrivFilInfo();
+    });
     marker_ = new TextMarker(*Editor, context.spelling);
     spellingMenu_
         = new SpellingMenu(*Editor, context.spelling, [this](const QString &text) { context_.inform(text); });
@@ -119,6 +134,11 @@ QString Twinform1::capNavn() const
     return document_->capNavn();
 }
 
+bool Twinform1::isModified() const
+{
+    return document_->isModified();
+}
+
 void Twinform1::buildCommands()
 {
     edit_ = new EditCommands(*this, *Editor,
@@ -168,54 +188,70 @@ void Twinform1::buildCommands()
     PUwin->addAction(context_.frame->command(QStringLiteral("winLukAlle")));
 }
 
-// A tool bar rather than a row of widgets: when the window is narrow, what does not fit goes behind the
-// bar's extension button instead of widening the window past the frame.
+// The panel is a tool bar with the position display at its right. In a tool bar, what does not fit goes
+// behind the bar's extension button instead of widening the window past the frame; the position display
+// stands beside the bar, so it stays in sight at every width.
 void Twinform1::buildToolPanel()
 {
-    redskabsPanel = new QToolBar(this);
-    redskabsPanel->setIconSize(QSize(16, 16));
+    redskabsPanel = new QWidget(this);
+    auto *tools = new QToolBar(redskabsPanel);
+    tools->setIconSize(QSize(16, 16));
 
-    fontnameBox = new QComboBox(redskabsPanel);
-    fontsizeBox = new QComboBox(redskabsPanel);
+    fontnameBox = new QComboBox(tools);
+    fontsizeBox = new QComboBox(tools);
+    AccessibleName::unseenLabel(fontnameBox, QStringLiteral("Fontnavn"));
+    AccessibleName::unseenLabel(fontsizeBox, QStringLiteral("Størrelse"));
     connect(fontnameBox, &QComboBox::currentIndexChanged, this, &Twinform1::applyFont);
     connect(fontsizeBox, &QComboBox::currentIndexChanged, this, &Twinform1::applyFont);
 
-    wordwrapCheck = new QCheckBox(QStringLiteral("Tekstopbrydning"), redskabsPanel);
+    wordwrapCheck = new QCheckBox(QStringLiteral("Tekstopbrydning"), tools);
     wordwrapCheck->setChecked(true);
     connect(wordwrapCheck, &QCheckBox::toggled, Editor, &PlainEditor::setWordWrap);
 
-    funkButton1 = new QToolButton(redskabsPanel);
+    funkButton1 = new QToolButton(tools);
     funkButton1->setText(QStringLiteral("Fil"));
     Hint::set(funkButton1, QStringLiteral("Åben filmenuen"));
     funkButton1->setPopupMode(QToolButton::InstantPopup);
     funkButton1->setAutoRaise(true);
 
-    puButton = new QToolButton(redskabsPanel);
+    puButton = new QToolButton(tools);
     puButton->setAutoRaise(true);
     puButton->setText(QStringLiteral("Skift popup"));
     Hint::set(puButton, QStringLiteral("Skift popup-menu"));
 
-    posLabel = new QLabel(QStringLiteral("0,0"), redskabsPanel);
-    antalLabel = new QLabel(QStringLiteral("0"), redskabsPanel);
-    auto *gap = new QWidget(redskabsPanel);
-    gap->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    tools->addWidget(fontnameBox);
+    tools->addWidget(fontsizeBox);
+    tools->addWidget(wordwrapCheck);
+    tools->addWidget(funkButton1);
+    tools->addAction(context_.frame->command(QStringLiteral("fileGem")));
+    tools->addAction(context_.frame->command(QStringLiteral("fileGemSom")));
+    // The "Fil" drop-down stands beside it: the page's button takes a caption of its own.
+    tools->addWidget(new CommandButton(
+        context_.frame->command(QStringLiteral("openMenu1")), tools, QStringLiteral("Filmenu")));
+    tools->addActions({ bingUrl, googleUrl, tubeUrl });
+    tools->addWidget(puButton);
+    tools->addAction(aStavekontrol);
+    SpeedButton15 = qobject_cast<QToolButton *>(tools->widgetForAction(aStavekontrol));
+    AccessibleName::ofExtensionButton(tools);
 
-    redskabsPanel->addWidget(fontnameBox);
-    redskabsPanel->addWidget(fontsizeBox);
-    redskabsPanel->addWidget(wordwrapCheck);
-    redskabsPanel->addWidget(funkButton1);
-    redskabsPanel->addAction(context_.frame->command(QStringLiteral("fileGem")));
-    redskabsPanel->addAction(context_.frame->command(QStringLiteral("fileGemSom")));
-    redskabsPanel->addAction(context_.frame->command(QStringLiteral("openMenu1")));
-    redskabsPanel->addActions({ bingUrl, googleUrl, tubeUrl });
-    redskabsPanel->addWidget(puButton);
-    redskabsPanel->addAction(aStavekontrol);
-    SpeedButton15 = qobject_cast<QToolButton *>(redskabsPanel->widgetForAction(aStavekontrol));
-    redskabsPanel->addWidget(gap);
-    redskabsPanel->addWidget(new QLabel(QStringLiteral("Pos: "), redskabsPanel));
-    redskabsPanel->addWidget(posLabel);
-    redskabsPanel->addWidget(new QLabel(QStringLiteral("  Antal linjer: "), redskabsPanel));
-    redskabsPanel->addWidget(antalLabel);
+    // Made in reading order, the order in which a screen reader reads them.
+    auto *position = new QWidget(redskabsPanel);
+    auto *positionRow = new QHBoxLayout(position);
+    positionRow->setContentsMargins(4, 0, 8, 0);
+    positionRow->setSpacing(0);
+    positionRow->addWidget(new QLabel(QStringLiteral("Pos: "), position));
+    posLabel = new QLabel(QStringLiteral("0,0"), position);
+    positionRow->addWidget(posLabel);
+    positionRow->addWidget(new QLabel(QStringLiteral("  Antal linjer: "), position));
+    antalLabel = new QLabel(QStringLiteral("0"), position);
+    positionRow->addWidget(antalLabel);
+    position->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+
+    auto *row = new QHBoxLayout(redskabsPanel);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(tools, 1);
+    row->addWidget(position);
 
     auto *dropDownPU = new QMenu(funkButton1);
     dropDownPU->addActions(PUwin->actions());
@@ -227,6 +263,12 @@ void Twinform1::buildToolPanel()
 
 void Twinform1::loadDocument()
 {
+    if (context_.fields.docRecovering) {
+        // The text comes from a recovery copy (restore()); the file stays as it is on disk.
+        if (document_->hasFile())
+            frameLink_->opened();
+        return;
+    }
     if (!document_->hasFile())
         return;
     loader_ = new DocumentLoader(this);
@@ -248,6 +290,37 @@ void Twinform1::loadDocument()
         frameLink_->opened();
 }
 
+RecoveryCopy Twinform1::recoveryCopy() const
+{
+    RecoveryCopy copy;
+    copy.kind = RecoveryCopy::Kind::PlainText;
+    copy.fileName = document_->Filnavn();
+    copy.untitledNumber = document_->untitledNumber();
+    copy.encoding = file_.encoding();
+    copy.lineEnding = file_.lineEnding();
+    copy.lineEndExceptions = LineEndTracker::exceptionsIn(*Editor->document());
+    copy.caret = Editor->textCursor().position();
+    copy.text = LineEndTracker::exactText(*Editor->document());
+    return copy;
+}
+
+void Twinform1::restore(const RecoveryCopy &copy)
+{
+    if (loader_ && loader_->isLoading()) {
+        loader_->cancel();
+        if (!frameLink_->opstart())
+            context_.frame->setTabLoading(this, false);
+    }
+    document_->setLoading(false);
+    Editor->document()->setPlainText(copy.text);
+    lineEnds_->mark(copy.lineEndExceptions);
+    file_.adopt(copy.encoding, copy.lineEnding);
+    QTextCursor caret(Editor->document());
+    caret.setPosition(std::clamp(copy.caret, 0, Editor->document()->characterCount() - 1));
+    Editor->setTextCursor(caret);
+    document_->setModified(true);
+}
+
 bool Twinform1::isLoading() const
 {
     return document_->isLoading();
@@ -256,10 +329,11 @@ bool Twinform1::isLoading() const
 void Twinform1::loadingFinished()
 {
     file_.adopt(loader_->encoding(), loader_->lineEnding());
+    lineEnds_->mark(loader_->lineEndExceptions());
     document_->setLoading(false);
     if (frameLink_->opstart())
         return; // read whole during creation; the first activation shows everything
-    context_.frame->setTabLoading(document_->capNavn(), false);
+    context_.frame->setTabLoading(this, false);
     if (frameLink_->isActive()) {
         context_.frame->UdskrivInfo(QString());
         context_.frame->udskrivFilInfo();
@@ -270,7 +344,7 @@ void Twinform1::loadingFinished()
 void Twinform1::loadingFailed(const QString &reason)
 {
     document_->setLoading(false);
-    context_.frame->setTabLoading(document_->capNavn(), false);
+    context_.frame->setTabLoading(this, false);
     document_->readFailed(reason);
 }
 
@@ -372,6 +446,12 @@ QString Twinform1::getTheWord() const
 bool Twinform1::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
+    case QEvent::KeyPress:
+        // The editor takes no edits until the whole file is in; say so rather than drop the key silently.
+        if (watched == Editor && isLoading() && EditingKeys::changesText(*static_cast<QKeyEvent *>(event)))
+            context_.frame->showStatusNotice(document_->capNavn()
+                + QStringLiteral(" indlæses stadig og kan ikke ændres, før hele filen er indlæst."));
+        break;
     case QEvent::KeyRelease:
         XYinfo();
         break;

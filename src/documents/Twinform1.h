@@ -8,6 +8,7 @@ class Document;
 class DocumentFrameLink;
 class DocumentLoader;
 class EditCommands;
+class LineEndTracker;
 class RightClickMenuSwitch;
 class PlainEditor;
 class PositionTracker;
@@ -16,7 +17,6 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QMenu;
-class QToolBar;
 class QToolButton;
 class SpellingMenu;
 class TextMarker;
@@ -34,7 +34,11 @@ public:
     QString Filnavn() const override;
     QString capNavn() const override;
     bool isRichText() const override { return false; }
+    bool isModified() const override;
     void setEditorMargins(int pixels) override;
+    Document *document() override { return document_; }
+    RecoveryCopy recoveryCopy() const override;
+    void restore(const RecoveryCopy &copy) override;
     const QTextDocument *printableDocument() override;
 
     void Gem() override;
@@ -54,7 +58,8 @@ public:
     bool isLoading() const override;
 
     PlainEditor *Editor;
-    QToolBar *redskabsPanel;
+    // The tool bar with the position display at its right.
+    QWidget *redskabsPanel;
     QComboBox *fontnameBox;
     QComboBox *fontsizeBox;
     QCheckBox *wordwrapCheck;
@@ -100,6 +105,7 @@ private:
     Document *document_;
     DocumentFrameLink *frameLink_;
     DocumentLoader *loader_ = nullptr;
+    LineEndTracker *lineEnds_;
     PositionTracker *position_;
     TextMarker *marker_;
     SpellingMenu *spellingMenu_;

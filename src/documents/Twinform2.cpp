@@ -1,5 +1,6 @@
 #include "documents/Twinform2.h"
 
+#include "app/AccessibleName.h"
 #include "app/AppContext.h"
 #include "app/DateService.h"
 #include "app/FrameInterface.h"
@@ -21,8 +22,10 @@
 #include "documents/rich/ColourGrid.h"
 #include "documents/rich/FormattingIcons.h"
 #include "documents/rich/RichTextPosition.h"
+#include "documents/rtf/RichTextLoader.h"
 #include "documents/rtf/RtfLossNotice.h"
 #include "documents/rtf/RtfUnits.h"
+#include "documents/rtf/RtfWriter.h"
 #include "documents/spelling/SpellingMenu.h"
 #include "documents/spelling/TextMarker.h"
 
@@ -44,6 +47,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -102,6 +107,7 @@ Twinform2::Twinform2(AppContext &context)
     context.frame->hideOptionsPage();
 
     Editor = new RichEditor(this);
+    nameEditorAfterCaption(Editor);
     document_ = new Document(context, *Editor->document(), file_, this);
     frameLink_ = new DocumentFrameLink(context, *document_, *this);
     Editor->viewport()->installEventFilter(this);
@@ -173,6 +179,11 @@ QString Twinform2::Filnavn() const
 QString Twinform2::capNavn() const
 {
     return document_->capNavn();
+}
+
+bool Twinform2::isModified() const
+{
+    return document_->isModified();
 }
 
 void Twinform2::buildCommands()
@@ -311,7 +322,7 @@ QWidget *Twinform2::buildFontRows()
     FontNameBox->setInsertPolicy(QComboBox::NoInsert);
     FontNameBox->setCompleter(nullptr); // completes by its own rule, see completeFontName
     FontNameBox->setMinimumContentsLength(18);
-    FontNameBox->setAccessibleName(QStringLiteral("Skrifttype"));
+    AccessibleName::unseenLabel(FontNameBox, QStringLiteral("Skrifttype"));
     connect(FontNameBox, &QComboBox::activated, this, &Twinform2::FontNameBoxChange);
     connect(FontNameBox->lineEdit(), &QLineEdit::textEdited, this, &Twinform2::completeFontName);
     nameRow->addWidget(FontNameBox);
@@ -342,7 +353,7 @@ QWidget *Twinform2::buildFontRows()
     auto *sizeRow = new QHBoxLayout;
     sizeRow->setSpacing(1);
     fontsizeBox = new QComboBox(rows);
-    fontsizeBox->setAccessibleName(QStringLiteral("Skriftstørrelse"));
+    AccessibleName::unseenLabel(fontsizeBox, QStringLiteral("Skriftstørrelse"));
     connect(fontsizeBox, &QComboBox::activated, this, [this] {
         if (const int points = fontsizeBox->currentText().toInt(); points > 0)
             Editor->setSelectionFontSize(points);
@@ -380,6 +391,7 @@ void Twinform2::buildToolbar()
 {
     rtfToolbar = new QToolBar(redskabsPanel);
     rtfToolbar->setIconSize(QSize(16, 16));
+    AccessibleName::ofExtensionButton(rtfToolbar);
 
     Info = new QStatusBar(rtfToolbar);
     Info->setSizeGripEnabled(false);
@@ -424,6 +436,12 @@ void Twinform2::buildToolbar()
 
 void Twinform2::loadDocument()
 {
+    if (context_.fields.docRecovering) {
+        // The text comes from a recovery copy (restore()); the file stays as it is on disk.
+        if (document_->hasFile())
+            frameLink_->opened();
+        return;
+    }
     if (!document_->hasFile())
         return;
     const RichTextFile::ReadResult read = file_.read(document_->Filnavn(), *Editor->document());
@@ -436,6 +454,27 @@ void Twinform2::loadDocument()
     frameLink_->opened();
     if (read.losses)
         context_.inform(RtfLossNotice::onOpen(read.losses, document_->Filnavn()));
+}
+
+// The document as RTF, as it is saved: taken on the user-interface thread, written elsewhere.
+RecoveryCopy Twinform2::recoveryCopy() const
+{
+    RecoveryCopy copy;
+    copy.kind = RecoveryCopy::Kind::RichText;
+    copy.fileName = document_->Filnavn();
+    copy.untitledNumber = document_->untitledNumber();
+    copy.caret = Editor->textCursor().position();
+    copy.rtf = RtfWriter::write(*Editor->document());
+    return copy;
+}
+
+void Twinform2::restore(const RecoveryCopy &copy)
+{
+    RichTextLoader::load(copy.rtf, *Editor->document());
+    QTextCursor caret(Editor->document());
+    caret.setPosition(std::clamp(copy.caret, 0, Editor->document()->characterCount() - 1));
+    Editor->setTextCursor(caret);
+    document_->setModified(true);
 }
 
 void Twinform2::setEditorMargins(int pixels)

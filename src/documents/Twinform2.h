@@ -38,8 +38,12 @@ public:
     QString Filnavn() const override;
     QString capNavn() const override;
     bool isRichText() const override { return true; }
+    bool isModified() const override;
     void setEditorMargins(int pixels) override;
     const QTextDocument *printableDocument() override;
+    Document *document() override { return document_; }
+    RecoveryCopy recoveryCopy() const override;
+    void restore(const RecoveryCopy &copy) override;
 
     void Gem() override;
     void GemSom() override;

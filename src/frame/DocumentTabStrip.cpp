@@ -1,9 +1,24 @@
 #include "frame/DocumentTabStrip.h"
 
 #include "app/StandardIcon.h"
+#include "documents/DocumentWindow.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
 #include <QMouseEvent>
 #include <QStyle>
+
+namespace {
+
+// Drawn like the rest of the program's pictures, from a file: a filled dot, the common sign of a document
+// with changes that are not saved.
+QIcon modifiedIcon()
+{
+    return QIcon(QStringLiteral(":/icons/modified.svg"));
+}
+
+} // namespace
 
 DocumentTabStrip::DocumentTabStrip(QWidget *parent)
     : QTabBar(parent)
@@ -13,68 +28,112 @@ DocumentTabStrip::DocumentTabStrip(QWidget *parent)
     setUsesScrollButtons(true);
     connect(this, &QTabBar::currentChanged, this, [this](int index) {
         if (!selecting_ && index >= 0)
-            Q_EMIT tabChosen(tabText(index));
+            Q_EMIT tabChosen(windowAt(index));
     });
 }
 
-int DocumentTabStrip::indexOf(const QString &caption, int limit) const
+void DocumentTabStrip::tabInserted(int index)
 {
-    const int last = std::min(limit, count());
-    for (int i = 0; i < last; ++i) {
-        if (tabText(i).compare(caption, Qt::CaseInsensitive) == 0)
+    states_.insert(index, TabState {});
+    QTabBar::tabInserted(index);
+}
+
+void DocumentTabStrip::tabRemoved(int index)
+{
+    states_.removeAt(index);
+    QTabBar::tabRemoved(index);
+}
+
+DocumentWindow *DocumentTabStrip::windowAt(int index) const
+{
+    return index >= 0 && index < states_.size() ? states_[index].window.data() : nullptr;
+}
+
+int DocumentTabStrip::indexOf(const DocumentWindow *window) const
+{
+    for (int i = 0; i < states_.size(); ++i) {
+        if (window && states_[i].window == window)
             return i;
     }
     return -1;
 }
 
-void DocumentTabStrip::InsertTab(const QString &caption)
+void DocumentTabStrip::InsertTab(DocumentWindow *window)
 {
     const QSignalBlocker quiet(this);
-    addTab(caption);
+    const int index = addTab(window->capNavn());
+    states_[index] = { window, false, window->isModified() };
+    showState(index);
 }
 
-void DocumentTabStrip::SetTCindex(const QString &caption, int windowCount)
+void DocumentTabStrip::selectTab(const DocumentWindow *window)
 {
-    if (const int index = indexOf(caption, windowCount); index >= 0) {
+    if (const int index = indexOf(window); index >= 0) {
         selecting_ = true;
         setCurrentIndex(index);
         selecting_ = false;
     }
 }
 
-void DocumentTabStrip::fokusTab(const QString &aName)
+void DocumentTabStrip::RenameTab(const DocumentWindow *window, const QString &newCapNavn)
 {
-    SetTCindex(aName, count());
-}
-
-void DocumentTabStrip::RenameTab(const QString &oldCapNavn, const QString &newCapNavn, int windowCount)
-{
-    if (const int index = indexOf(oldCapNavn, windowCount); index >= 0)
+    if (const int index = indexOf(window); index >= 0) {
         setTabText(index, newCapNavn);
+        showState(index); // the folder may have changed too
+    }
 }
 
-void DocumentTabStrip::CloseTab(const QString &aCapNavn)
+void DocumentTabStrip::CloseTab(const DocumentWindow *window)
 {
-    if (const int index = indexOf(aCapNavn, count()); index >= 0) {
+    if (const int index = indexOf(window); index >= 0) {
         selecting_ = true;
         removeTab(index);
         selecting_ = false;
     }
 }
 
-void DocumentTabStrip::setTabLoading(const QString &caption, bool loading)
+void DocumentTabStrip::setTabLoading(const DocumentWindow *window, bool loading)
 {
-    const int index = indexOf(caption, count());
-    if (index < 0)
-        return;
-    setTabIcon(index, loading ? StandardIcon::of(QStyle::SP_BrowserReload) : QIcon());
-    setTabToolTip(index, loading ? QStringLiteral("Dokumentet indlæses ...") : QString());
+    if (const int index = indexOf(window); index >= 0) {
+        states_[index].loading = loading;
+        showState(index);
+    }
+}
+
+void DocumentTabStrip::setTabModified(const DocumentWindow *window, bool modified)
+{
+    if (const int index = indexOf(window); index >= 0) {
+        states_[index].modified = modified;
+        showState(index);
+    }
+}
+
+void DocumentTabStrip::showState(int index)
+{
+    const TabState &state = states_[index];
+    QStringList lines;
+    if (state.window && !state.window->Filnavn().isEmpty())
+        lines << QDir::toNativeSeparators(QFileInfo(state.window->Filnavn()).absolutePath());
+    QString spoken = tabText(index);
+    if (state.loading) {
+        setTabIcon(index, StandardIcon::of(QStyle::SP_BrowserReload));
+        lines << QStringLiteral("Dokumentet indlæses ...");
+        spoken += QStringLiteral(", indlæses");
+    } else if (state.modified) {
+        setTabIcon(index, modifiedIcon());
+        lines << QStringLiteral("Dokumentet er ikke gemt");
+        spoken += QStringLiteral(", ikke gemt");
+    } else {
+        setTabIcon(index, QIcon());
+    }
+    setTabToolTip(index, lines.join(u'\n'));
+    setAccessibleTabName(index, spoken);
 }
 
 void DocumentTabStrip::mousePressEvent(QMouseEvent *event)
 {
     const int index = tabAt(event->position().toPoint());
     if (index >= 0)
-        Q_EMIT tabPressed(tabText(index));
+        Q_EMIT tabPressed(windowAt(index));
     QTabBar::mousePressEvent(event);
 }

@@ -1,6 +1,9 @@
 #include "frame/FrameClientArea.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 FrameClientArea::FrameClientArea(QWidget *menuBook, QWidget *documents, QWidget *parent)
     : QWidget(parent)
@@ -38,9 +41,26 @@ void FrameClientArea::resizeEvent(QResizeEvent *event)
 
 bool FrameClientArea::eventFilter(QObject *watched, QEvent *event)
 {
+    // Qt moves the focus out of a hidden book to the next control in line, which may be the editor of
+    // another document and would make that one active: the active document takes it back first.
+    if (watched == book_ && event->type() == QEvent::Hide && book_->isAncestorOf(QApplication::focusWidget()))
+        focusActiveDocument();
     if (watched == book_ && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
         arrange();
     return QWidget::eventFilter(watched, event);
+}
+
+void FrameClientArea::focusActiveDocument()
+{
+    auto *area = qobject_cast<QMdiArea *>(documents_);
+    QMdiSubWindow *active = area ? area->activeSubWindow() : nullptr;
+    if (!active) {
+        documents_->setFocus();
+        return;
+    }
+    // Where the focus was in that document, else the document itself.
+    QWidget *last = active->focusWidget();
+    (last && last != active ? last : active->widget())->setFocus();
 }
 
 void FrameClientArea::arrange()

@@ -27,6 +27,7 @@ protected:
 
 private:
     void arrange();
+    void focusActiveDocument();
 
     QWidget *book_;
     QWidget *documents_;

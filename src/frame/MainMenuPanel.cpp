@@ -1,6 +1,6 @@
 #include "frame/MainMenuPanel.h"
 
-#include "frame/CommandButton.h"
+#include "app/CommandButton.h"
 #include "frame/FrameCommands.h"
 
 #include <QAction>

@@ -1,10 +1,10 @@
 #include "frame/MenuBook.h"
 
+#include "app/CommandButton.h"
 #include "app/DocumentInfoWidgets.h"
 #include "app/Hint.h"
 #include "app/RadioGroup.h"
 #include "app/StandardIcon.h"
-#include "frame/CommandButton.h"
 #include "frame/FrameCommands.h"
 
 #include <QAction>
@@ -240,7 +240,7 @@ void MenuBook::buildVinduePage()
     column(row,
         { button(QStringLiteral("favoritBox")), button(QStringLiteral("dokumentBox")),
             button(QStringLiteral("mappefilBox")) });
-    column(row, { button(QStringLiteral("closeAllBokse"), QStringLiteral("Luk\nalle\nbokse")) });
+    column(row, { button(QStringLiteral("closeAllBokse"), QStringLiteral("Luk alle\nbokse")) });
     row->addStretch();
 }
 

@@ -3,6 +3,9 @@
 #include "documents/DocumentArea.h"
 #include "documents/DocumentWindow.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 OpenDocumentsMenu::OpenDocumentsMenu(DocumentArea &documents, QWidget *parent)
     : QMenu(QStringLiteral("Åbne"), parent)
     , documents_(documents)
@@ -35,6 +38,9 @@ void OpenDocumentsMenu::mainMenu7Click()
         QAction *entry = addAction(window->capNavn());
         entry->setCheckable(true);
         entry->setChecked(window == active);
+        // Documents of the same file name from different folders are told apart by the folder.
+        if (!window->Filnavn().isEmpty())
+            entry->setToolTip(QDir::toNativeSeparators(QFileInfo(window->Filnavn()).absolutePath()));
         connect(entry, &QAction::triggered, this, [this, window] { documents_.activate(window); });
     }
 }

@@ -70,6 +70,7 @@ QTableWidget *addList(
     }
     list->resizeColumnToContents(0);
     book->addTab(list, QString::fromUtf8(page));
+    list->setAccessibleName(QStringLiteral("Genveje: ") + QString::fromUtf8(page));
     return list;
 }
 

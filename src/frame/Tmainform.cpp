@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/AppIcon.h"
+#include "app/CommandButton.h"
 #include "app/FileMessages.h"
 #include "app/Hint.h"
 #include "app/RadioGroup.h"
@@ -15,8 +16,8 @@
 #include "documents/TFunktioner.h"
 #include "documents/Twinform1.h"
 #include "documents/Twinform2.h"
+#include "documents/recovery/RecoveryService.h"
 #include "documents/spelling/SpellingService.h"
-#include "frame/CommandButton.h"
 #include "frame/DateCommands.h"
 #include "frame/DocumentKeyPriority.h"
 #include "frame/DocumentTabStrip.h"
@@ -28,12 +29,15 @@
 #include "frame/MenuPanelController.h"
 #include "frame/MessageCentre.h"
 #include "frame/OpenDocumentsMenu.h"
+#include "frame/OpenDocumentsRecord.h"
+#include "frame/RecoveryOffer.h"
 #include "frame/StatusTipRouter.h"
 #include "lists/Tfavoritform.h"
 #include "lists/Tfilform.h"
 #include "lists/Tmappefilform.h"
 #include "lists/Topenform.h"
 #include "options/Toptform.h"
+#include "platform/FileNames.h"
 
 #include <QAction>
 #include <QApplication>
@@ -58,6 +62,8 @@ namespace {
 
 constexpr int kStatusLineMinHeight = 19;
 constexpr int kStatusLineMaxHeight = 25;
+// Long enough to be read at a glance, short enough not to hide the status text for long.
+constexpr int kStatusNoticeMilliseconds = 3000;
 
 struct StandardSize {
     unsigned width;
@@ -98,10 +104,10 @@ Tmainform::Tmainform(AppContext &context)
     HentOpt();
 
     // A position from a screen that has been removed since, or a size no screen holds, would leave the
-    // frame out of reach.
+    // frame out of reach; one hanging off the screen's edge would hide its tabs and status line.
     const QList<QRect> screens = ScreenPlacement::availableScreens();
     resize(ScreenPlacement::fittedSize(size(), screens));
-    move(ScreenPlacement::reachablePosition(QRect(pos(), frameGeometry().size()), screens));
+    move(ScreenPlacement::wholePosition(QRect(pos(), frameGeometry().size()), screens));
 
     hintRouter_ = new StatusTipRouter([this](const QString &hint) { HintInfo(hint); }, this);
     qApp->installEventFilter(hintRouter_);
@@ -111,6 +117,30 @@ Tmainform::Tmainform(AppContext &context)
         *commands_, *handlers_, this);
     new MessageCentre(menuBook_->messageCentre(), context, *commands_, this);
     new DocumentKeyPriority(commands_->all(), this);
+    recordOpenDocuments();
+    offerRecovery();
+}
+
+void Tmainform::recordOpenDocuments()
+{
+    OpenDocumentsRecord::Hooks hooks;
+    hooks.keepDocuments = [this] { return context_.options && context_.options->reopenDocuments(); };
+    hooks.openFiles = [this] {
+        QStringList files;
+        for (const DocumentWindow *window : documents_->windowsInOrder())
+            files << window->Filnavn();
+        return files;
+    };
+    hooks.reportFailure = [this](const QString &message) { context_.inform(message); };
+    openDocuments_ = new OpenDocumentsRecord(fields_.dokumentfil, std::move(hooks), this);
+    // Kept in the window order as the program's close writes it; on the way out the frame writes the
+    // list of the documents as they were before closing.
+    const auto changed = [this] {
+        if (!fields_.programClosing && !closed_)
+            openDocuments_->changed();
+    };
+    connect(documents_, &DocumentArea::documentsChanged, this, changed);
+    connect(documents_, &DocumentArea::documentActivated, this, changed);
 }
 
 Tmainform::~Tmainform() = default;
@@ -135,8 +165,11 @@ void Tmainform::buildLayout()
 
     tc = new DocumentTabStrip(central);
     tc->setObjectName(QStringLiteral("tc"));
-    connect(tc, &DocumentTabStrip::tabChosen, this, &Tmainform::activateByCaption);
+    connect(tc, &DocumentTabStrip::tabChosen, this, &Tmainform::activateTab);
     connect(tc, &DocumentTabStrip::tabPressed, this, &Tmainform::showFileNameOfTab);
+    connect(documents_, &DocumentArea::documentModificationChanged, tc, &DocumentTabStrip::setTabModified);
+    connect(
+        documents_, &DocumentArea::documentSaved, this, [this] { showStatusNotice(QStringLiteral("Gemt")); });
     layout->addWidget(tc);
 
     // A status bar, so screen readers find the status line; its permanent buttons keep to the right edge
@@ -223,6 +256,7 @@ void Tmainform::buildDocumentInfo()
         auto *field = new QLineEdit(this);
         field->setObjectName(name);
         field->setReadOnly(true);
+        field->setAccessibleName(QStringLiteral("Dokumentnavn"));
         field->hide();
         return field;
     };
@@ -256,12 +290,65 @@ QAction *Tmainform::command(const QString &name)
     return commands_->get(name);
 }
 
-void Tmainform::createDocumentWindow(bool rich)
+DocumentWindow *Tmainform::createDocumentWindow(bool rich)
 {
     DocumentWindow *window
         = rich ? static_cast<DocumentWindow *>(new Twinform2(context_)) : new Twinform1(context_);
     documents_->add(window);
     window->parentWidget()->showMaximized();
+    return window;
+}
+
+void Tmainform::offerRecovery()
+{
+    recovery_ = new RecoveryService(
+        fields_.OptMappe + u'/' + RecoveryStore::folderName(), *documents_, context_.platform.clock, this);
+    connect(recovery_, &RecoveryService::copyFailed, this, [this](const QString &, const QString &reason) {
+        UdskrivInfo(QStringLiteral("En gendannelseskopi kunne ikke gemmes: ") + reason);
+    });
+    if (!storageFailure_.isEmpty() || !recovery_->open())
+        return; // documents get no copies this run; the status line says why once the frame shows
+    RecoveryOffer::Hooks hooks;
+    hooks.windowOf = [this](const QString &fileName) -> DocumentWindow * {
+        for (DocumentWindow *window : documents_->windowsInOrder()) {
+            if (FileNames::sameFile(window->Filnavn(), fileName))
+                return window;
+        }
+        return nullptr;
+    };
+    hooks.openWindowFor = [this](const RecoveryCopy &copy) { return openRecovered(copy); };
+    recoveryOffer_ = std::make_unique<RecoveryOffer>(context_, *recovery_, std::move(hooks));
+}
+
+// Through the hand-over fields, as the opening service creates a window, but without reading the file.
+// A document without a name keeps its number unless an open window has that caption; later new
+// documents count on from it, so no two windows share a caption.
+DocumentWindow *Tmainform::openRecovered(const RecoveryCopy &copy)
+{
+    const bool rich = copy.kind == RecoveryCopy::Kind::RichText;
+    const int counted = fields_.newCount + 1;
+    int number = counted;
+    if (copy.fileName.isEmpty() && copy.untitledNumber > 0) {
+        number = copy.untitledNumber;
+        for (const DocumentWindow *window : documents_->windowsInOrder()) {
+            if (window->capNavn().compare(copy.caption(), Qt::CaseInsensitive) == 0)
+                number = counted;
+        }
+    }
+    fields_.docFilnavn = copy.fileName;
+    fields_.docExt = rich ? QStringLiteral(".rtf") : QStringLiteral(".txt");
+    fields_.newCount = number;
+    fields_.docRecovering = true;
+    DocumentWindow *window = createDocumentWindow(rich);
+    fields_.docRecovering = false;
+    fields_.newCount = std::max(counted, number);
+    return window;
+}
+
+void Tmainform::writeRecoveryCopiesNow()
+{
+    if (recovery_)
+        recovery_->writeEveryCopyNow();
 }
 
 void Tmainform::defaultOpt()
@@ -416,61 +503,54 @@ void Tmainform::udskrivFilInfo()
     doHandling(2);
 }
 
-QString Tmainform::activeCaption() const
-{
-    const DocumentWindow *window = documents_->activeDocument();
-    return window ? window->capNavn() : QString();
-}
-
 void Tmainform::InsertTab()
 {
-    if (!documents_->windowsInOrder().isEmpty())
-        tc->InsertTab(activeCaption());
+    if (DocumentWindow *window = documents_->activeDocument())
+        tc->InsertTab(window);
 }
 
 void Tmainform::SetTCindex()
 {
-    tc->SetTCindex(activeCaption(), int(documents_->windowsInOrder().size()));
+    tc->selectTab(documents_->activeDocument());
 }
 
-void Tmainform::fokusTab(const QString &aName)
+void Tmainform::fokusTab(const QWidget *window)
 {
-    tc->fokusTab(aName);
+    tc->selectTab(qobject_cast<const DocumentWindow *>(window));
 }
 
-void Tmainform::RenameTab(const QString &oldCapNavn, const QString &newCapNavn)
+void Tmainform::RenameTab(const QWidget *window, const QString &newCapNavn)
 {
-    tc->RenameTab(oldCapNavn, newCapNavn, int(documents_->windowsInOrder().size()));
+    tc->RenameTab(qobject_cast<const DocumentWindow *>(window), newCapNavn);
 }
 
-void Tmainform::CloseTab(const QString &aCapNavn)
+void Tmainform::CloseTab(const QWidget *window)
 {
-    tc->CloseTab(aCapNavn);
+    tc->CloseTab(qobject_cast<const DocumentWindow *>(window));
 }
 
-void Tmainform::setTabLoading(const QString &caption, bool loading)
+void Tmainform::setTabLoading(const QWidget *window, bool loading)
 {
-    tc->setTabLoading(caption, loading);
+    tc->setTabLoading(qobject_cast<const DocumentWindow *>(window), loading);
 }
 
-void Tmainform::activateByCaption(const QString &caption)
+void Tmainform::showStatusNotice(const QString &text)
 {
-    for (DocumentWindow *window : documents_->windowsInOrder()) {
-        if (window->capNavn().compare(caption, Qt::CaseInsensitive) == 0) {
-            documents_->activate(window);
-            return;
-        }
-    }
+    bundPanel->showMessage(text, kStatusNoticeMilliseconds);
 }
 
-void Tmainform::showFileNameOfTab(const QString &caption)
+void Tmainform::activateTab(DocumentWindow *window)
 {
-    for (const DocumentWindow *window : documents_->windowsInOrder()) {
-        if (window->capNavn().compare(caption, Qt::CaseInsensitive) == 0) {
-            UdskrivInfo(window->Filnavn());
-            hideOptionsPage();
-        }
-    }
+    if (documents_->windowsInOrder().contains(window))
+        documents_->activate(window);
+}
+
+void Tmainform::showFileNameOfTab(const DocumentWindow *window)
+{
+    if (!window)
+        return;
+    UdskrivInfo(window->Filnavn());
+    hideOptionsPage();
 }
 
 void Tmainform::showEvent(QShowEvent *event)
@@ -493,8 +573,12 @@ void Tmainform::FormShow()
         removeMainMenu();
     hovedmenuPanel->setVisible(options.showMainMenuPanel());
 
-    for (QString name : commandLineFiles_) {
-        name.remove(u'"');
+    // Written once all are open, so a question on the way cannot leave half the list behind.
+    openDocuments_->hold();
+    for (const QString &given : commandLineFiles_) {
+        // The shell has removed the user's quoting already, and a name here may hold double quotes: as
+        // given when that file exists, else without them, as a name quoted twice over would need.
+        const QString name = QFileInfo(given).isFile() ? given : QString(given).remove(u'"');
         if (QFileInfo(name).isFile())
             funk_->openwin(name, {});
     }
@@ -505,6 +589,12 @@ void Tmainform::FormShow()
                 funk_->openwin(name, {});
         }
     }
+    openDocuments_->release();
+    // Once the frame is on the screen, so the question has the program behind it.
+    if (recoveryOffer_)
+        QTimer::singleShot(0, this, [this] { recoveryOffer_->run(); });
+    else if (recovery_ && !recovery_->error().isEmpty())
+        UdskrivInfo(QStringLiteral("Gendannelseskopier kan ikke gemmes: ") + recovery_->error());
 
     dateCommands_->years().yearNuButtonClick();
     setTabStripVisible(options.showTabStrip());
@@ -635,22 +725,17 @@ void Tmainform::FormClose(const QList<QPointer<DocumentWindow>> &closedDocuments
 {
     writeDokumentfil(closedDocuments);
     GemOpt();
+    // Every document has closed, saved or given up: the run ends without copies.
+    if (recovery_)
+        recovery_->close();
 }
 
 void Tmainform::writeDokumentfil(const QList<QPointer<DocumentWindow>> &documents)
 {
-    QStringList open;
-    if (context_.options->reopenDocuments()) {
-        for (const DocumentWindow *window : documents) {
-            if (window && !window->Filnavn().isEmpty() && QFileInfo::exists(window->Filnavn()))
-                open << window->Filnavn();
-        }
+    QStringList files;
+    for (const DocumentWindow *window : documents) {
+        if (window)
+            files << window->Filnavn();
     }
-    if (open.isEmpty()) {
-        QFile::remove(fields_.dokumentfil);
-        return;
-    }
-    SettingsFile remembered(fields_.dokumentfil);
-    if (!remembered.write(open))
-        context_.inform(FileMessages::writeFailure(remembered.path(), remembered.error()));
+    openDocuments_->writeNow(files);
 }

@@ -19,6 +19,10 @@ class FrameCommands;
 struct FrameFields;
 class MenuBook;
 class MenuPanelController;
+class OpenDocumentsRecord;
+class RecoveryOffer;
+class RecoveryService;
+struct RecoveryCopy;
 class QLabel;
 class QMenuBar;
 class QStatusBar;
@@ -58,6 +62,10 @@ public:
     void openFiles(const QStringList &files);
     // Asks every document, then writes every window's settings; false when a document stopped it.
     bool closeProgram();
+    // The program is being ended from outside (a termination signal, the end of the session): every
+    // document with changes gets its recovery copy before any question is asked.
+    void writeRecoveryCopiesNow();
+    RecoveryService *recovery() const { return recovery_; }
 
     // Opens, switches to or closes a page of the menu book (0 "Fil" to 6 "Bokse").
     void setMenuPanel(int page);
@@ -91,10 +99,11 @@ public:
     void udskrivFilInfo() override;
     void InsertTab() override;
     void SetTCindex() override;
-    void fokusTab(const QString &aName) override;
-    void RenameTab(const QString &oldCapNavn, const QString &newCapNavn) override;
-    void CloseTab(const QString &aCapNavn) override;
-    void setTabLoading(const QString &caption, bool loading) override;
+    void fokusTab(const QWidget *window) override;
+    void RenameTab(const QWidget *window, const QString &newCapNavn) override;
+    void CloseTab(const QWidget *window) override;
+    void setTabLoading(const QWidget *window, bool loading) override;
+    void showStatusNotice(const QString &text) override;
 
     QWidget *hovedmenuPanel;
     QTabWidget *menuBog;
@@ -117,10 +126,12 @@ private:
     void connectCommands();
     void showMatchCount(int count);
     void buildDocumentInfo();
-    void createDocumentWindow(bool rich);
-    void activateByCaption(const QString &caption);
-    void showFileNameOfTab(const QString &caption);
-    QString activeCaption() const;
+    // Null when the kind cannot be shown.
+    DocumentWindow *createDocumentWindow(bool rich);
+    void offerRecovery();
+    DocumentWindow *openRecovered(const RecoveryCopy &copy);
+    void activateTab(DocumentWindow *window);
+    void showFileNameOfTab(const DocumentWindow *window);
     void FormShow();
     void showStartupBoxes();
 
@@ -128,6 +139,7 @@ private:
     // The documents that were open, in window order, with their names as they closed.
     void FormClose(const QList<QPointer<DocumentWindow>> &closedDocuments);
     void writeDokumentfil(const QList<QPointer<DocumentWindow>> &documents);
+    void recordOpenDocuments();
     void updateProgramSizeAction();
     void restoreFromTray();
     QRect storedGeometry() const;
@@ -150,4 +162,7 @@ private:
     StatusTipRouter *hintRouter_;
     TDatoer *Datoer_ = nullptr;
     DateCommands *dateCommands_ = nullptr;
+    OpenDocumentsRecord *openDocuments_;
+    RecoveryService *recovery_ = nullptr;
+    std::unique_ptr<RecoveryOffer> recoveryOffer_;
 };

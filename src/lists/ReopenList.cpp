@@ -52,6 +52,12 @@ bool ReopenList::exists(TItemtype type, const QString &path)
     return true;
 }
 
+bool ReopenList::holdsOnlyText(const QStringList &lines)
+{
+    return std::none_of(
+        lines.cbegin(), lines.cend(), [](const QString &line) { return line.contains(QChar(u'\0')); });
+}
+
 QList<TReopenRec> ReopenList::fromLines(
     const QStringList &lines, TItemtype type, const std::function<bool(const QString &)> &fileExists)
 {

@@ -33,6 +33,9 @@ public:
     // Entries from the lines of a list file, caption and path taking turns. In an itFil list an entry
     // whose path line does not name an existing file is left out, as is a caption without a path line;
     // in other lists such a caption becomes an entry with an empty path.
+    // A list file holds lines of text; a NUL character means some other file has taken its name, and
+    // loading would prune it away and write the rest back.
+    static bool holdsOnlyText(const QStringList &lines);
     static QList<TReopenRec> fromLines(
         const QStringList &lines, TItemtype type, const std::function<bool(const QString &)> &fileExists);
     QStringList toLines() const;

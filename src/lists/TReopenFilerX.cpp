@@ -19,17 +19,6 @@ QString nameWithoutFolderAndExtension(const QString &path)
     return dot < 0 ? name : name.left(dot);
 }
 
-// A list file holds lines of text; a NUL character means some other file has taken its name, and
-// loading would prune it away and write the rest back.
-bool looksLikeText(const QStringList &lines)
-{
-    for (const QString &line : lines) {
-        if (line.contains(QChar(u'\0')))
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 TReopenFilerX::TReopenFilerX(AppContext &context, QObject *owner)
@@ -67,7 +56,7 @@ bool TReopenFilerX::HentReopenFiler()
         context_.inform(FileMessages::readFailure(itemfile_, file_->error()));
         return false;
     }
-    if (status == SettingsFile::Status::Read && !looksLikeText(file_->lines())) {
+    if (status == SettingsFile::Status::Read && !ReopenList::holdsOnlyText(file_->lines())) {
         context_.inform(QStringLiteral("Filen:\r") + QDir::toNativeSeparators(itemfile_)
             + QStringLiteral("\rer ikke en filliste og blev ikke indlæst."));
         return false;
@@ -76,7 +65,9 @@ bool TReopenFilerX::HentReopenFiler()
     if (status == SettingsFile::Status::Read) {
         list_.replaceAll(ReopenList::fromLines(
             file_->lines(), Itemtype, [](const QString &path) { return QFileInfo(path).isFile(); }));
-        GemReopenFiler();
+        // A damaged file is not written over with what could be read of it; a save the user asks for is.
+        if (!file_->damaged())
+            GemReopenFiler();
     }
     MakeListeMenu();
     return true;

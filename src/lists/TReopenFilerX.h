@@ -41,7 +41,8 @@ public:
     TOnDblListeKlik OnDblListeKlik;
 
     // Replaces the list by the list file's entries, leaving out vanished files in an itFil list, and
-    // writes the result back. False when the file could not be read: the list stays as it was.
+    // writes the result back (not over a damaged file). False when the file could not be read: the list
+    // stays as it was.
     bool HentReopenFiler();
     // Writes the whole list to the list file; false (after telling the user) when that failed.
     bool GemReopenFiler();

@@ -48,6 +48,7 @@ QLineEdit *edit(const char *name, const QString &hint, const QString &placeholde
     line->setObjectName(QString::fromLatin1(name));
     line->setPlaceholderText(placeholder);
     Hint::set(line, hint);
+    line->setAccessibleName(hint);
     return line;
 }
 
@@ -100,6 +101,7 @@ void Tfavoritform::buildListNamesPanel()
     Label1 = namedLabel("Label1", QStringLiteral("Favoritlister"), opretPanel);
     layout->addWidget(Label1);
     fillisten = markedListBox("fillisten", Qt::red, opretPanel);
+    fillisten->setAccessibleName(Label1->text());
     layout->addWidget(fillisten, 1);
 
     auto *buttons = new QHBoxLayout;
@@ -156,6 +158,7 @@ void Tfavoritform::buildFavouritesPanel()
     layout->addLayout(strip);
 
     favFilerListe = markedListBox("favFilerListe", QColor(0, 255, 255), favfilerPanel);
+    favFilerListe->setAccessibleName(QStringLiteral("Favoritter"));
     layout->addWidget(favFilerListe, 1);
     Label26 = namedLabel("Label26", QStringLiteral("Valgte element:"), favfilerPanel);
     layout->addWidget(Label26);

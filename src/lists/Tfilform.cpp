@@ -1,5 +1,6 @@
 #include "lists/Tfilform.h"
 
+#include "app/AccessibleName.h"
 #include "app/AppContext.h"
 #include "app/FrameInterface.h"
 #include "app/IconAction.h"
@@ -13,9 +14,19 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
+
+// Both lists have buttons for the same work: a screen reader names the list too.
+void nameAfterList(QAction *action, const QString &list)
+{
+    for (QToolButton *button : static_cast<QWidget *>(action->parent())->findChildren<QToolButton *>()) {
+        if (button->defaultAction() == action)
+            AccessibleName::withPlace(button, list);
+    }
+}
 
 QVBoxLayout *panelColumn(QWidget *panel, QLabel *title)
 {
@@ -98,6 +109,9 @@ void Tfilform::buildClosedPanel()
     for (QAction *action : { aHentFilliste, aGemFilliste })
         IconAction::addButton(action, strip);
     ListBox1 = namedListBox("ListBox1", BgPanel1);
+    ListBox1->setAccessibleName(fillisteNavn->text());
+    for (QAction *action : { opdaterBox1, Fabc, FLVisMappe, FLopenEdit })
+        nameAfterList(action, fillisteNavn->text());
     layout->addWidget(ListBox1, 1);
 }
 
@@ -121,6 +135,9 @@ void Tfilform::buildOpenPanel()
     strip->addStretch();
     IconAction::addButton(openDokument, strip);
     ListBox2 = namedListBox("ListBox2", BgPanel2);
+    ListBox2->setAccessibleName(Label2->text());
+    for (QAction *action : { opdaterBox2, Fabc2, FLVisMappe2, FLopenEdit2 })
+        nameAfterList(action, Label2->text());
     layout->addWidget(ListBox2, 1);
 }
 

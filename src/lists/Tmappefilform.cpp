@@ -1,5 +1,6 @@
 #include "lists/Tmappefilform.h"
 
+#include "app/AccessibleName.h"
 #include "app/AppContext.h"
 #include "app/FrameInterface.h"
 #include "app/Hint.h"
@@ -34,6 +35,15 @@ QVBoxLayout *column(QWidget *panel)
     return layout;
 }
 
+// The trail from the root down is always shown whole: no row folds, so no row draws a fold arrow.
+class UnfoldingTree : public QTreeWidget {
+public:
+    using QTreeWidget::QTreeWidget;
+
+protected:
+    void drawBranches(QPainter *, const QRect &, const QModelIndex &) const override { }
+};
+
 } // namespace
 
 Tmappefilform::Tmappefilform(AppContext &context)
@@ -56,7 +66,7 @@ Tmappefilform::Tmappefilform(AppContext &context)
 void Tmappefilform::buildFolderPanel()
 {
     QVBoxLayout *layout = column(dirPanel);
-    dirBox = new QTreeWidget(dirPanel);
+    dirBox = new UnfoldingTree(dirPanel);
     dirBox->setObjectName(QStringLiteral("dirBox"));
     dirBox->setAccessibleName(QStringLiteral("Mapper"));
     dirBox->setHeaderHidden(true);
@@ -71,7 +81,7 @@ void Tmappefilform::buildFolderPanel()
 
     diskBox = new QComboBox(dirPanel);
     diskBox->setObjectName(QStringLiteral("diskBox"));
-    diskBox->setAccessibleName(QStringLiteral("Drev"));
+    AccessibleName::unseenLabel(diskBox, QStringLiteral("Drev"));
     Hint::set(diskBox, QStringLiteral("Vælg drev"));
     connect(diskBox, &QComboBox::activated, this, [this](int index) {
         if (index >= 0 && index < drives_.size())

@@ -1,5 +1,6 @@
 #include "options/Tboksform.h"
 
+#include "app/AccessibleName.h"
 #include "app/AppContext.h"
 #include "app/FileMessages.h"
 #include "app/Hint.h"
@@ -100,13 +101,16 @@ QToolButton *Tboksform::commandButton(QAction *action)
     button->setDefaultAction(action);
     button->setAutoRaise(true);
     button->setIconSize(QSize(20, 20));
+    AccessibleName::fromHint(button);
     return button;
 }
 
 void Tboksform::buildLayout()
 {
     Box = nameList(this);
+    Box->setAccessibleName(QStringLiteral("Fontnavne"));
     lagerBox = nameList(this);
+    lagerBox->setAccessibleName(QStringLiteral("Lager"));
 
     AvalgteTilLager = command({}, QStringLiteral("Flyt valgte til lager"),
         StandardIcon::of(QStyle::SP_ArrowRight), [this] { moveSelected(Box, lagerBox); });
@@ -128,6 +132,8 @@ void Tboksform::buildLayout()
     fontBox = new TFontnavne(this);
     fontBox->setMaxVisibleItems(24);
     fontBox->lineEdit()->setPlaceholderText(QStringLiteral("Hent fontnavne"));
+    AccessibleName::unseenLabel(fontBox, QStringLiteral("Installerede fonte"));
+    fontBox->lineEdit()->setAccessibleName(QStringLiteral("Installerede fonte"));
     SpeedButton1 = commandButton(sletFontFraListe);
     SpeedButton1->setToolButtonStyle(Qt::ToolButtonTextOnly);
     getFontnamesButton = new QPushButton(QStringLiteral("Hent"), this);
@@ -154,6 +160,7 @@ void Tboksform::buildLayout()
     Memo->setPlainText(QStringLiteral("Dette er skrevet med følgende font:\nSegoe UI"));
     Memo->setFont(QFont(QStringLiteral("Segoe UI")));
     Memo->setFixedHeight(80);
+    Memo->setAccessibleName(QStringLiteral("Prøve på fonten"));
     Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     fontAntalLabel = new QLabel(QStringLiteral("Du har valgt 0 fonte"), this);
     annullerButton = new QPushButton(QStringLiteral("Annuller"), this);

@@ -1,5 +1,6 @@
 #include "options/Toptform.h"
 
+#include "app/AccessibleName.h"
 #include "app/AppContext.h"
 #include "app/FileMessages.h"
 #include "app/FontListEditor.h"
@@ -24,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -38,6 +40,23 @@ QCheckBox *checkBox(QWidget *parent, const QString &caption, const QString &hint
     if (!hint.isEmpty())
         Hint::set(box, hint);
     return box;
+}
+
+// A caption too long for a third of the frame at its standard sizes, broken over two lines at the space
+// nearest its middle; a screen reader reads it on one.
+void overTwoLines(QAbstractButton *button)
+{
+    const QString caption = button->text();
+    const qsizetype middle = caption.size() / 2;
+    qsizetype at = -1;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == u' ' && (at < 0 || qAbs(i - middle) < qAbs(at - middle)))
+            at = i;
+    }
+    if (at < 0)
+        return;
+    button->setAccessibleName(caption);
+    button->setText(caption.left(at) + u'\n' + caption.mid(at + 1));
 }
 
 QLabel *heading(const QString &text, QWidget *parent)
@@ -156,7 +175,9 @@ void Toptform::buildPanel1()
 
     designBox = new QComboBox(optPanel1);
     QHBoxLayout *designRow = row(column);
-    designRow->addWidget(new QLabel(QStringLiteral("Design"), optPanel1));
+    auto *designLabel = new QLabel(QStringLiteral("Design"), optPanel1);
+    designLabel->setBuddy(designBox);
+    designRow->addWidget(designLabel);
     designRow->addWidget(designBox, 1);
 
     widthLabel = new QLabel(QStringLiteral("0"), optPanel1);
@@ -170,6 +191,8 @@ void Toptform::buildPanel1()
     sizeRow->addWidget(heightLabel);
     sizeRow->addWidget(Button20);
     sizeRow->addStretch();
+    // The start-up registration's button has the same caption.
+    AccessibleName::captionWithHint(Button20);
 
     hintBox = new RadioGroup(QStringLiteral("Element information"),
         { QStringLiteral("Vis hints på informationslinjen"),
@@ -182,6 +205,8 @@ void Toptform::buildPanel1()
             QStringLiteral("Åbner boks med muligheder"));
     dokumentlinjeCheck = checkBox(optPanel1, QStringLiteral("Vis dokumentlinje"),
         QStringLiteral("Linje der viser alle åbne dokumenter"), true);
+    overTwoLines(CheckAskOpenDoc);
+    overTwoLines(hintBox->findChildren<QRadioButton *>().at(1));
     column->addWidget(CheckAskOpenDoc);
     column->addWidget(dokumentlinjeCheck);
 
@@ -206,6 +231,7 @@ void Toptform::buildPanel1()
     column->addWidget(separator(optPanel1));
     column->addWidget(heading(QStringLiteral("Lukning"), optPanel1));
     CheckVedLuk = checkBox(optPanel1, QStringLiteral("Gem favoritter ved programlukning"));
+    overTwoLines(CheckVedLuk);
     column->addWidget(CheckVedLuk);
     column->addStretch();
 }
@@ -220,7 +246,9 @@ void Toptform::buildPanel2()
     fontnameBox->setCurrentIndex(3);
     dropDownAll(fontnameBox);
     QHBoxLayout *nameRow = row(column);
-    nameRow->addWidget(new QLabel(QStringLiteral("Fontnavn"), optPanel2));
+    auto *nameLabel = new QLabel(QStringLiteral("Fontnavn"), optPanel2);
+    nameLabel->setBuddy(fontnameBox);
+    nameRow->addWidget(nameLabel);
     nameRow->addWidget(fontnameBox, 1);
 
     fontsizeBox = new QComboBox(optPanel2);
@@ -236,7 +264,9 @@ void Toptform::buildPanel2()
     redigerButton->setText(QStringLiteral("Rediger"));
     Hint::set(redigerButton, QStringLiteral("Indfør eller fjern fontnavne"));
     QHBoxLayout *sizeRow = row(column);
-    sizeRow->addWidget(new QLabel(QStringLiteral("Størrelse"), optPanel2));
+    auto *sizeLabel = new QLabel(QStringLiteral("Størrelse"), optPanel2);
+    sizeLabel->setBuddy(fontsizeBox);
+    sizeRow->addWidget(sizeLabel);
     sizeRow->addWidget(fontsizeBox);
     sizeRow->addWidget(standardButton);
     sizeRow->addWidget(redigerButton);
@@ -259,6 +289,7 @@ void Toptform::buildPanel2()
     maxOpKnap = new QToolButton(optPanel2);
     maxOpKnap->setAutoRaise(true);
     maxOpKnap->setArrowType(Qt::UpArrow);
+    maxOpKnap->setAccessibleName(QStringLiteral("Hæv max elementer"));
     // Read-only: the arrows change the value. No length limit, which would cut 1000 and up to three digits.
     maxFindEdit = new QLineEdit(QStringLiteral("100"), optPanel2);
     maxFindEdit->setReadOnly(true);
@@ -267,8 +298,10 @@ void Toptform::buildPanel2()
     maxNedKnap = new QToolButton(optPanel2);
     maxNedKnap->setAutoRaise(true);
     maxNedKnap->setArrowType(Qt::DownArrow);
+    maxNedKnap->setAccessibleName(QStringLiteral("Sænk max elementer"));
     auto *maxLabel = new QLabel(QStringLiteral("Max elementer"), optPanel2);
     Hint::set(maxLabel, QStringLiteral("Herved undgås nærmest til grændsende uendelige lister"));
+    maxLabel->setBuddy(maxFindEdit);
     QHBoxLayout *maxRow = row(column);
     maxRow->addWidget(maxLabel);
     maxRow->addWidget(maxOpKnap);
@@ -280,6 +313,7 @@ void Toptform::buildPanel2()
     column->addWidget(heading(QStringLiteral("Speciallister"), optPanel2));
     CheckInsertFirst
         = checkBox(optPanel2, QStringLiteral("Indsæt nye filnavne først i lister i stedet for sidst"));
+    overTwoLines(CheckInsertFirst);
     column->addWidget(CheckInsertFirst);
     column->addStretch();
 }
@@ -304,6 +338,7 @@ void Toptform::buildPanel3()
     SpeedButton1->setAutoRaise(true);
     SpeedButton1->setText(QStringLiteral("Udfør"));
     Hint::set(SpeedButton1, QStringLiteral("Tilføj eller fjern programmet som Startop-program"));
+    AccessibleName::captionWithHint(SpeedButton1);
     column->addWidget(SpeedButton1);
     column->addStretch();
 }

@@ -36,9 +36,14 @@ qsizetype asciiRun(const unsigned char *bytes, qsizetype from, qsizetype size)
     return i - from;
 }
 
+// The mark has been taken off before these bytes; a U+FEFF among them (at the start of a piece of a
+// streamed file, or a second one after the mark) is text, which Qt's decoders would otherwise drop.
+constexpr QStringConverter::Flags kKeepEveryCharacter
+    = QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
+
 QString decodeUtf16(QByteArrayView bytes, QStringConverter::Encoding encoding)
 {
-    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
+    QStringDecoder decoder(encoding, kKeepEveryCharacter);
     return decoder(bytes);
 }
 
@@ -51,15 +56,38 @@ void LineBreakCounts::add(QStringView text)
         const char16_t c = text[i].unicode();
         if (c == u'\r') {
             if (i + 1 < n && text[i + 1] == u'\n') {
+                note(LineEnding::CrLf);
                 ++crlf;
                 ++i;
             } else {
+                note(LineEnding::Cr);
                 ++cr;
             }
         } else if (c == u'\n') {
+            note(LineEnding::Lf);
             ++lf;
         }
     }
+}
+
+void LineBreakCounts::note(LineEnding ending)
+{
+    if (stretches_.isEmpty() || stretches_.last().second != ending)
+        stretches_.append({ total(), ending });
+}
+
+LineEndExceptions LineBreakCounts::exceptionsTo(LineEnding usual) const
+{
+    LineEndExceptions exceptions;
+    for (qsizetype s = 0; s < stretches_.size(); ++s) {
+        const auto [first, ending] = stretches_[s];
+        if (ending == usual)
+            continue;
+        const qsizetype end = s + 1 < stretches_.size() ? stretches_[s + 1].first : total();
+        for (qsizetype lineBreak = first; lineBreak < end; ++lineBreak)
+            exceptions.append({ lineBreak, ending });
+    }
+    return exceptions;
 }
 
 LineEnding LineBreakCounts::dominant(LineEnding fallback) const
@@ -107,6 +135,40 @@ char16_t *TextCodec::decodeWindows1252(QByteArrayView bytes, char16_t *out)
     return out + size;
 }
 
+namespace {
+
+// The length of the UTF-8 sequence for one character beyond ASCII that starts at i, or 0 when the bytes
+// there are no such sequence (invalid, overlong, a surrogate, beyond U+10FFFF, or cut off).
+inline int sequenceAt(const unsigned char *in, qsizetype i, qsizetype size)
+{
+    const unsigned char lead = in[i];
+    int continuation = 0;
+    unsigned char low = 0x80; // the range of the byte after the lead, which rules out overlong forms,
+    unsigned char high = 0xBF; // surrogates and code points beyond U+10FFFF
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        continuation = 1;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        continuation = 2;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        continuation = 3;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (i + continuation >= size || in[i + 1] < low || in[i + 1] > high)
+        return 0;
+    for (int k = 2; k <= continuation; ++k) {
+        if ((in[i + k] & 0xC0) != 0x80)
+            return 0;
+    }
+    return continuation + 1;
+}
+
+} // namespace
+
 bool TextCodec::isValidUtf8(QByteArrayView bytes)
 {
     const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
@@ -139,32 +201,29 @@ bool TextCodec::isValidUtf8(QByteArrayView bytes)
         i += asciiRun(in, i, size);
         if (i >= size)
             break;
-        const unsigned char lead = in[i];
-        int continuation = 0;
-        unsigned char low = 0x80; // the range of the byte after the lead, which rules out overlong forms,
-        unsigned char high = 0xBF; // surrogates and code points beyond U+10FFFF
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            continuation = 1;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            continuation = 2;
-            low = lead == 0xE0 ? 0xA0 : 0x80;
-            high = lead == 0xED ? 0x9F : 0xBF;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            continuation = 3;
-            low = lead == 0xF0 ? 0x90 : 0x80;
-            high = lead == 0xF4 ? 0x8F : 0xBF;
-        } else {
+        const int length = sequenceAt(in, i, size);
+        if (length == 0)
             return false;
-        }
-        if (i + continuation >= size || in[i + 1] < low || in[i + 1] > high)
-            return false;
-        for (int k = 2; k <= continuation; ++k) {
-            if ((in[i + k] & 0xC0) != 0x80)
-                return false;
-        }
-        i += continuation + 1;
+        i += length;
     }
     return true;
+}
+
+bool TextCodec::looksLikeDamagedUtf8(QByteArrayView bytes)
+{
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype size = bytes.size();
+    qsizetype valid = 0;
+    qsizetype invalid = 0;
+    for (qsizetype i = 0; i < size;) {
+        i += asciiRun(in, i, size);
+        if (i >= size)
+            break;
+        const int length = sequenceAt(in, i, size);
+        ++(length > 0 ? valid : invalid);
+        i += std::max(length, 1);
+    }
+    return invalid > 0 && valid > invalid;
 }
 
 std::optional<QByteArray> TextCodec::encodeWindows1252(QStringView text)
@@ -201,14 +260,16 @@ QString TextCodec::decodeUnmarked(QByteArrayView bytes, TextEncoding encoding, b
         *invalid = false;
     switch (encoding) {
     case TextEncoding::Utf8: {
-        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        QStringDecoder utf8(QStringConverter::Utf8, kKeepEveryCharacter);
         QString text = utf8(bytes);
         if (invalid)
             *invalid = utf8.hasError();
         return text;
     }
-    case TextEncoding::Utf8Bom:
-        return QString::fromUtf8(bytes);
+    case TextEncoding::Utf8Bom: {
+        QStringDecoder utf8(QStringConverter::Utf8, kKeepEveryCharacter);
+        return utf8(bytes);
+    }
     case TextEncoding::Utf16LE:
         return decodeUtf16(bytes, QStringConverter::Utf16LE);
     case TextEncoding::Utf16BE:
@@ -235,6 +296,7 @@ DecodedText TextCodec::decode(QByteArrayView bytes, LineEnding fallback)
     LineBreakCounts breaks;
     breaks.add(result.text);
     result.lineEnding = breaks.dominant(fallback);
+    result.lineEndExceptions = breaks.exceptionsTo(result.lineEnding);
     result.hadLineBreaks = breaks.any();
     if (result.hadLineBreaks)
         result.text = normaliseLineBreaks(std::move(result.text));
@@ -297,6 +359,28 @@ QString TextCodec::lineBreak(LineEnding lineEnding)
     }
     Q_UNREACHABLE();
     return {};
+}
+
+QString TextCodec::withLineEnds(const QString &text, LineEnding usual, const LineEndExceptions &exceptions)
+{
+    if (exceptions.isEmpty())
+        return usual == LineEnding::Lf ? text : QString(text).replace(u'\n', lineBreak(usual));
+    QString result;
+    result.reserve(text.size() + text.size() / 16);
+    qsizetype lineBreak = 0;
+    qsizetype next = 0; // the next exception to look at
+    qsizetype from = 0;
+    for (qsizetype at = text.indexOf(u'\n'); at >= 0; at = text.indexOf(u'\n', from)) {
+        result.append(QStringView(text).sliced(from, at - from));
+        LineEnding ending = usual;
+        if (next < exceptions.size() && exceptions[next].lineBreak == lineBreak)
+            ending = exceptions[next++].ending;
+        result.append(TextCodec::lineBreak(ending));
+        from = at + 1;
+        ++lineBreak;
+    }
+    result.append(QStringView(text).sliced(from));
+    return result;
 }
 
 QString TextCodec::normaliseLineBreaks(QString text)

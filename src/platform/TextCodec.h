@@ -2,11 +2,13 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <QString>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <optional>
+#include <utility>
 
 // The one place where bytes on disk become text and back, for documents, settings files and list files.
 // A byte-order mark decides; without one, valid UTF-8 is UTF-8 and anything else Windows-1252, decoded
@@ -15,10 +17,22 @@ enum class TextEncoding { Utf8, Utf8Bom, Utf16LE, Utf16BE, Windows1252 };
 
 enum class LineEnding { CrLf, Lf, Cr };
 
+// A line break whose kind differs from the text's usual one, by its number among the text's breaks
+// (counted from 0). Most files have one kind throughout and no exceptions; a file with mixed line ends
+// keeps each one through a save by this record.
+struct LineEndException {
+    qsizetype lineBreak = 0;
+    LineEnding ending = LineEnding::CrLf;
+
+    bool operator==(const LineEndException &other) const = default;
+};
+using LineEndExceptions = QList<LineEndException>;
+
 struct DecodedText {
     QString text; // line breaks normalised to '\n'
     TextEncoding encoding = TextEncoding::Utf8;
     LineEnding lineEnding = LineEnding::CrLf; // the most frequent one in the bytes, or the fallback given
+    LineEndExceptions lineEndExceptions; // the breaks of another kind than lineEnding
     bool hadLineBreaks = false;
 };
 
@@ -32,8 +46,18 @@ struct LineBreakCounts {
     // caller that feeds pieces keeps a final CR back until it knows what follows.
     void add(QStringView text);
     bool any() const { return crlf + lf + cr > 0; }
+    qsizetype total() const { return crlf + lf + cr; }
     // The most frequent one, CR LF before LF before CR when equal; the fallback when there are none.
     LineEnding dominant(LineEnding fallback) const;
+    // The breaks of another kind than the usual one, in order.
+    LineEndExceptions exceptionsTo(LineEnding usual) const;
+
+private:
+    void note(LineEnding ending);
+
+    // Where the kind changes: the number of the first break of each stretch of one kind, and the kind.
+    // A file of one kind has a single stretch, so this costs nothing worth counting.
+    QList<std::pair<qsizetype, LineEnding>> stretches_;
 };
 
 struct EncodedText {
@@ -72,10 +96,19 @@ public:
     // Whether the bytes are UTF-8 as the decoder takes it: no invalid, overlong, surrogate or truncated
     // sequence. Decides between UTF-8 and Windows-1252 without decoding.
     static bool isValidUtf8(QByteArrayView bytes);
+    // Not valid UTF-8, yet more of its characters beyond ASCII are valid UTF-8 than not: a UTF-8 file with
+    // damaged bytes, rather than Windows-1252 text (whose Danish letters are almost never valid UTF-8).
+    // Only for the program's own files, which it writes in UTF-8; a document is never judged so, since
+    // reading it in Windows-1252 gives back every byte when it is saved.
+    static bool looksLikeDamagedUtf8(QByteArrayView bytes);
     // Empty optional when a character has no Windows-1252 byte.
     static std::optional<QByteArray> encodeWindows1252(QStringView text);
     static QString lineBreak(LineEnding lineEnding);
     static QString normaliseLineBreaks(QString text);
+    // The text, whose breaks are '\n', with each break written as its own kind: the usual one but where
+    // an exception (in order of their breaks) names another. Encoded with LineEnding::Lf, it gives the bytes
+    // the text was read from.
+    static QString withLineEnds(const QString &text, LineEnding usual, const LineEndExceptions &exceptions);
 };
 
 // A character set named the way outside libraries name theirs, such as the "SET" line of a spelling

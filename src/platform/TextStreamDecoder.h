@@ -33,6 +33,8 @@ public:
     TextEncoding encoding() const { return encoding_; }
     // Final after finish().
     LineEnding lineEnding() const { return breaks_.dominant(fallback_); }
+    // Final after finish().
+    LineEndExceptions lineEndExceptions() const { return breaks_.exceptionsTo(lineEnding()); }
     bool hadLineBreaks() const { return breaks_.any(); }
 
 private:

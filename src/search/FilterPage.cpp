@@ -1,5 +1,6 @@
 #include "search/FilterPage.h"
 
+#include "app/AccessibleName.h"
 #include "app/AppContext.h"
 #include "app/Hint.h"
 #include "app/SettingsFile.h"
@@ -76,6 +77,7 @@ void FilterPage::buildControls()
     tools->addAction(Aop);
     tools->addAction(Aned);
     tools->setAccessibleName(QStringLiteral("Flyt filtyper"));
+    AccessibleName::ofExtensionButton(tools);
     left->addWidget(tools);
 
     typeliste = new QTreeWidget(this);

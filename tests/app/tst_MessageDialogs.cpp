@@ -2,6 +2,7 @@
 #include "app/Tspform.h"
 #include "platform/widgets/ModalRunner.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -61,6 +62,9 @@ private Q_SLOTS:
     void questionAnswers_data();
     void questionAnswers();
     void informationShowsOnlyTheLatestText();
+    void enterGivesTheAnswerThatLosesNothing_data();
+    void enterGivesTheAnswerThatLosesNothing();
+    void onePicturePerDialog();
 };
 
 void MessageDialogsTest::heightFollowsTheLinesOfTheText()
@@ -130,6 +134,50 @@ void MessageDialogsTest::informationShowsOnlyTheLatestText()
     dialog.insertTekst(QStringLiteral("Anden besked"));
     dialog.showModal(ok);
     QCOMPARE(ok.seenText, QStringLiteral("Anden besked"));
+}
+
+void MessageDialogsTest::enterGivesTheAnswerThatLosesNothing_data()
+{
+    QTest::addColumn<int>("safe");
+    QTest::addColumn<QString>("before"); // how the user answered the question before
+    QTest::newRow("save?: Ja") << Tspform::kYes << QString();
+    QTest::newRow("delete?: Nej") << Tspform::kNo << QString();
+    // The default once followed the button last pressed, so one "Nej" made Enter answer "Nej" next time.
+    QTest::newRow("save? after Nej before: still Ja") << Tspform::kYes << QStringLiteral("Nej");
+    QTest::newRow("delete? after Ja before: still Nej") << Tspform::kNo << QStringLiteral("Ja");
+}
+
+void MessageDialogsTest::enterGivesTheAnswerThatLosesNothing()
+{
+    QFETCH(int, safe);
+    QFETCH(QString, before);
+    QWidget frame;
+    Tspform dialog(&frame);
+    if (!before.isEmpty()) {
+        LiveRunner user([before](QDialog &shown) { press(shown, before); });
+        dialog.insertTekst(QStringLiteral("Første spørgsmål?"));
+        dialog.showModal(user);
+    }
+    dialog.setDefaultAnswer(safe);
+    LiveRunner enter([](QDialog &shown) {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &shown, Qt::Key_Return);
+    });
+    dialog.insertTekst(QStringLiteral("Skal det gemmes?"));
+    QCOMPARE(dialog.showModal(enter), safe);
+}
+
+// The question showed the same picture at both ends of its buttons.
+void MessageDialogsTest::onePicturePerDialog()
+{
+    QWidget frame;
+    Tinfform information(&frame);
+    Tspform question(&frame);
+    for (QDialog *dialog : std::initializer_list<QDialog *> { &information, &question }) {
+        int pictures = 0;
+        for (const QLabel *label : dialog->findChildren<QLabel *>())
+            pictures += label->pixmap().isNull() ? 0 : 1;
+        QCOMPARE(pictures, 1);
+    }
 }
 
 QTEST_MAIN(MessageDialogsTest)

@@ -9,6 +9,9 @@ class SettingsFileTest : public QObject {
 private Q_SLOTS:
     void readsLines_data();
     void readsLines();
+    void damagedFileSaysSo_data();
+    void damagedFileSaysSo();
+    void windows1252ThatWouldReadAsUtf8IsWrittenWithAMark();
     void appliesUntilTheFirstBadLine();
     void writesBackInTheEncodingItWasReadIn_data();
     void writesBackInTheEncodingItWasReadIn();
@@ -63,6 +66,55 @@ void SettingsFileTest::readsLines()
     SettingsFile settings(writeFile(bytes));
     QCOMPARE(settings.read(), SettingsFile::Status::Read);
     QCOMPARE(settings.lines(), lines);
+}
+
+void SettingsFileTest::damagedFileSaysSo_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<bool>("damaged");
+    QTest::newRow("utf-8 with a bad byte")
+        << QByteArray("Gr\xC3\xB8n\r\nBl\xC3\xA5\xFF\r\n")
+        << QStringList { QStringLiteral("Grøn"), QStringLiteral("Blå\uFFFD") } << true;
+    QTest::newRow("windows-1252 is not damaged")
+        << QByteArray("Gr\xF8n\r\nBl\xE5\r\n")
+        << QStringList { QStringLiteral("Grøn"), QStringLiteral("Blå") } << false;
+    QTest::newRow("utf-8 with mark and a bad byte")
+        << QByteArray("\xEF\xBB\xBFGr\xC3n\r\n") << QStringList { QStringLiteral("Gr\uFFFDn") } << true;
+    QTest::newRow("utf-16 le cut in a character")
+        << QByteArray("\xFF\xFEG\0r\0\xF8", 7) << QStringList { QStringLiteral("Gr\uFFFD") } << true;
+    QTest::newRow("utf-16 le whole") << QByteArray("\xFF\xFEG\0\xF8\0", 6)
+                                     << QStringList { QStringLiteral("Gø") } << false;
+}
+
+void SettingsFileTest::damagedFileSaysSo()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    QFETCH(bool, damaged);
+    SettingsFile settings(writeFile(bytes));
+    QCOMPARE(settings.read(), SettingsFile::Status::Read);
+    QCOMPARE(settings.lines(), lines);
+    QCOMPARE(settings.damaged(), damaged);
+}
+
+// Found by fuzzing: Windows-1252 text whose letters happen to form UTF-8 read back as damaged UTF-8
+// once fewer other letters were written with it.
+void SettingsFileTest::windows1252ThatWouldReadAsUtf8IsWrittenWithAMark()
+{
+    const SettingsFile::Content read = SettingsFile::parse("\xC3\xA6"
+                                                           "ble \xC3\xB8\r\n\xF8\xF8\xF8\r\n");
+    QCOMPARE(read.encoding, TextEncoding::Windows1252);
+    QVERIFY(!read.damaged);
+    const QStringList fewer = { read.lines[0], QStringLiteral("ø") };
+    const EncodedText written = SettingsFile::format(fewer, read.encoding);
+    QCOMPARE(written.encoding, TextEncoding::Utf8Bom);
+    QCOMPARE(SettingsFile::parse(written.bytes).lines, fewer);
+
+    // ... and once the only letter that was no UTF-8 is left out, the rest is UTF-8.
+    const QStringList only = { read.lines[0] };
+    QCOMPARE(SettingsFile::format(only, read.encoding).encoding, TextEncoding::Utf8Bom);
+    QCOMPARE(SettingsFile::parse(SettingsFile::format(only, read.encoding).bytes).lines, only);
 }
 
 void SettingsFileTest::appliesUntilTheFirstBadLine()

@@ -43,6 +43,7 @@ private Q_SLOTS:
     void searchWord_data();
     void searchWord();
     void openMenuCountsTheDocuments();
+    void openMenuTellsDocumentsOfTheSameNameApart();
 };
 
 void TFunktionerTest::dispatchesByExtension_data()
@@ -249,6 +250,25 @@ void TFunktionerTest::openMenuCountsTheDocuments()
     QCOMPARE(menu->actions().size(), 5);
     menu->actions().last()->trigger();
     QCOMPARE(app.frame().documents()->activeDocument()->capNavn(), QStringLiteral("1. Dokument"));
+}
+
+void TFunktionerTest::openMenuTellsDocumentsOfTheSameNameApart()
+{
+    TestApp app;
+    const QString first = app.writeFile(QStringLiteral("noter.txt"), "1");
+    const QString second = app.writeFile(QStringLiteral("arkiv/noter.txt"), "2");
+    app.start({ first, second });
+    auto *menu = app.frame().findChild<OpenDocumentsMenu *>();
+    Q_EMIT menu->aboutToShow();
+    const QList<QAction *> entries = menu->actions().mid(2);
+    QCOMPARE(entries.size(), 2);
+    for (QAction *entry : entries) {
+        QCOMPARE(entry->text(), QStringLiteral("noter.txt"));
+        entry->trigger();
+        const QString shown = app.frame().documents()->activeDocument()->Filnavn();
+        QCOMPARE(entry->toolTip(), QDir::toNativeSeparators(QFileInfo(shown).absolutePath()));
+    }
+    QCOMPARE(app.frame().documents()->activeDocument()->Filnavn(), first);
 }
 
 QTEST_MAIN(TFunktionerTest)

@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <QTextList>
@@ -95,6 +96,7 @@ private Q_SLOTS:
     void colourGridColoursTheSelectionAndMarksTheCaretColour();
     void marginIndentsTheParagraph();
     void modifiedIndicatorHasTwoWidths();
+    void changedRichDocumentIsMarkedOnItsTabUntilSaved();
     void statusStripShowsLinesAndPosition();
     void spellingRefreshLeavesClipboardModifiedStateAndFocus();
     void closeQuestionAsInThePlainWindow();
@@ -443,6 +445,31 @@ void Twinform2Test::modifiedIndicatorHasTwoWidths()
     QCOMPARE(window->EditModified->text(), QStringLiteral("Redigeret"));
     QCOMPARE(window->EditModified->toolTip(), QStringLiteral("Dokumentet er ændret"));
     QCOMPARE(window->modiButton->width(), 82);
+}
+
+// The tab's mark and the status line's "Gemt", as for a plain document.
+void Twinform2Test::changedRichDocumentIsMarkedOnItsTabUntilSaved()
+{
+    TestApp app;
+    const QString path = app.writeFile(QStringLiteral("referat.rtf"), R"({\rtf1\ansi Referat\par})");
+    app.start({ path });
+    app.frame().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&app.frame()));
+    Twinform2 *window = activeRich(app);
+    QVERIFY(window);
+    DocumentTabStrip *tabs = app.frame().tc;
+    QVERIFY(tabs->tabIcon(0).isNull());
+
+    type(window, QStringLiteral("Nyt "));
+    QVERIFY(window->isModified());
+    QVERIFY(!tabs->tabIcon(0).isNull());
+    QCOMPARE(tabs->tabText(0), QStringLiteral("referat.rtf"));
+
+    QTest::keyClick(window->Editor, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!window->isModified());
+    QVERIFY(tabs->tabIcon(0).isNull());
+    QCOMPARE(app.frame().bundPanel->currentMessage(), QStringLiteral("Gemt"));
+    QVERIFY(readAll(path).contains("Nyt Referat"));
 }
 
 void Twinform2Test::statusStripShowsLinesAndPosition()

@@ -3,6 +3,7 @@
 #include "app/DocumentInfoWidgets.h"
 #include "app/SearchPageControls.h"
 #include "documents/DocumentArea.h"
+#include "documents/DocumentWindow.h"
 #include "frame/MenuBook.h"
 #include "frame/Tmainform.h"
 #include "options/Toptform.h"
@@ -65,10 +66,13 @@ private Q_SLOTS:
     void keysWorkWhereverTheFocusIs();
     void fileInformationComesFromTheActiveDocument();
     void buttonsShowTheWholeCaption();
+    void captionsTakeAtMostTwoLines();
     void hovedmenuTwiceRemovesMenuBarForGood_data();
     void hovedmenuTwiceRemovesMenuBarForGood();
     void menuBarHoldsTheSevenPageCommands();
     void bottomButtonsKeepToTheRightEdge();
+    void closingTheOptionsPageKeepsTheActiveDocument_data();
+    void closingTheOptionsPageKeepsTheActiveDocument();
     void bottomButtonsRunTheirCommands();
     void hintOfAButtonGoesToTheStatusLine();
 };
@@ -312,6 +316,17 @@ void tst_MenuBook::buttonsShowTheWholeCaption()
         QVERIFY2(captions.contains(QString::fromUtf8(caption)), caption);
 }
 
+// "Luk alle bokse" stood on three lines, one word each, on the "Vindue" page.
+void tst_MenuBook::captionsTakeAtMostTwoLines()
+{
+    TestApp app;
+    QVERIFY(startActive(app));
+    for (int page = 0; page < MenuBook::PageCount; ++page) {
+        for (QToolButton *button : app.frame().menuBook()->widget(page)->findChildren<QToolButton *>())
+            QVERIFY2(button->text().count(u'\n') <= 1, qPrintable(button->text()));
+    }
+}
+
 void tst_MenuBook::hovedmenuTwiceRemovesMenuBarForGood_data()
 {
     QTest::addColumn<bool>("windowsMenu");
@@ -379,6 +394,46 @@ void tst_MenuBook::bottomButtonsKeepToTheRightEdge()
     const int rightEdge = redskabslinje->mapTo(frame.bundPanel, QPoint(redskabslinje->width(), 0)).x();
     QVERIFY2(frame.bundPanel->width() - rightEdge < 20,
         qPrintable(QStringLiteral("%1 of %2").arg(rightEdge).arg(frame.bundPanel->width())));
+}
+
+void tst_MenuBook::closingTheOptionsPageKeepsTheActiveDocument_data()
+{
+    QTest::addColumn<bool>("byKey"); // else by its page button
+    QTest::newRow("Ctrl+6") << true;
+    QTest::newRow("page button") << false;
+}
+
+// Closing the options page moved the focus on to the next control in line, the editor of another
+// document, and so made that document the active one.
+void tst_MenuBook::closingTheOptionsPageKeepsTheActiveDocument()
+{
+    QFETCH(bool, byKey);
+    TestApp app;
+    const QStringList files = { app.writeFile(QStringLiteral("a.txt"), "a"),
+        app.writeFile(QStringLiteral("b.txt"), "b"), app.writeFile(QStringLiteral("c.txt"), "c") };
+    app.start(files);
+    app.frame().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&app.frame()));
+    Tmainform &frame = app.frame();
+    QList<DocumentWindow *> windows = frame.documents()->windowsInOrder();
+    DocumentWindow *b = windows.at(1);
+    frame.documents()->activate(b);
+    QWidget *editor = b->findChild<QPlainTextEdit *>();
+    editor->setFocus();
+    QCOMPARE(frame.documents()->activeDocument(), b);
+
+    QTest::keyClick(&frame, Qt::Key_6, Qt::ControlModifier);
+    QCheckBox *option = app.context.optform->CheckInsertFirst;
+    QTRY_VERIFY(option->isVisible());
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+    QVERIFY(option->hasFocus());
+    if (byKey)
+        QTest::keyClick(&frame, Qt::Key_6, Qt::ControlModifier);
+    else
+        QTest::mouseClick(buttonWithText(frame.hovedmenuPanel, QStringLiteral("Egenskaber")), Qt::LeftButton);
+    QVERIFY(frame.menuBog->isHidden());
+    QCOMPARE(frame.documents()->activeDocument(), b);
+    QCOMPARE(QApplication::focusWidget(), editor);
 }
 
 void tst_MenuBook::bottomButtonsRunTheirCommands()

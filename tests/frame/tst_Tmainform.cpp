@@ -1,4 +1,7 @@
 #include "app/RadioGroup.h"
+#include "documents/DocumentArea.h"
+#include "documents/DocumentWindow.h"
+#include "documents/TFunktioner.h"
 #include "frame/Tmainform.h"
 #include "lists/Tfavoritform.h"
 #include "lists/Tfilform.h"
@@ -26,6 +29,8 @@ private Q_SLOTS:
     void mainTxtIsReadAndWrittenAsFiveLines();
     void settingsFolderThatCannotBeMadeIsReported();
     void commandLineNamesOnlyExistingFiles();
+    void commandLineNameWithDoubleQuotesOpensThatFile_data();
+    void commandLineNameWithDoubleQuotesOpensThatFile();
     void droppedFilesOpenInDropOrder();
     void startupBoxes_data();
     void startupBoxes();
@@ -34,6 +39,8 @@ private Q_SLOTS:
     void minimisedStartNeverOpensStartupBoxesNorReportsSizes();
     void windowsMenuBarOnlyWhenChosen();
     void closeWritesOptionsAndDeletesDocumentListWithoutDocuments();
+    void documentListFollowsTheDocumentsWhileTheProgramRuns();
+    void documentListIsLeftAloneWhileTheOptionIsOff();
     void hintsGoToTheStatusLineInTheFirstMode();
     void standardSizeFollowsTheMarginOption();
 };
@@ -82,6 +89,10 @@ void TmainformTest::mainTxtIsReadAndWrittenAsFiveLines_data()
                            << QByteArray("800\r\n600\r\n640\r\n240\r\n0\r\n");
     QTest::newRow("binary") << QByteArray("\x00\xFF\xFE\x01\x80\r\n\x81", 8) << QSize(800, 600)
                             << QPoint(640, 240) << QByteArray("800\r\n600\r\n640\r\n240\r\n0\r\n");
+    // Hanging off the screen, the frame hid its tabs and status line.
+    QTest::newRow("partly off the screen")
+        << QByteArray("800\r\n600\r\n1500\r\n900\r\n0\r\n") << QSize(800, 600) << QPoint(1120, 480)
+        << QByteArray("800\r\n600\r\n1120\r\n480\r\n0\r\n");
     QTest::newRow("off every screen")
         << QByteArray("800\r\n600\r\n-5000\r\n-4000\r\n0\r\n") << QSize(800, 600) << QPoint(0, 0)
         << QByteArray("800\r\n600\r\n0\r\n0\r\n0\r\n");
@@ -141,6 +152,28 @@ void TmainformTest::commandLineNamesOnlyExistingFiles()
     QCOMPARE(app.shell().calls[0].target, spaced);
     QCOMPARE(app.shell().calls[1].target, plain);
     QVERIFY(app.modal().shown.isEmpty());
+}
+
+void TmainformTest::commandLineNameWithDoubleQuotesOpensThatFile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("quotedTooExists"); // a file of the name without its quotes exists as well
+    QTest::newRow("quotes in the name") << QStringLiteral("kapitel \"1\".pdf") << false;
+    QTest::newRow("beside the name without them") << QStringLiteral("kapitel \"1\".pdf") << true;
+}
+
+// The quotes were always removed, so such a name opened another file or none.
+void TmainformTest::commandLineNameWithDoubleQuotesOpensThatFile()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, quotedTooExists);
+    TestApp app;
+    const QString quoted = app.writeFile(name, "%PDF");
+    if (quotedTooExists)
+        app.writeFile(QString(name).remove(u'"'), "%PDF");
+    app.start({ quoted });
+    QCOMPARE(app.shell().calls.size(), 1);
+    QCOMPARE(app.shell().calls[0].target, quoted);
 }
 
 void TmainformTest::droppedFilesOpenInDropOrder()
@@ -269,6 +302,56 @@ void TmainformTest::closeWritesOptionsAndDeletesDocumentListWithoutDocuments()
     QVERIFY(!QFileInfo::exists(app.settingsPath(QStringLiteral("Dokumentfil.txt"))));
     QCOMPARE(app.readSettingsFile(QStringLiteral("optUnit.txt")),
         with({ { Dokumenter, "1" }, { DokumenterAgain, "1" }, { GemFavoritterVedLuk, "1" } }));
+}
+
+// The list was once written only at a clean close, so the documents of a crashed run did not reopen.
+void TmainformTest::documentListFollowsTheDocumentsWhileTheProgramRuns()
+{
+    TestApp app;
+    app.writeSettingsFile(
+        QStringLiteral("optUnit.txt"), with({ { Dokumenter, "1" }, { DokumenterAgain, "1" } }));
+    const QString first = app.writeFile(QStringLiteral("en.txt"), "1");
+    const QString second = app.writeFile(QStringLiteral("to.txt"), "2");
+    app.start({ first });
+    const auto listed = [&app] { return app.readSettingsFile(QStringLiteral("Dokumentfil.txt")); };
+    // In the frame's window order, as the program's close writes it.
+    const auto inWindowOrder = [&app] {
+        QByteArray lines;
+        for (const DocumentWindow *window : app.frame().documents()->windowsInOrder())
+            lines += window->Filnavn().toUtf8() + "\r\n";
+        return lines;
+    };
+    QTRY_COMPARE(listed(), first.toUtf8() + "\r\n");
+
+    app.frame().funk()->openwin(second, {});
+    QTRY_COMPARE(listed(), second.toUtf8() + "\r\n" + first.toUtf8() + "\r\n");
+
+    app.frame().funk()->openwin(QString(), QStringLiteral(".txt"));
+    const QString third = app.root() + QStringLiteral("/filer/tre.txt");
+    app.platform.fileDialogs.saveAnswers.enqueue(third);
+    app.frame().documents()->activeDocument()->GemSom();
+    QTRY_COMPARE(listed(), third.toUtf8() + "\r\n" + second.toUtf8() + "\r\n" + first.toUtf8() + "\r\n");
+
+    app.frame().command(QStringLiteral("winLuk"))->trigger();
+    QCOMPARE(app.frame().documents()->windowsInOrder().size(), 2);
+    QTRY_COMPARE(listed(), inWindowOrder());
+    app.frame().command(QStringLiteral("winLukAlle"))->trigger();
+    QTRY_VERIFY(!QFileInfo::exists(app.settingsPath(QStringLiteral("Dokumentfil.txt"))));
+    QVERIFY(app.modal().shown.isEmpty());
+}
+
+void TmainformTest::documentListIsLeftAloneWhileTheOptionIsOff()
+{
+    TestApp app;
+    app.writeSettingsFile(QStringLiteral("Dokumentfil.txt"), "/fra/en/anden/gang.txt\r\n");
+    const QString file = app.writeFile(QStringLiteral("en.txt"), "1");
+    app.start({ file });
+    app.frame().command(QStringLiteral("winLukAlle"))->trigger();
+    QCoreApplication::processEvents();
+    QCOMPARE(
+        app.readSettingsFile(QStringLiteral("Dokumentfil.txt")), QByteArray("/fra/en/anden/gang.txt\r\n"));
+    QVERIFY(app.close());
+    QVERIFY(!QFileInfo::exists(app.settingsPath(QStringLiteral("Dokumentfil.txt"))));
 }
 
 void TmainformTest::hintsGoToTheStatusLineInTheFirstMode()

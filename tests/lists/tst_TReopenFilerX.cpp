@@ -59,6 +59,7 @@ private Q_SLOTS:
     void loadingAMissingFileEmptiesTheListAndCreatesNothing();
     void loadingAFolderTellsWhyAndKeepsTheList();
     void loadingABinaryFileLeavesItUntouched();
+    void damagedListKeepsItsEntriesAndIsNotWrittenBack();
     void savingAnEmptyListWritesZeroBytes();
     void savingWithoutListFileWritesNothing();
     void savingIntoAMissingFolderTellsWhyAndKeepsTheList();
@@ -198,6 +199,26 @@ void TReopenFilerXTest::loadingABinaryFileLeavesItUntouched()
         QStringList { shown(QStringLiteral("Filen:\r") + QDir::toNativeSeparators(f.list->Itemfile())
             + QStringLiteral("\rer ikke en filliste og blev ikke indlæst.")) });
     QCOMPARE(readAll(f.list->Itemfile()), binary);
+}
+
+// One bad byte in a list of Danish file names once made the whole file read as Windows-1252: every name
+// with a Danish letter was spoilt, every such entry pruned as vanished, and the rest written back.
+void TReopenFilerXTest::damagedListKeepsItsEntriesAndIsNotWrittenBack()
+{
+    Fixture f;
+    const QString aeble = files_.filePath(QStringLiteral("æble.txt"));
+    const QByteArray damaged = "\xC3\xA6"
+                               "ble\r\n"
+        + aeble.toUtf8() + "\r\nBrev \xFF\r\n" + brev_.toUtf8() + "\r\n";
+    writeAll(f.list->Itemfile(), damaged);
+    QVERIFY(f.list->HentReopenFiler());
+    QCOMPARE(captionsOf(*f.list), (QStringList { QStringLiteral("æble"), QStringLiteral("Brev \uFFFD") }));
+    QCOMPARE(readAll(f.list->Itemfile()), damaged);
+    QVERIFY(f.list->GemReopenFiler()); // saving on request writes what was read
+    QCOMPARE(readAll(f.list->Itemfile()),
+        "\xC3\xA6"
+        "ble\r\n"
+            + aeble.toUtf8() + "\r\nBrev \xEF\xBF\xBD\r\n" + brev_.toUtf8() + "\r\n");
 }
 
 void TReopenFilerXTest::savingAnEmptyListWritesZeroBytes()

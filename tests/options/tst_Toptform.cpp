@@ -1,5 +1,6 @@
 #include "app/RadioGroup.h"
 #include "frame/DocumentTabStrip.h"
+#include "frame/MenuBook.h"
 #include "frame/Tmainform.h"
 #include "options/Tboksform.h"
 #include "options/ThemeService.h"
@@ -66,6 +67,8 @@ private Q_SLOTS:
     void lineFourDecidesDokumenter();
     void readingStopsSilentlyAtLineThatIsNoNumber_data();
     void readingStopsSilentlyAtLineThatIsNoNumber();
+    void numberTooBigForAnIntegerEndsTheReadingWhereverItStands_data();
+    void numberTooBigForAnIntegerEndsTheReadingWhereverItStands();
     void listPositionBeyondTheListSelectsNothing();
     void everyOptionIsKeptAcrossRestart();
     void bothMainMenusStoredEndsWithWindowsMenuOnly();
@@ -85,6 +88,8 @@ private Q_SLOTS:
     void standardNamesKeepChosenNameOrArial();
     void choosingThemeAppliesItAndHidesMenuBook();
     void unknownThemeIsReportedAndCurrentStays();
+    void noCaptionIsCutAtTheStandardSizes_data();
+    void noCaptionIsCutAtTheStandardSizes();
 };
 
 void ToptformTest::wrongLineCountGivesDefaults_data()
@@ -175,6 +180,33 @@ void ToptformTest::readingStopsSilentlyAtLineThatIsNoNumber()
     QCOMPARE(options.fontnameBox->currentText(), QStringLiteral("Courier New"));
     QCOMPARE(options.maxElements(), 0); // no defaults after a partial reading
     QCOMPARE(options.maxFindEdit->text(), QStringLiteral("0"));
+    QVERIFY(app.modal().shown.isEmpty());
+}
+
+void ToptformTest::numberTooBigForAnIntegerEndsTheReadingWhereverItStands_data()
+{
+    QTest::addColumn<int>("line");
+    QTest::newRow("font name position") << 9;
+    QTest::newRow("Max elementer") << 15;
+}
+
+// Such a number was read as 0: the font became "Arial", "Max elementer" 0, and both were saved.
+void ToptformTest::numberTooBigForAnIntegerEndsTheReadingWhereverItStands()
+{
+    QFETCH(int, line);
+    QStringList lines = changedOptions();
+    lines[line] = QStringLiteral("4294967296");
+    TestApp app;
+    app.writeSettingsFile(QStringLiteral("optUnit.txt"), settingsBytes(lines));
+    app.create();
+    const Toptform &options = *app.context.optform;
+
+    QVERIFY(options.bokseCheck3->isChecked()); // line 8, before the failure
+    QCOMPARE(options.fontnameBox->currentText(),
+        line == 9 ? QStringLiteral("Courier New") : QStringLiteral("Lucida Calligraphy"));
+    QCOMPARE(options.fontsizeBox->currentText(), line == 9 ? QStringLiteral("10") : QStringLiteral("12"));
+    QCOMPARE(options.maxElements(), 0);
+    QVERIFY(!options.marginCheck->isChecked()); // line 16, after it
     QVERIFY(app.modal().shown.isEmpty());
 }
 
@@ -573,6 +605,34 @@ void ToptformTest::unknownThemeIsReportedAndCurrentStays()
     Q_EMIT options.designBox->activated(options.designBox->currentIndex());
     QCOMPARE(app.modal().texts(), QStringList({ failure, failure }));
     QCOMPARE(ThemeService::currentName(), QStringLiteral("Sky"));
+}
+
+void ToptformTest::noCaptionIsCutAtTheStandardSizes_data()
+{
+    QTest::addColumn<QSize>("frame");
+    QTest::newRow("first start") << QSize(800, 600);
+    QTest::newRow("standard size") << QSize(728, 700);
+    QTest::newRow("standard size with margins") << QSize(861, 800);
+}
+
+// At the size of the first start the options page cut the ends off two check boxes' texts.
+void ToptformTest::noCaptionIsCutAtTheStandardSizes()
+{
+    QFETCH(QSize, frame);
+    TestApp app;
+    app.start();
+    app.frame().resize(frame);
+    app.frame().setMenuPanel(MenuBook::Egenskaber);
+    QWidget *page = app.frame().menuBog->currentWidget();
+    QTRY_VERIFY(app.context.optform->CheckInsertFirst->isVisible());
+    QStringList cut;
+    for (QAbstractButton *button : page->findChildren<QAbstractButton *>()) {
+        const QRect shown(button->mapTo(page, QPoint(0, 0)), button->size());
+        if (button->isVisible()
+            && (button->width() < button->sizeHint().width() || !page->rect().contains(shown)))
+            cut << button->text();
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(" | "))));
 }
 
 QTEST_MAIN(ToptformTest)

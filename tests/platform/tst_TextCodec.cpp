@@ -21,6 +21,8 @@ private Q_SLOTS:
     void utf8IsValidExactlyWhenTheDecoderTakesIt();
     void textWindows1252CannotHoldIsWrittenAsUtf8WithMark();
     void mixedLineEndsTakeTheMostFrequent();
+    void eachLineKeepsItsOwnLineEnd_data();
+    void eachLineKeepsItsOwnLineEnd();
     void atomicWriteReplacesWholeFile();
     void atomicWriteFailureKeepsOldFileAndSaysWhyInDanish();
 };
@@ -62,6 +64,12 @@ void TextCodecTest::roundTripsEveryEncoding_data()
                                << LineEnding::CrLf << QStringLiteral("æ\n");
     QTest::newRow("utf-16 be") << QByteArray("\xFE\xFF\x00\xE6\x00\n", 6) << TextEncoding::Utf16BE
                                << LineEnding::Lf << QStringLiteral("æ\n");
+    // The mark is not part of the text; a zero-width no-break space right after it is.
+    QTest::newRow("utf-8 mark, then a zero-width no-break space")
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx") << TextEncoding::Utf8Bom << LineEnding::CrLf
+        << QStringLiteral("\uFEFFx");
+    QTest::newRow("utf-16 le mark, then a zero-width no-break space") << QByteArray("\xFF\xFE\xFF\xFEx\0",
+        6) << TextEncoding::Utf16LE << LineEnding::CrLf << QStringLiteral("\uFEFFx");
     QTest::newRow("empty") << QByteArray() << TextEncoding::Utf8 << LineEnding::CrLf << QString();
     QTest::newRow("one character") << QByteArray("x") << TextEncoding::Utf8 << LineEnding::CrLf
                                    << QStringLiteral("x");
@@ -136,6 +144,30 @@ void TextCodecTest::mixedLineEndsTakeTheMostFrequent()
     QCOMPARE(decoded.lineEnding, LineEnding::Lf);
     QCOMPARE(decoded.text, QStringLiteral("a\nb\nc\nd"));
     QCOMPARE(TextCodec::decode("ingen linjeskift", LineEnding::Cr).lineEnding, LineEnding::Cr);
+}
+
+void TextCodecTest::eachLineKeepsItsOwnLineEnd_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("exceptions");
+    QTest::newRow("one kind") << QByteArray("a\r\nb\r\n") << 0;
+    QTest::newRow("crlf with some lf") << QByteArray("a\r\nb\nc\r\nd\ne\r\n") << 2;
+    QTest::newRow("lf with a lone cr") << QByteArray("a\nb\rc\nd") << 1;
+    QTest::newRow("cr before crlf") << QByteArray("a\r\r\nb\r\n") << 1;
+    QTest::newRow("runs of each kind") << QByteArray("1\n2\n3\r\n4\r\n5\r6\r7\n") << 4;
+    QTest::newRow("empty lines of every kind") << QByteArray("\n\r\n\r\n\r\r") << 3;
+    QTest::newRow("windows-1252") << QByteArray("\xE6\r\n\xF8\n\xE5\r\n") << 1;
+}
+
+// Saving once wrote every break of a file with mixed line ends as its most frequent kind.
+void TextCodecTest::eachLineKeepsItsOwnLineEnd()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, exceptions);
+    const DecodedText decoded = TextCodec::decode(bytes, LineEnding::Lf);
+    QCOMPARE(decoded.lineEndExceptions.size(), exceptions);
+    const QString text = TextCodec::withLineEnds(decoded.text, decoded.lineEnding, decoded.lineEndExceptions);
+    QCOMPARE(TextCodec::encode(text, decoded.encoding, LineEnding::Lf).bytes, bytes);
 }
 
 void TextCodecTest::atomicWriteReplacesWholeFile()

@@ -11,6 +11,7 @@ struct StreamResult {
     QString text;
     TextEncoding encoding;
     LineEnding lineEnding;
+    LineEndExceptions lineEndExceptions;
     bool hadLineBreaks;
     bool restarted = false;
 };
@@ -36,6 +37,7 @@ StreamResult decodeInPieces(const QByteArray &bytes, qsizetype pieceSize)
     }
     result.encoding = decoder.encoding();
     result.lineEnding = decoder.lineEnding();
+    result.lineEndExceptions = decoder.lineEndExceptions();
     result.hadLineBreaks = decoder.hadLineBreaks();
     return result;
 }
@@ -81,6 +83,12 @@ void TextStreamDecoderTest::piecesGiveWhatWholeFileDecodingGives_data()
                                                             "b",
         5);
     QTest::newRow("mixed line ends") << QByteArray("a\r\nb\nc\rd\r\n\r\r\n");
+    QTest::newRow("zero-width no-break space inside") << QByteArray("a\xEF\xBB\xBF"
+                                                                    "b\xEF\xBB\xBF");
+    QTest::newRow("utf-16 le, zero-width no-break space inside") << QByteArray("\xFF\xFE"
+                                                                               "a\0\xFF\xFE"
+                                                                               "b\0",
+        8);
     QTest::newRow("cr at the very end") << QByteArray("line\r");
     QTest::newRow("truncated utf-8 at the end") << QByteArray("ascii then \xC3");
     QTest::newRow("two bytes only, half a mark") << QByteArray("\xEF\xBB");
@@ -99,6 +107,7 @@ void TextStreamDecoderTest::piecesGiveWhatWholeFileDecodingGives()
         QVERIFY2(streamed.text == whole.text, where);
         QVERIFY2(streamed.encoding == whole.encoding, where);
         QVERIFY2(streamed.lineEnding == whole.lineEnding, where);
+        QVERIFY2(streamed.lineEndExceptions == whole.lineEndExceptions, where);
         QVERIFY2(streamed.hadLineBreaks == whole.hadLineBreaks, where);
     }
 }

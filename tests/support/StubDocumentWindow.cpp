@@ -66,6 +66,7 @@ void StubDocumentWindow::setModified(bool modified)
 {
     modified_ = modified;
     context_.fields.docModified = modified;
+    Q_EMIT modificationChanged(modified);
 }
 
 void StubDocumentWindow::closeEvent(QCloseEvent *event)

@@ -23,8 +23,12 @@ public:
     QString Filnavn() const override { return QString(); }
     QString capNavn() const override { return caption_; }
     bool isRichText() const override { return false; }
+    bool isModified() const override { return modified_; }
     bool isLoading() const override { return loading; }
     void setEditorMargins(int) override { }
+    Document *document() override { return nullptr; }
+    RecoveryCopy recoveryCopy() const override { return {}; }
+    void restore(const RecoveryCopy &) override { }
     const QTextDocument *printableDocument() override;
 
     void Gem() override;

@@ -65,6 +65,14 @@ void ScriptedModalRunner::pressCloseBox()
     });
 }
 
+void ScriptedModalRunner::pressEnter()
+{
+    answer([](QDialog &dialog) {
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        return dialog.result();
+    });
+}
+
 QStringList ScriptedModalRunner::texts() const
 {
     QStringList result;

@@ -104,6 +104,8 @@ public:
     // The user leaves the dialog without an answer: with Escape, or with the title bar's close box.
     void pressEscape();
     void pressCloseBox();
+    // The user presses Enter: the dialog's default button answers.
+    void pressEnter();
     // The texts of every message dialog shown so far.
     QStringList texts() const;
 

@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrintDialog>
+#include <QSet>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTextDocumentFragment>
@@ -25,6 +27,8 @@ public:
 
     void widget(QWidget *widget)
     {
+        if (describesAPrinter(widget))
+            return;
         const QString place = nameOf(widget);
         add(widget->windowTitle(), place, "title");
         add(widget->toolTip(), place, "hint");
@@ -109,6 +113,20 @@ private:
         const QString plain
             = Qt::mightBeRichText(text) ? QTextDocumentFragment::fromHtml(text).toPlainText() : text;
         texts.append({ plain, place + QStringLiteral(" (") + QLatin1String(kind) + u')' });
+    }
+
+    // The print dialog's name, model and place of the chosen printer are the system's words, not Qt's:
+    // a printer set up as "Generic CUPS-PDF Printer" is named so by the system.
+    static bool describesAPrinter(const QWidget *widget)
+    {
+        static const QSet<QString> fields { QStringLiteral("printers"), QStringLiteral("type"),
+            QStringLiteral("location") };
+        if (!fields.contains(widget->objectName()))
+            return false;
+        // The group of the print dialog that shows the chosen printer.
+        const QWidget *group = widget->parentWidget();
+        return group && group->objectName() == QLatin1String("printerGroup")
+            && qobject_cast<QPrintDialog *>(widget->window());
     }
 
     static QString nameOf(QWidget *widget)

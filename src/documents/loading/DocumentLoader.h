@@ -65,6 +65,7 @@ public:
     // Final once finished() has been emitted.
     TextEncoding encoding() const { return decoder_.encoding(); }
     LineEnding lineEnding() const { return decoder_.lineEnding(); }
+    LineEndExceptions lineEndExceptions() const { return decoder_.lineEndExceptions(); }
     qint64 bytesRead() const { return bytesRead_; }
     qint64 totalBytes() const { return totalBytes_; }
 

@@ -105,6 +105,8 @@ bool Document::writeTo(const QString &path)
     }
     setModified(false);
     Q_EMIT saved(path);
+    if (const QString notice = format_.noticeAfterWriting(capNavn_); !notice.isEmpty())
+        context_.inform(notice);
     return true;
 }
 

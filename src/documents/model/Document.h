@@ -37,6 +37,8 @@ public:
     const QString &capNavn() const { return capNavn_; }
     // True when the name names an existing file.
     bool hasFile() const;
+    // The number of the numbered caption, "N. Dokument", that the document has while it has no file.
+    int untitledNumber() const { return number_; }
     QTextDocument &text() const { return text_; }
     // The text to print; null while the file is still coming in, once the user has been told so.
     const QTextDocument *printableText() const;

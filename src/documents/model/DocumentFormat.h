@@ -14,6 +14,13 @@ public:
     // not; the old file is then untouched.
     virtual bool write(const QString &path, const QTextDocument &document) = 0;
     virtual const QString &error() const = 0;
+    // What the user is told after a write of the document of that caption; empty when nothing. A plain
+    // text with characters its file's encoding cannot hold says which encoding the file has now.
+    virtual QString noticeAfterWriting(const QString &caption) const
+    {
+        Q_UNUSED(caption);
+        return {};
+    }
 
     // What "Gem som" offers: the entry of the save dialog's file types it starts on (0 "Tekstdokument",
     // 1 "Rich Tekstdokument") and the extension added to a name typed without one.

@@ -1,4 +1,4 @@
-#include "frame/CommandButton.h"
+#include "app/CommandButton.h"
 
 #include <QAction>
 #include <QActionEvent>
@@ -26,4 +26,6 @@ void CommandButton::showCaption()
 {
     // The whole caption, "..." included, which the tool button would leave out.
     setText(caption_.isEmpty() ? defaultAction()->text() : caption_);
+    const QString spoken = QString(text()).remove(u'&').simplified();
+    setAccessibleName(spoken.isEmpty() ? defaultAction()->toolTip() : spoken);
 }
