@@ -9,6 +9,7 @@
 #include "app/ScreenPlacement.h"
 #include "app/SettingsFile.h"
 #include "app/StorageLayout.h"
+#include "app/WholeOnScreenWhenShown.h"
 #include "dates/TDatoer.h"
 #include "dates/YearChooser.h"
 #include "documents/DocumentArea.h"
@@ -108,6 +109,7 @@ Tmainform::Tmainform(AppContext &context)
     const QList<QRect> screens = ScreenPlacement::availableScreens();
     resize(ScreenPlacement::fittedSize(size(), screens));
     move(ScreenPlacement::wholePosition(QRect(pos(), frameGeometry().size()), screens));
+    WholeOnScreenWhenShown::watch(this);
 
     hintRouter_ = new StatusTipRouter([this](const QString &hint) { HintInfo(hint); }, this);
     qApp->installEventFilter(hintRouter_);

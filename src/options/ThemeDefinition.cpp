@@ -64,6 +64,11 @@ QString ThemeDefinition::styleSheet() const
 {
     // Colours only where the palette cannot reach: the bars of the main window, menus, tooltips and the
     // area behind the documents. The editors are left alone, so that a document shows its own colours.
+    // A bar's buttons draw their face under the mouse in a shade of the bar, away from their text: the
+    // palette's button colour behind the bar's text colour could hide the caption (white on white).
+    const bool lightText = !isDark(panelText);
+    const QColor hovered = panel.darker(lightText ? 140 : 108);
+    const QColor pressed = panel.darker(lightText ? 170 : 118);
     return workspaceRule(workspace())
         + QStringLiteral(
             "#hovedmenuPanel, #bundPanel { background-color: %1; }\n"
@@ -75,8 +80,17 @@ QString ThemeDefinition::styleSheet() const
             "QMenu::item:disabled { color: %10; }\n"
             "QToolTip { background-color: %7; color: %8; border: 1px solid %5; }\n")
               .arg(panel.name(), panelText.name(), window.name(), windowText.name(), highlight.name(),
-                  highlightedText.name(), base.name(), text.name(), panel.name(),
-                  disabled(text, base).name());
+                  highlightedText.name(), base.name(), text.name(), panel.name(), disabled(text, base).name())
+        + QStringLiteral(
+            "#hovedmenuPanel QToolButton, #bundPanel QToolButton"
+            " { border: 1px solid transparent; border-radius: 3px; padding: 1px; }\n"
+            "#hovedmenuPanel QToolButton:hover, #bundPanel QToolButton:hover"
+            " { background-color: %1; border-color: %3; }\n"
+            "#hovedmenuPanel QToolButton:pressed, #bundPanel QToolButton:pressed"
+            " { background-color: %2; border-color: %3; }\n"
+            "#hovedmenuPanel QToolButton:disabled, #bundPanel QToolButton:disabled { color: %4; }\n")
+              .arg(hovered.name(), pressed.name(), mix(panel, panelText, 0.4).name(),
+                  disabled(panelText, panel).name());
 }
 
 QColor ThemeDefinition::workspace() const
@@ -97,7 +111,7 @@ const std::vector<ThemeDefinition> &ThemeDefinition::carried()
     // panelText, link
     static const std::vector<ThemeDefinition> themes = {
         { QStringLiteral("Aqua Light Slate"), c("#e6edf1"), c("#1c2b36"), c("#ffffff"), c("#15222c"),
-            c("#d3e0e8"), c("#1c2b36"), c("#2b7a9e"), c("#ffffff"), c("#56707f"), c("#ffffff"),
+            c("#d3e0e8"), c("#1c2b36"), c("#2b7a9e"), c("#ffffff"), c("#4f6878"), c("#ffffff"),
             c("#1d6384") },
         { QStringLiteral("Iceberg Classico"), c("#edf3f7"), c("#17303f"), c("#ffffff"), c("#112633"),
             c("#dae6ee"), c("#17303f"), c("#3a78a3"), c("#ffffff"), c("#b7cfdf"), c("#0f2533"),

@@ -27,6 +27,7 @@ private Q_SLOTS:
     void firstRunCreatesTheUserBranchAndDefaults();
     void mainTxtIsReadAndWrittenAsFiveLines_data();
     void mainTxtIsReadAndWrittenAsFiveLines();
+    void titleBarAndBordersStayOnTheScreenToo();
     void settingsFolderThatCannotBeMadeIsReported();
     void commandLineNamesOnlyExistingFiles();
     void commandLineNameWithDoubleQuotesOpensThatFile_data();
@@ -122,6 +123,25 @@ void TmainformTest::mainTxtIsReadAndWrittenAsFiveLines()
     QVERIFY(app.close());
     QCOMPARE(app.readSettingsFile(QStringLiteral("Main.txt")), written);
     QVERIFY(app.modal().shown.isEmpty());
+}
+
+// The window manager's title bar and borders are only known once the frame is shown: placed by its inner
+// size, the frame hung off the bottom of the screen by the height of its title bar.
+void TmainformTest::titleBarAndBordersStayOnTheScreenToo()
+{
+    TestApp app;
+    app.writeSettingsFile(QStringLiteral("Main.txt"), "800\r\n600\r\n1500\r\n900\r\n0\r\n");
+    app.start();
+    Tmainform &frame = app.frame();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    QVERIFY(frame.frameGeometry().size() != frame.size()); // the test platform draws a border
+    const QRect screen = frame.screen()->availableGeometry();
+    QTRY_VERIFY2(screen.contains(frame.frameGeometry()),
+        qPrintable(QStringLiteral("%1,%2 %3x%4")
+                       .arg(frame.frameGeometry().x())
+                       .arg(frame.frameGeometry().y())
+                       .arg(frame.frameGeometry().width())
+                       .arg(frame.frameGeometry().height())));
 }
 
 void TmainformTest::settingsFolderThatCannotBeMadeIsReported()

@@ -1,6 +1,7 @@
 #include "app/ColourContrast.h"
 #include "documents/RichEditor.h"
 #include "documents/spelling/TextMarker.h"
+#include "frame/MenuBook.h"
 #include "frame/Tmainform.h"
 #include "options/Tboksform.h"
 #include "options/ThemeDefinition.h"
@@ -15,6 +16,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTextBlock>
 #include <QToolButton>
@@ -36,6 +38,38 @@ QColor shownAt(QWidget *window, QWidget *widget, QPoint point)
 {
     const QImage image = window->grab().toImage();
     return image.pixelColor(widget->mapTo(window, point));
+}
+
+// A button's caption as drawn: its ink, the pixel around the caption that stands out most from the
+// button's face, against the faintest shade of the face (drawn with a gradient) there.
+qreal drawnCaptionContrast(QWidget *window, QToolButton *button)
+{
+    const QImage shot = window->grab().toImage();
+    const QSize caption = button->fontMetrics().size(Qt::TextShowMnemonic, button->text()) + QSize(4, 2);
+    const QRect face = QRect(
+        button->mapTo(window, button->rect().center() - QPoint(caption.width(), caption.height()) / 2),
+        caption);
+    QHash<QRgb, int> counts;
+    for (int y = face.top(); y <= face.bottom(); ++y) {
+        for (int x = face.left(); x <= face.right(); ++x)
+            ++counts[shot.pixel(x, y)];
+    }
+    QRgb common = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > counts.value(common))
+            common = it.key();
+    }
+    QColor ink(common);
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (contrast(QColor(it.key()), QColor(common)) > contrast(ink, QColor(common)))
+            ink = QColor(it.key());
+    }
+    qreal worst = contrast(ink, QColor(common));
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (contrast(QColor(it.key()), QColor(common)) < 1.2)
+            worst = std::min(worst, contrast(ink, QColor(it.key())));
+    }
+    return worst;
 }
 
 QColor textColour(const QWidget *widget)
@@ -123,7 +157,8 @@ void ThemesTest::everyThemeIsReadableOnScreenAndLeavesDocumentColours()
     Tboksform &box = *app.context.boksform;
     auto *document = new RichEditor(frame.centralWidget());
     document->setHtml(QStringLiteral("<p>Sort tekst og <span style='color:#c00000'>rød tekst</span></p>"));
-    document->setGeometry(10, 10, 300, 120);
+    // Below the page buttons, which it would cover.
+    document->setGeometry(10, frame.hovedmenuPanel->geometry().bottom() + 10, 300, 120);
     document->show();
 
     QVERIFY(ThemeService::apply(name));
@@ -132,14 +167,42 @@ void ThemesTest::everyThemeIsReadableOnScreenAndLeavesDocumentColours()
     // The page buttons: the Fil button's caption against the row it sits on.
     QWidget *pageRow = frame.hovedmenuPanel;
     QVERIFY(pageRow->isVisible());
-    const QWidget *fil = nullptr;
-    for (const QToolButton *button : pageRow->findChildren<QToolButton *>()) {
+    QToolButton *fil = nullptr;
+    for (QToolButton *button : pageRow->findChildren<QToolButton *>()) {
         if (button->text() == u"Fil")
             fil = button;
     }
     QVERIFY(fil);
     const QColor row = shownAt(&frame, pageRow, QPoint(pageRow->width() - 4, pageRow->height() / 2));
     QVERIFY2(contrast(textColour(fil), row) >= kReadable, "page buttons");
+    // As drawn, also under the mouse and pressed, when the button shows a face of its own.
+    const qreal drawn = drawnCaptionContrast(&frame, fil);
+    QVERIFY2(drawn >= kReadable, qPrintable(QStringLiteral("page button as drawn: %1").arg(drawn)));
+    fil->setAttribute(Qt::WA_UnderMouse, true);
+    const qreal underMouse = drawnCaptionContrast(&frame, fil);
+    fil->setDown(true);
+    const qreal pressed = drawnCaptionContrast(&frame, fil);
+    fil->setDown(false);
+    fil->setAttribute(Qt::WA_UnderMouse, false);
+    QVERIFY2(underMouse >= kReadable,
+        qPrintable(QStringLiteral("page button under the mouse: %1").arg(underMouse)));
+    QVERIFY2(pressed >= kReadable, qPrintable(QStringLiteral("page button pressed: %1").arg(pressed)));
+
+    // A bar button whose command cannot run now looks so: it drew like the others.
+    frame.updateActions();
+    QToolButton *hovedmenu = nullptr;
+    QToolButton *redskabslinje = nullptr;
+    for (QToolButton *button : frame.bundPanel->findChildren<QToolButton *>()) {
+        if (button->text() == u"Hovedmenu")
+            hovedmenu = button;
+        else if (button->text() == u"Redskabslinje")
+            redskabslinje = button;
+    }
+    QVERIFY(hovedmenu && redskabslinje && !redskabslinje->isEnabled());
+    const qreal enabledBar = drawnCaptionContrast(&frame, hovedmenu);
+    const qreal disabledBar = drawnCaptionContrast(&frame, redskabslinje);
+    QVERIFY2(disabledBar < enabledBar / 1.5,
+        qPrintable(QStringLiteral("bar buttons: %1 enabled, %2 disabled").arg(enabledBar).arg(disabledBar)));
 
     frame.UdskrivInfo(QString());
     const QColor statusBackground = shownAt(&frame, frame.Info, frame.Info->rect().center());

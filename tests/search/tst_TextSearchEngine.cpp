@@ -210,7 +210,7 @@ void TextSearchEngineTest::occurrencesOfAFile_data()
                                                  << int(TextFinder::WholeWord) << QList<qsizetype> { 5 };
     QTest::newRow("a mark inside the text is a character")
         << QByteArray("ord\xEF\xBB\xBFord") << QStringLiteral("ord") << 0 << QList<qsizetype> { 0, 4 };
-    QTest::newRow("a second mark after the mark is a character")
+    QTest::newRow("a second mark after the mark is a character, as in the editor")
         << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFord") << QStringLiteral("ord") << 0 << QList<qsizetype> { 1 };
     QTest::newRow("bad utf-8 after a mark is one replacement character") << QByteArray(
         "\xEF\xBB\xBF"
