@@ -24,6 +24,7 @@ struct RtfListItem {
     QString identity;
 
     bool isNumbered() const { return style >= RtfListStyle::Decimal; }
+    bool operator==(const RtfListItem &) const = default;
 
     // The text around a number as a file can hold it: control characters and embedded objects have no
     // text a writer could put back, so a damaged file's are dropped here already.

@@ -15,4 +15,6 @@ struct RtfParagraphStyle {
     bool pageBreakBefore = false;
     bool inTable = false;
     RtfListItem list;
+
+    bool operator==(const RtfParagraphStyle &) const = default;
 };

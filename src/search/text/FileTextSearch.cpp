@@ -304,8 +304,8 @@ std::optional<QList<TextSearchRow>> FileTextSearch::byteRows(const QString &path
     if (hit < 0)
         return QList<TextSearchRow>();
     text.utf8 = TextCodec::isValidUtf8(text.bytes);
-    // After a mark, bad UTF-8 is replaced and a second mark dropped: the decoder knows how.
-    if (mark && (!text.utf8 || text.bytes.startsWith("\xEF\xBB\xBF")))
+    // After a mark, bad UTF-8 is replaced: the decoder knows how.
+    if (mark && !text.utf8)
         return std::nullopt;
     const bool wholeWord = finder_.options() & TextFinder::WholeWord;
     const qsizetype length = finder_.needleLength();

@@ -18,6 +18,10 @@ constexpr qreal kIndentWidth = 40;
 std::optional<RtfVisibleText> RtfVisibleText::read(QByteArrayView rtf)
 {
     RtfVisibleText visible;
+    // Text is mostly shorter than its RTF; a paragraph or run takes a few dozen bytes at the least.
+    visible.text_.reserve(rtf.size());
+    visible.runs_.reserve(rtf.size() / 64);
+    visible.blocks_.reserve(rtf.size() / 64);
     RtfParser parser(visible);
     if (parser.parse(rtf) != RtfParser::Outcome::Finished || visible.needsDocument_)
         return std::nullopt;
@@ -30,7 +34,7 @@ void RtfVisibleText::beginParagraph(bool inTable)
         needsDocument_ = true;
     } else if (blockPending_) {
         text_ += QChar::ParagraphSeparator;
-        blocks_.append({ text_.size(), runs_.size(), std::nullopt });
+        blocks_.append({ text_.size(), runs_.size() });
         blockPending_ = false;
     }
 }
@@ -50,7 +54,9 @@ void RtfVisibleText::appendPicture(const RtfPicture &)
 
 void RtfVisibleText::endParagraph(const RtfParagraphStyle &paragraph, const RtfTextStyle &)
 {
-    blocks_.last().style = paragraph;
+    if (paragraphStyles_.isEmpty() || !(paragraphStyles_.last() == paragraph))
+        paragraphStyles_.append(paragraph);
+    blocks_.last().style = paragraphStyles_.size() - 1;
     blockPending_ = true;
 }
 
@@ -88,11 +94,12 @@ HitLineLayout::Paragraph RtfVisibleText::paragraphAt(qsizetype position, qsizety
         else
             paragraph.formats.append({ int(run.start - block.start), int(run.length), format });
     }
-    if (block.style) {
-        const QTextBlockFormat blockFormat = RtfDocumentBuilder::toBlockFormat(*block.style);
+    if (block.style >= 0) {
+        const RtfParagraphStyle &style = paragraphStyles_[block.style];
+        const QTextBlockFormat blockFormat = RtfDocumentBuilder::toBlockFormat(style);
         paragraph.leftMargin = blockFormat.leftMargin();
-        if (block.style->list.style != RtfListStyle::None)
-            paragraph.leftMargin += block.style->list.level * kIndentWidth;
+        if (style.list.style != RtfListStyle::None)
+            paragraph.leftMargin += style.list.level * kIndentWidth;
         paragraph.rightMargin = blockFormat.rightMargin();
         paragraph.firstLineIndent = blockFormat.textIndent();
     }

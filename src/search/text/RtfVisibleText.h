@@ -42,11 +42,13 @@ private:
     struct Block {
         qsizetype start = 0;
         qsizetype firstRun = 0;
-        std::optional<RtfParagraphStyle> style; // none: the plain format a new block gets
+        qsizetype style = -1; // in paragraphStyles_; none: the plain format a new block gets
     };
 
     QString text_;
-    QList<RtfTextStyle> styles_; // each differs from the one before; runs in a row mostly share one
+    // Each differs from the one before: runs in a row, and paragraphs, mostly share one.
+    QList<RtfTextStyle> styles_;
+    QList<RtfParagraphStyle> paragraphStyles_;
     QList<Run> runs_;
     QList<Block> blocks_ { Block() }; // a document always has its first block
     bool blockPending_ = false; // as the document builder: the next paragraph opens a block
