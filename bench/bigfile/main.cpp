@@ -4,6 +4,8 @@
 // key press to the position display being updated at the start and at the end of the document.
 // Each run is a child process of its own, so that its peak memory is its own. Medians are printed.
 
+#include "ProcessMeasures.h"
+
 #include "documents/PlainEditor.h"
 #include "documents/loading/DocumentLoader.h"
 #include "documents/position/PositionTracker.h"
@@ -20,11 +22,10 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
-#include <algorithm>
 #include <cstdio>
 #include <random>
 
-#include <sys/resource.h>
+using namespace ProcessMeasures;
 
 namespace {
 
@@ -71,18 +72,6 @@ void generate(const QString &path, qint64 bytes)
     }
 }
 
-qint64 statusKilobytes(const char *field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(qstrlen(field)).trimmed().split(' ').first().toLongLong();
-    }
-    return 0;
-}
-
 // Stands in for the document window's key-release handler, which runs the position display.
 class PositionDisplay : public QObject {
 public:
@@ -107,22 +96,6 @@ protected:
 private:
     PositionTracker &tracker_;
 };
-
-// Processor time of this process so far, all threads, in milliseconds. On a busy machine the wall-clock
-// times grow with the load of other programs; this one does not.
-double processorMilliseconds()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
-        + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
-}
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.isEmpty() ? 0 : values[values.size() / 2];
-}
 
 // Microseconds from a key press to the position display showing the new position.
 double keyPressMicroseconds(PlainEditor &editor, PositionDisplay &display, QTextCursor::MoveOperation where)

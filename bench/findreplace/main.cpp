@@ -5,6 +5,7 @@
 // spelling marks and the position tracker of the plain window; each time runs from the command to the
 // window idle again, and the paints of the editor's viewport in between are counted. Medians are printed.
 
+#include "ProcessMeasures.h"
 #include "RtfCorpusGenerator.h"
 
 #include "app/RadioGroup.h"
@@ -27,12 +28,11 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <random>
 
-#include <sys/resource.h>
+using namespace ProcessMeasures;
 
 namespace {
 
@@ -125,20 +125,6 @@ struct Measure {
     QList<double> paints;
     int count = 0;
 };
-
-double processorMilliseconds()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
-        + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
-}
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.isEmpty() ? 0 : values[values.size() / 2];
-}
 
 // Times `work` from its start to the window idle again; `prepare` and `restore` run untimed around it.
 Measure measure(PaintCounter &counter, PositionTracker *tracker, const std::function<void()> &prepare,

@@ -6,6 +6,7 @@
 // the same file with the same reader, the floor the window stands on. Each run is a child process of its
 // own, so that its peak memory is its own. Medians are printed; nothing is asserted.
 
+#include "ProcessMeasures.h"
 #include "RtfCorpusGenerator.h"
 
 #include "app/AppContext.h"
@@ -29,44 +30,15 @@
 #include <QTextEdit>
 #include <QTextLayout>
 
-#include <algorithm>
 #include <cstdio>
 
-#include <sys/resource.h>
+using namespace ProcessMeasures;
 
 namespace {
 
 constexpr int kParagraphs = 20000;
 constexpr int kRuns = 3;
 constexpr int kKeyPresses = 21;
-
-qint64 statusKilobytes(const char *field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(qstrlen(field)).trimmed().split(' ').first().toLongLong();
-    }
-    return 0;
-}
-
-// Processor time of this process so far, all threads, in milliseconds. On a busy machine the wall-clock
-// times grow with the load of other programs; this one does not.
-double processorMilliseconds()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
-        + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
-}
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.isEmpty() ? 0 : values[values.size() / 2];
-}
 
 // Notes the first paint of a widget.
 struct PaintWatch : QObject {
