@@ -29,7 +29,11 @@ EditCommands::EditCommands(QWidget &window, EditorControl &editor, const Texts &
         &window, texts.selectAll.caption, texts.selectAll.hint, QKeySequence(QStringLiteral("Ctrl+A")));
     EditDelete1 = DocumentCommand::create(
         &window, texts.remove.caption, texts.remove.hint, QKeySequence(QKeySequence::Delete));
-    window.addActions({ EditUndo1, EditCut1, EditCopy1, EditPaste1, EditSelectAll1, EditDelete1 });
+    pasteFromInfo = DocumentCommand::create(&window, QStringLiteral("Indsæt"),
+        QStringLiteral("Indsætter tekst, der er kopieret i en informationsfil eller hjemmesidefil: Ctrl+W"),
+        QKeySequence(QStringLiteral("Ctrl+W")));
+    window.addActions(
+        { EditUndo1, EditCut1, EditCopy1, EditPaste1, EditSelectAll1, EditDelete1, pasteFromInfo });
 
     auto onTarget = [this](auto plain, auto rich, auto line) {
         return [this, plain, rich, line] {
@@ -82,5 +86,6 @@ void EditCommands::update()
     EditCopy1->setEnabled(selected);
     EditDelete1->setEnabled(selected);
     EditPaste1->setEnabled(clipboardText);
+    pasteFromInfo->setEnabled(clipboardText);
     EditSelectAll1->setEnabled(!editor_.document()->isEmpty());
 }

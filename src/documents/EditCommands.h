@@ -7,9 +7,10 @@ class EditorControl;
 class QAction;
 class QWidget;
 
-// The six standard edit commands of a document window (undo, cut, copy, paste, select all, delete). They
-// act on the text control that has the keyboard focus, normally the editor, and are enabled by the
-// editor's state. The two windows give them their own captions and hints.
+// The standard edit commands of a document window (undo, cut, copy, paste, select all, delete), which act
+// on the text control that has the keyboard focus, normally the editor, and are enabled by the editor's
+// state; the two windows give them their own captions and hints. Besides them Ctrl+W, pasting the
+// clipboard's text without its formatting, which each window does in its own way.
 class EditCommands : public QObject {
     Q_OBJECT
 
@@ -26,7 +27,7 @@ public:
     EditCommands(QWidget &window, EditorControl &editor, const Texts &texts);
 
     // Enables each command by its rule: undo when the editor can undo, cut, copy and delete when text is
-    // selected, paste when the clipboard holds text, select all when there is text.
+    // selected, both pastes when the clipboard holds text, select all when there is text.
     void update();
     // The text control the commands act on: the focused one, or the editor.
     QWidget *target() const;
@@ -37,6 +38,7 @@ public:
     QAction *EditPaste1;
     QAction *EditSelectAll1;
     QAction *EditDelete1;
+    QAction *pasteFromInfo;
 
 private:
     EditorControl &editor_;

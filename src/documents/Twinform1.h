@@ -70,13 +70,6 @@ public:
     QLabel *antalLabel;
     QMenu *PUwin;
 
-    QAction *EditUndo1;
-    QAction *EditCut1;
-    QAction *EditCopy1;
-    QAction *EditPaste1;
-    QAction *pasteFromInfo;
-    QAction *EditSelectAll1;
-    QAction *EditDelete1;
     QAction *aStavekontrol;
     QAction *googleUrl;
     QAction *bingUrl;

@@ -195,18 +195,8 @@ void Twinform2::buildCommands()
             { QStringLiteral("Sæt ind"), QStringLiteral("Paste|Inserts Clipboard contents") },
             { QStringLiteral("Marker alt"), QStringLiteral("Select All|Selects the entire document") },
             { QStringLiteral("Slet"), QStringLiteral("Delete|Erases the selection") } });
-    EditUndo1 = edit_->EditUndo1;
-    EditCut1 = edit_->EditCut1;
-    EditCopy1 = edit_->EditCopy1;
-    EditPaste1 = edit_->EditPaste1;
-    EditSelectAll1 = edit_->EditSelectAll1;
-    EditDelete1 = edit_->EditDelete1;
     // On no menu; Ctrl+W pastes the clipboard's text without its formatting, as in the plain window.
-    pasteFromInfo = DocumentCommand::create(this, QStringLiteral("Indsæt"),
-        QStringLiteral("Indsætter tekst, der er kopieret i en informationsfil eller hjemmesidefil: Ctrl+W"),
-        QKeySequence(QStringLiteral("Ctrl+W")));
-    addAction(pasteFromInfo);
-    connect(pasteFromInfo, &QAction::triggered, this,
+    connect(edit_->pasteFromInfo, &QAction::triggered, this,
         [this] { Editor->insertPlainText(QApplication::clipboard()->text()); });
 
     aStavekontrol
@@ -225,11 +215,11 @@ void Twinform2::buildCommands()
     buildFormattingCommands();
 
     winPU = new QMenu(this);
-    winPU->addAction(EditUndo1);
+    winPU->addAction(edit_->EditUndo1);
     winPU->addSeparator();
-    winPU->addActions({ EditCut1, EditCopy1, EditPaste1 });
+    winPU->addActions({ edit_->EditCut1, edit_->EditCopy1, edit_->EditPaste1 });
     winPU->addSeparator();
-    winPU->addActions({ EditSelectAll1, EditDelete1 });
+    winPU->addActions({ edit_->EditSelectAll1, edit_->EditDelete1 });
     winPU->addSeparator();
     winPU->addAction(context_.frame->command(QStringLiteral("fileGem")));
     winPU->addAction(context_.frame->command(QStringLiteral("fileGemSom")));
@@ -589,7 +579,6 @@ void Twinform2::EditModifiedUpdate()
 void Twinform2::updateCommands()
 {
     edit_->update();
-    pasteFromInfo->setEnabled(EditPaste1->isEnabled());
     aStavekontrol->setEnabled(!menuSwitch_->usesFunctionsMenu());
 
     const bool focused = Editor->hasFocus();

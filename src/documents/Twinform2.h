@@ -85,13 +85,6 @@ public:
     QMenu *winPU;
     QMenu *dropDownPU;
 
-    QAction *EditUndo1;
-    QAction *EditCut1;
-    QAction *EditCopy1;
-    QAction *EditPaste1;
-    QAction *pasteFromInfo;
-    QAction *EditSelectAll1;
-    QAction *EditDelete1;
     QAction *aStavekontrol;
     QAction *RichEditBold2;
     QAction *RichEditItalic2;
