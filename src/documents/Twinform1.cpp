@@ -111,7 +111,12 @@ Twinform1::Twinform1(AppContext &context)
     setWindowTitle(document_->capNavn());
     Editor->setModified(false);
 
-    connect(Editor, &QPlainTextEdit::cursorPositionChanged, this, &Twinform1::updateCommands);
+    // Keys and the mouse refresh the position display as they are released; this covers the caret moved by
+    // a command (a date text, a holiday list, a paste from the menu).
+    connect(Editor, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+        XYinfo();
+        updateCommands();
+    });
     connect(Editor, &QPlainTextEdit::selectionChanged, this, &Twinform1::updateCommands);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &Twinform1::updateCommands);
     connect(
@@ -148,16 +153,6 @@ void Twinform1::buildCommands()
             { QStringLiteral("Indsæt"), QStringLiteral("Indsæt tekstindhold fra klipbordet: Ctrl+V") },
             { QStringLiteral("Vælg alt"), QStringLiteral("Vælg hele dokumentet: Ctrl+A") },
             { QStringLiteral("Slet"), QStringLiteral("Slet valgte tekst: Del") } });
-    EditUndo1 = edit_->EditUndo1;
-    EditCut1 = edit_->EditCut1;
-    EditCopy1 = edit_->EditCopy1;
-    EditPaste1 = edit_->EditPaste1;
-    EditSelectAll1 = edit_->EditSelectAll1;
-    EditDelete1 = edit_->EditDelete1;
-    pasteFromInfo = DocumentCommand::create(this, QStringLiteral("Indsæt"),
-        QStringLiteral("Indsætter tekst, der er kopieret i en informationsfil eller hjemmesidefil: Ctrl+W"),
-        QKeySequence(QStringLiteral("Ctrl+W")));
-    addAction(pasteFromInfo);
     aStavekontrol = DocumentCommand::create(
         this, QStringLiteral("Udfør"), QStringLiteral("Udfør stavekontrol på hele dokumentet"));
     auto *searches = new WebSearchCommands(*this, context_.platform.shell, [this] { return getTheWord(); });
@@ -166,7 +161,7 @@ void Twinform1::buildCommands()
     tubeUrl = searches->tubeUrl;
 
     // Plain text only, whatever the clipboard holds besides; the clipboard keeps the plain text.
-    connect(pasteFromInfo, &QAction::triggered, this, [this] {
+    connect(edit_->pasteFromInfo, &QAction::triggered, this, [this] {
         context_.plainClipboard->makeClipboardPlain();
         Editor->paste();
     });
@@ -178,11 +173,11 @@ void Twinform1::buildCommands()
     });
 
     PUwin = new QMenu(this);
-    PUwin->addAction(EditUndo1);
+    PUwin->addAction(edit_->EditUndo1);
     PUwin->addSeparator();
-    PUwin->addActions({ EditCut1, EditCopy1, EditPaste1, pasteFromInfo });
+    PUwin->addActions({ edit_->EditCut1, edit_->EditCopy1, edit_->EditPaste1, edit_->pasteFromInfo });
     PUwin->addSeparator();
-    PUwin->addActions({ EditSelectAll1, EditDelete1 });
+    PUwin->addActions({ edit_->EditSelectAll1, edit_->EditDelete1 });
     PUwin->addSeparator();
     PUwin->addAction(context_.frame->command(QStringLiteral("winLuk")));
     PUwin->addAction(context_.frame->command(QStringLiteral("winLukAlle")));
@@ -432,7 +427,6 @@ void Twinform1::showContextMenu(const QPoint &position)
 void Twinform1::updateCommands()
 {
     edit_->update();
-    pasteFromInfo->setEnabled(EditPaste1->isEnabled());
     aStavekontrol->setEnabled(!menuSwitch_->usesFunctionsMenu());
 }
 

@@ -8,6 +8,7 @@
 #include "lists/FileListBox.h"
 #include "lists/Tfilform.h"
 #include "options/Toptform.h"
+#include "support/ActionClick.h"
 #include "support/FileBytes.h"
 #include "support/OptionsFile.h"
 #include "support/TestApp.h"
@@ -388,6 +389,13 @@ void Twinform1Test::emptyDocumentShowsPositionAndLineCounts()
     QTest::keyClicks(window->Editor, QStringLiteral("cde"));
     QCOMPARE(window->posLabel->text(), QStringLiteral("2,3"));
     QCOMPARE(window->antalLabel->text(), QStringLiteral("2"));
+
+    // Text written by a command, with no key released in the editor, moves the display too.
+    app.platform.clock.time = QDateTime(QDate(2024, 2, 5), QTime(9, 5, 3));
+    QVERIFY(clickWhenEnabled(
+        app.frame().command(QStringLiteral("aDato3")), [&app] { app.frame().updateActions(); }));
+    QCOMPARE(window->Editor->toPlainText(), QStringLiteral("ab\ncde2024-02-05"));
+    QCOMPARE(window->posLabel->text(), QStringLiteral("2,13"));
 }
 
 void Twinform1Test::fileInformationOfASavedFile()
