@@ -195,6 +195,8 @@ void Tfilmappeform::showEvent(QShowEvent *event)
     ToolBox::showEvent(event);
     if (mappeEdit->text().isEmpty())
         mappeEdit->setText(context().currentFolder.path());
+    // F7 and then the name: the keys go into the search field.
+    findTekstEdit->setFocus();
 }
 
 bool Tfilmappeform::isSearching() const

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -132,6 +133,9 @@ void Tfindformen::showEvent(QShowEvent *event)
     ToolBox::showEvent(event);
     if (opstart_)
         firstShow();
+    // F6 and then the text: the keys go into the search field, not to the first button.
+    if (pageBog->currentWidget() == searchPage)
+        searchPage->EditFind->setFocus();
 }
 
 void Tfindformen::firstShow()

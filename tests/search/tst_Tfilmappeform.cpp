@@ -118,6 +118,7 @@ void TfilmappeformTest::f7OpensTheBox()
     QCOMPARE(f.box->BarEdit->text(), QStringLiteral("Søg efter"));
     QCOMPARE(f.box->mapperOverskrift->text(), QStringLiteral("Mapper"));
     QCOMPARE(f.box->filerOverskrift->text(), QStringLiteral("Filer"));
+    QCOMPARE(f.box->focusWidget(), f.box->findTekstEdit);
 }
 
 void TfilmappeformTest::searchNeedsTextAndFolder()

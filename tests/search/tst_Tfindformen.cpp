@@ -120,6 +120,8 @@ void TfindformenTest::f6OpensTheBox()
     command->trigger();
     QVERIFY(f.box->isVisible());
     QCOMPARE(f.box->windowTitle(), QStringLiteral("Søg i dokumenter"));
+    // What the user types next is the text to search for.
+    QCOMPARE(f.box->focusWidget(), f.box->searchPage->EditFind);
 }
 
 void TfindformenTest::firstShowWritesTheStandardTypesAndStartsInTheCurrentFolder()
