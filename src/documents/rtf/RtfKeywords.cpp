@@ -143,11 +143,11 @@ Table buildTable()
     };
     // Destinations that hold no text of the document: shown, their content would be noise.
     for (const std::string_view skipped : { "info", "stylesheet", "shpinst", "nonshppict", "nonesttables",
-             "xe", "tc", "txe", "rxe", "template", "revtbl", "pntext", "listtext", "listname", "levelnumbers",
-             "lfolevel", "pnseclvl", "private", "bkmkstart", "bkmkend", "datafield", "themedata",
-             "colorschememapping", "latentstyles", "rsidtbl", "generator", "mmathPr", "xmlnstbl", "filetbl",
-             "ftnsep", "ftnsepc", "ftncn", "aftnsep", "aftnsepc", "aftncn", "objdata", "userprops", "docvar",
-             "wgrffmtfilter", "pgdsctbl", "falt", "panose", "fchars", "lchars", "background" })
+             "txe", "rxe", "template", "revtbl", "pntext", "listtext", "listname", "levelnumbers", "lfolevel",
+             "pnseclvl", "private", "bkmkstart", "bkmkend", "datafield", "themedata", "colorschememapping",
+             "latentstyles", "rsidtbl", "generator", "mmathPr", "xmlnstbl", "filetbl", "ftnsep", "ftnsepc",
+             "ftncn", "aftnsep", "aftnsepc", "aftncn", "objdata", "userprops", "docvar", "wgrffmtfilter",
+             "pgdsctbl", "falt", "panose", "fchars", "lchars", "background" })
         table.emplace(skipped, RtfKeywordInfo { K::SkippedDestination });
     // Destinations with content of the document that it has no place for.
     const std::pair<std::string_view, RtfLoss> lost[] = {
@@ -168,6 +168,8 @@ Table buildTable()
         { "atrfstart", RtfLoss::Comments },
         { "atrfend", RtfLoss::Comments },
         { "do", RtfLoss::Objects },
+        { "xe", RtfLoss::IndexEntries },
+        { "tc", RtfLoss::IndexEntries },
     };
     for (const auto &[word, loss] : lost)
         table.emplace(word, RtfKeywordInfo { K::SkippedDestination, 0, loss });

@@ -15,7 +15,9 @@ constexpr LossText kLossTexts[] = {
     { RtfLoss::HeadersAndFooters, u"Sidehoveder og sidefødder." },
     { RtfLoss::Footnotes, u"Fodnoter og slutnoter." },
     { RtfLoss::Comments, u"Kommentarer." },
+    { RtfLoss::HiddenText, u"Skjult tekst." },
     { RtfLoss::Fields, u"Felter som sidetal, datoer og indholdsfortegnelser; kun deres tekst vises." },
+    { RtfLoss::IndexEntries, u"Mærker til stikordsregister og indholdsfortegnelse." },
     { RtfLoss::Objects,
         u"Indlejrede objekter, figurer og tekstfelter; kun deres billede eller tekst vises." },
 };

@@ -615,6 +615,8 @@ void RtfParser::appendCharacters(QStringView text)
     case RtfDestination::Document:
         if (!group.character.hidden)
             appendShown(text);
+        else if (!text.isEmpty())
+            m_losses |= RtfLoss::HiddenText;
         break;
     case RtfDestination::FontTable:
         m_fonts.appendName(text);
@@ -687,8 +689,10 @@ void RtfParser::flushRun()
 
 void RtfParser::appendPicture()
 {
-    if (state().character.hidden)
+    if (state().character.hidden) {
+        m_losses |= RtfLoss::HiddenText;
         return;
+    }
     flushRun();
     beginParagraph(state().paragraph.inTable);
     m_sink.appendPicture(m_picture);

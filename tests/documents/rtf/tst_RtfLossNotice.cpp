@@ -21,6 +21,9 @@ void RtfLossNoticeTest::namesEachKind_data()
         << int(RtfLoss::HeadersAndFooters) << u"\r- Sidehoveder og sidefødder."_qs;
     QTest::newRow("footnotes") << int(RtfLoss::Footnotes) << u"\r- Fodnoter og slutnoter."_qs;
     QTest::newRow("comments") << int(RtfLoss::Comments) << u"\r- Kommentarer."_qs;
+    QTest::newRow("hidden text") << int(RtfLoss::HiddenText) << u"\r- Skjult tekst."_qs;
+    QTest::newRow("index entries") << int(RtfLoss::IndexEntries)
+                                   << u"\r- Mærker til stikordsregister og indholdsfortegnelse."_qs;
     QTest::newRow("fields")
         << int(RtfLoss::Fields)
         << u"\r- Felter som sidetal, datoer og indholdsfortegnelser; kun deres tekst vises."_qs;

@@ -566,6 +566,14 @@ void RtfReaderTest::reportsWhatItCannotKeep_data()
     QTest::newRow("shape shows its result")
         << QByteArray(R"({\rtf1 a{\shp{\*\shpinst{\sp{\sn fillColor}{\sv 255}}}{\shprslt Boks}}b})")
         << int(RtfLoss::Objects) << Status::Read << u"aBoksb\n"_qs;
+    QTest::newRow("hidden text and picture")
+        << QByteArray(R"({\rtf1 a{\v skjult}b{\v{\pict\pngblip 0102}}c})") << int(RtfLoss::HiddenText)
+        << Status::Read << u"abc\n"_qs;
+    QTest::newRow("hidden but empty is no loss")
+        << QByteArray(R"({\rtf1 a\v\v0 b})") << none << Status::Read << u"ab\n"_qs;
+    QTest::newRow("index and contents entries")
+        << QByteArray(R"({\rtf1 P\'e5ske{\xe {P\'e5ske}}{\tc Kapitel 1}})") << int(RtfLoss::IndexEntries)
+        << Status::Read << u"Påske\n"_qs;
     QTest::newRow("drawing object") << QByteArray(R"({\rtf1 a{\*\do\dobxcolumn\dptxbx{\dptxbxtext x}}b})")
                                     << int(RtfLoss::Objects) << Status::Read << u"ab\n"_qs;
     QTest::newRow("several kinds") << QByteArray(
