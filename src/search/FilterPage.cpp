@@ -5,9 +5,9 @@
 #include "app/Hint.h"
 #include "app/SettingsFile.h"
 #include "app/StandardIcon.h"
+#include "platform/ProgramFiles.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -143,19 +143,11 @@ void FilterPage::buildControls()
 
 void FilterPage::loadInformationPage()
 {
-    const QString page = context_.fields.infoDir + QStringLiteral("/Find i dokumenter2.html");
-    if (QFileInfo(page).isFile()) {
-        Browser->setSource(QUrl::fromLocalFile(page));
-        return;
-    }
-    Browser->setHtml(QStringLiteral(
-        "<h3>Søg i dokumenter</h3>"
-        "<p>Skriv den tekst, der skal findes, vælg en mappe og en filtype, og tryk på "
-        "<b>Find i bibliotek</b>. Med <b>Rekursivt</b> søges der også i mappens undermapper.</p>"
-        "<p>Hvert fund vises med dokumentet, tegnets position og den linje, det står på. "
-        "<b>Åben</b> åbner dokumentet og sætter linjen i søgefeltet, så Ctrl+F finder den.</p>"
-        "<p>Her på siden <b>Filtre</b> vælger du, hvilke filtyper filterboksen tilbyder. "
-        "Husk at trykke på <b>Gem</b>.</p>"));
+    // The data root's copy, then the installed one, then the one built into the program: there is always one.
+    const QString page = ProgramFiles(context_.fields.programmappe, ProgramFiles::installedFolders())
+                             .find(QStringLiteral("Information/Find i dokumenter2.html"));
+    Browser->setSource(
+        page.startsWith(u':') ? QUrl(QStringLiteral("qrc") + page) : QUrl::fromLocalFile(page));
 }
 
 void FilterPage::HentTypeliste()

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
@@ -109,6 +110,7 @@ private Q_SLOTS:
     void runEditAndShowFolder();
     void typeListEditsAreSavedAndOffered();
     void standardListAsksFirst();
+    void informationPageComesWithTheProgramOrTheDataRoot();
     void everyControlHasAName();
 };
 
@@ -392,6 +394,23 @@ void TfindformenTest::standardListAsksFirst()
     QCOMPARE(f.app.platform.modal.texts().last(),
         QStringLiteral("Der vil muligvist blive fjernet typer, der er indført senere!\n"
                        "Skal standardlisten hentes alligevel?"));
+}
+
+void TfindformenTest::informationPageComesWithTheProgramOrTheDataRoot()
+{
+    {
+        Fixture f;
+        QCOMPARE(f.filters->Browser->documentTitle(), QStringLiteral("Søg i dokumenter"));
+    }
+    TestApp app;
+    const QString own = app.root() + QStringLiteral("/Program/Information/Find i dokumenter2.html");
+    QDir().mkpath(QFileInfo(own).path());
+    QFile file(own);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<html><head><title>Min egen hjælp</title></head></html>");
+    file.close();
+    app.create();
+    QCOMPARE(app.context.findformen->filterPage->Browser->documentTitle(), QStringLiteral("Min egen hjælp"));
 }
 
 void TfindformenTest::everyControlHasAName()
