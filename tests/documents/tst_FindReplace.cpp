@@ -5,6 +5,7 @@
 #include "documents/RichEditor.h"
 #include "documents/TFunktioner.h"
 #include "documents/Twinform1.h"
+#include "documents/Twinform2.h"
 #include "documents/find/FindReplace.h"
 #include "frame/Tmainform.h"
 #include "support/ActionClick.h"
@@ -40,23 +41,22 @@ public:
     }
 };
 
-// The plain-text window in the whole program: the commands run as a click on their buttons does, and the
-// count is read off the page.
-class PlainWindowSubject : public Subject {
+// A document window of the whole program, plain (Twinform1) or rich (Twinform2): the commands run as a
+// click on their buttons does, and the count is read off the page.
+template <typename Window> class DocumentWindowSubject : public Subject {
 public:
-    PlainWindowSubject()
+    explicit DocumentWindowSubject(const char *extension)
     {
         app_.start();
-        app_.frame().funk()->openwin(QString(), QStringLiteral(".txt"));
-        window_ = qobject_cast<Twinform1 *>(app_.frame().documents()->activeDocument());
+        app_.frame().funk()->openwin(QString(), QString::fromLatin1(extension));
+        window_ = qobject_cast<Window *>(app_.frame().documents()->activeDocument());
         if (!window_)
-            qFatal("no plain-text window");
+            qFatal("no %s window", extension);
     }
     EditorControl &editor() override { return *window_->Editor; }
     const SearchPageControls &page() override { return app_.frame().searchControls(); }
     int run(const char *command) override
     {
-        const QString before = window_->posLabel->text();
         page().antalFundLabel->setText(QStringLiteral("Antal forekomster:"));
         if (!clickWhenEnabled(
                 app_.frame().command(QString::fromLatin1(command)), [this] { app_.frame().updateActions(); }))
@@ -67,11 +67,25 @@ public:
             return -1;
         return shown.mid(prefix.size()).toInt();
     }
-    Twinform1 *window() const { return window_; }
+    Window *window() const { return window_; }
 
 private:
     TestApp app_;
-    Twinform1 *window_ = nullptr;
+    Window *window_ = nullptr;
+};
+
+class PlainWindowSubject : public DocumentWindowSubject<Twinform1> {
+public:
+    PlainWindowSubject()
+        : DocumentWindowSubject(".txt")
+    { }
+};
+
+class RichWindowSubject : public DocumentWindowSubject<Twinform2> {
+public:
+    RichWindowSubject()
+        : DocumentWindowSubject(".rtf")
+    { }
 };
 
 // A rich-text editor with the page's controls of its own, run as a document window runs it.
@@ -107,14 +121,20 @@ private:
     int refreshes_ = 0;
 };
 
-enum Kind { PlainWindow, RichEditorAlone };
+enum Kind { PlainWindow, RichWindow, RichEditorAlone };
 const QList<std::pair<Kind, const char *>> kKinds
-    = { { PlainWindow, "plain window" }, { RichEditorAlone, "rich editor" } };
+    = { { PlainWindow, "plain window" }, { RichWindow, "rich window" }, { RichEditorAlone, "rich editor" } };
 
 std::unique_ptr<Subject> subject(Kind kind)
 {
-    if (kind == PlainWindow)
+    switch (kind) {
+    case PlainWindow:
         return std::make_unique<PlainWindowSubject>();
+    case RichWindow:
+        return std::make_unique<RichWindowSubject>();
+    case RichEditorAlone:
+        break;
+    }
     return std::make_unique<RichEditorSubject>();
 }
 
