@@ -90,6 +90,8 @@ void FilterPage::buildControls()
     typeliste->setColumnWidth(1, 60);
     typeliste->setStyleSheet(QStringLiteral("QTreeWidget::item { border: 1px solid palette(mid); }"));
     connect(typeliste, &QTreeWidget::itemSelectionChanged, this, &FilterPage::updateCommands);
+    // A tick set or cleared is a change to save like any other: the page asks the user to tick.
+    connect(typeliste, &QTreeWidget::itemChanged, this, [this] { saveknap->setEnabled(true); });
     left->addWidget(typeliste, 1);
 
     auto *entry = new QGridLayout;
@@ -190,9 +192,11 @@ void FilterPage::LoadTypeliste()
 
 void FilterPage::typelisteAdd(const FileTypeEntry &entry)
 {
-    auto *item = new QTreeWidgetItem(typeliste, { entry.caption, entry.mask });
+    // Ticked before it joins the list, so that only the user's ticks count as changes.
+    auto *item = new QTreeWidgetItem({ entry.caption, entry.mask });
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(0, entry.ticked ? Qt::Checked : Qt::Unchecked);
+    typeliste->addTopLevelItem(item);
 }
 
 QList<FileTypeEntry> FilterPage::shownEntries() const

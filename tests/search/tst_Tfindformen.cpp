@@ -110,6 +110,7 @@ private Q_SLOTS:
     void runEditAndShowFolder();
     void typeListEditsAreSavedAndOffered();
     void standardListAsksFirst();
+    void aTickAloneCanBeSaved();
     void informationPageComesWithTheProgramOrTheDataRoot();
     void everyControlHasAName();
 };
@@ -394,6 +395,19 @@ void TfindformenTest::standardListAsksFirst()
     QCOMPARE(f.app.platform.modal.texts().last(),
         QStringLiteral("Der vil muligvist blive fjernet typer, der er indført senere!\n"
                        "Skal standardlisten hentes alligevel?"));
+}
+
+void TfindformenTest::aTickAloneCanBeSaved()
+{
+    Fixture f;
+    f.show();
+    QVERIFY(!f.filters->saveknap->isEnabled());
+    f.filters->typeliste->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+    QVERIFY(f.filters->saveknap->isEnabled());
+    f.filters->saveknap->click();
+    QVERIFY(QString::fromUtf8(f.app.readSettingsFile(QStringLiteral("Filtertyper.txt")))
+                .startsWith("Tekstfil\r\n*.txt\r\n0\r\n"));
+    QVERIFY(!filterItems(*f.page->filterBoks).contains(QStringLiteral("Tekstfil (*.txt)")));
 }
 
 void TfindformenTest::informationPageComesWithTheProgramOrTheDataRoot()
