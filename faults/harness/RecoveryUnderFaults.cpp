@@ -83,8 +83,14 @@ int modifyThree(const QString &root, const QString &folder, bool endedFromOutsid
     run.frame().recovery()->setTimes(endedFromOutside ? 1h : 50ms, endedFromOutside ? 1h : 1s);
     run.start({ plain, rich });
     run.frame().funk()->openwin(QString(), QStringLiteral(".txt"));
-    if (termination)
+    if (termination) {
         EndOfSession::watch(run.frame(), *termination);
+        // Connected after the frame's answer to the signal, so it runs once the copies are on disk.
+        QObject::connect(termination, &TerminationSignals::terminationRequested, qApp, [] {
+            std::puts("kopier skrevet");
+            std::fflush(stdout);
+        });
+    }
 
     const QList<DocumentWindow *> windows = run.frame().documents()->windowsInOrder();
     if (!waitFor(
