@@ -2,6 +2,7 @@
 #include "app/AppIcon.h"
 #include "app/DanishTranslations.h"
 #include "app/ProgramResources.h"
+#include "app/StorageLayout.h"
 #include "documents/spelling/HunspellDictionary.h"
 #include "frame/CommandLine.h"
 #include "frame/EndOfSession.h"
@@ -9,6 +10,7 @@
 #include "frame/Tmainform.h"
 #include "frame/WindowSet.h"
 #include "options/ThemeService.h"
+#include "options/Toptform.h"
 #include "platform/TerminationSignals.h"
 #include "platform/widgets/SystemPlatform.h"
 
@@ -50,11 +52,14 @@ int main(int argc, char *argv[])
     // Installed before the windows exist, so a termination that arrives during start-up still closes the
     // program in order once the event loop runs.
     TerminationSignals termination;
-    // The start look, before any window exists; the options box then applies the user's own.
-    ThemeService::apply(QStringLiteral("Sky"));
-
     SystemPlatform system;
     system.platform().dictionaryFolders = HunspellDictionary::systemFolders();
+    // The look before any window exists: the one the options box will apply, so that it finds it applied
+    // rather than restyling every finished window (a fifth of the start); "Sky" when that look cannot be
+    // had, and then the options box says so.
+    if (!ThemeService::apply(Toptform::designAtStart(
+            StorageLayout::settingsFolder(system.platform().dataRoot, system.platform().userName))))
+        ThemeService::apply(QStringLiteral("Sky"));
     AppContext context(system.platform());
     WindowSet windows(context);
     Tmainform &frame = windows.frame();

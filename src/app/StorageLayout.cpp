@@ -27,13 +27,17 @@ int makeFolder(const QString &path)
 
 namespace StorageLayout {
 
+QString settingsFolder(const QString &dataRoot, const QString &userName)
+{
+    return QDir::cleanPath(QDir::cleanPath(dataRoot) + QStringLiteral("/Brugere/") + userName)
+        + QStringLiteral("/Egenskaber");
+}
+
 QString settle(FrameFields &fields, const QString &dataRoot, const QString &userName)
 {
-    const QString root = QDir::cleanPath(dataRoot);
     fields.Brugernavn = userName;
-    const QString userBranch = QDir::cleanPath(root + QStringLiteral("/Brugere/") + userName);
-    fields.programmappe = root + QStringLiteral("/Program/");
-    fields.OptMappe = userBranch + QStringLiteral("/Egenskaber");
+    fields.programmappe = QDir::cleanPath(dataRoot) + QStringLiteral("/Program/");
+    fields.OptMappe = settingsFolder(dataRoot, userName);
     fields.extListeFilename = fields.OptMappe + QStringLiteral("/ExtListe.txt");
     fields.infoDir = fields.programmappe + QStringLiteral("Information");
     fields.optFilnavn = fields.OptMappe + QStringLiteral("/Main.txt");

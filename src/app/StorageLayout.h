@@ -12,4 +12,7 @@ namespace StorageLayout {
 // missing. Returns the Danish message to show when the settings folder cannot be made, else empty.
 QString settle(FrameFields &fields, const QString &dataRoot, const QString &userName);
 
+// The user's settings folder "Egenskaber", made or not.
+QString settingsFolder(const QString &dataRoot, const QString &userName);
+
 } // namespace StorageLayout

@@ -73,6 +73,9 @@ bool apply(const QString &name)
 {
     if (!qApp)
         return false;
+    // Restyling every widget again for the look it already has would only cost time.
+    if (name == current())
+        return true;
     if (!platformLook())
         platformLook() = PlatformLook { QApplication::style()->name(), QApplication::palette() };
 

@@ -33,6 +33,19 @@
 
 namespace {
 
+const char16_t *const kDefaultDesign = u"Windows10 Clear Day";
+
+QString optionsFilePath(const QString &settingsFolder)
+{
+    return settingsFolder + QStringLiteral("/optUnit.txt");
+}
+
+// The file is taken only whole; any other gives the defaults.
+bool holdsEveryOption(SettingsFile &file)
+{
+    return file.read() == SettingsFile::Status::Read && file.lines().size() == OptionsFileLayout::LineCount;
+}
+
 QCheckBox *checkBox(QWidget *parent, const QString &caption, const QString &hint = {}, bool checked = false)
 {
     auto *box = new QCheckBox(caption, parent);
@@ -158,7 +171,7 @@ Toptform::Toptform(AppContext &context)
     readFontNames();
     lagerBoxFilename = context.fields.OptMappe + QStringLiteral("/lagerBox.txt");
     lagerBoxFile_ = std::make_unique<SettingsFile>(lagerBoxFilename);
-    optFilnavn = context.fields.OptMappe + QStringLiteral("/optUnit.txt");
+    optFilnavn = optionsFilePath(context.fields.OptMappe);
     settings_ = std::make_unique<SettingsFile>(optFilnavn);
     HentOpt();
     applyDesignAtStart();
@@ -345,7 +358,7 @@ void Toptform::buildPanel3()
 
 void Toptform::defaultOpt()
 {
-    designName_ = QStringLiteral("Windows10 Clear Day");
+    designName_ = QString::fromUtf16(kDefaultDesign);
     fontnameBox->setCurrentIndex(3);
     fontsizeBox->setCurrentIndex(2);
     maxElementer_ = 120;
@@ -399,10 +412,16 @@ std::vector<Toptform::StoredLine> Toptform::storedLines()
     return lines;
 }
 
+QString Toptform::designAtStart(const QString &settingsFolder)
+{
+    SettingsFile file(optionsFilePath(settingsFolder));
+    return holdsEveryOption(file) ? file.lines().at(OptionsFileLayout::Design)
+                                  : QString::fromUtf16(kDefaultDesign);
+}
+
 void Toptform::HentOpt()
 {
-    if (settings_->read() != SettingsFile::Status::Read
-        || settings_->lines().size() != OptionsFileLayout::LineCount) {
+    if (!holdsEveryOption(*settings_)) {
         defaultOpt();
         return;
     }

@@ -26,6 +26,9 @@ class Toptform : public QWidget, public Options {
 public:
     static const QStringList &standardFontNames();
     static const QStringList &standardFontSizes();
+    // The design the box will apply when it is made with the settings folder given: read before any
+    // window exists, so that the start applies the look once instead of restyling finished windows.
+    static QString designAtStart(const QString &settingsFolder);
 
     explicit Toptform(AppContext &context);
     ~Toptform() override;

@@ -88,6 +88,9 @@ private Q_SLOTS:
     void standardNamesKeepChosenNameOrArial();
     void choosingThemeAppliesItAndHidesMenuBook();
     void unknownThemeIsReportedAndCurrentStays();
+    void designAtStartIsTheOneTheBoxApplies_data();
+    void designAtStartIsTheOneTheBoxApplies();
+    void applyingTheCurrentThemeAgainRestylesNothing();
     void noCaptionIsCutAtTheStandardSizes_data();
     void noCaptionIsCutAtTheStandardSizes();
 };
@@ -604,6 +607,54 @@ void ToptformTest::unknownThemeIsReportedAndCurrentStays()
     options.designBox->setCurrentIndex(options.designBox->count() - 1);
     Q_EMIT options.designBox->activated(options.designBox->currentIndex());
     QCOMPARE(app.modal().texts(), QStringList({ failure, failure }));
+    QCOMPARE(ThemeService::currentName(), QStringLiteral("Sky"));
+}
+
+void ToptformTest::designAtStartIsTheOneTheBoxApplies_data()
+{
+    QTest::addColumn<QByteArray>("file"); // optUnit.txt; empty: none
+    QTest::addColumn<QString>("design");
+    QTest::newRow("no file") << QByteArray() << QStringLiteral("Windows10 Clear Day");
+    QTest::newRow("every line") << settingsBytes(changedOptions()) << QStringLiteral("Silver");
+    QTest::newRow("19 lines give the defaults")
+        << settingsBytes(changedOptions().mid(0, 19)) << QStringLiteral("Windows10 Clear Day");
+    QStringList unknown = changedOptions();
+    unknown[0] = QStringLiteral("Findes Ikke");
+    QTest::newRow("a name no theme has") << settingsBytes(unknown) << QStringLiteral("Findes Ikke");
+}
+
+void ToptformTest::designAtStartIsTheOneTheBoxApplies()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, design);
+    TestApp app;
+    if (!file.isEmpty())
+        app.writeSettingsFile(QStringLiteral("optUnit.txt"), file);
+    const QString folder = app.root() + QStringLiteral("/Brugere/testbruger/Egenskaber");
+    QCOMPARE(Toptform::designAtStart(folder), design);
+    app.create();
+    QCOMPARE(app.context.optform->designName(), design);
+    QCOMPARE(app.context.fields.OptMappe, folder);
+}
+
+void ToptformTest::applyingTheCurrentThemeAgainRestylesNothing()
+{
+    QVERIFY(ThemeService::apply(QStringLiteral("Silver")));
+    QWidget widget;
+    widget.show();
+    struct StyleChanges : QObject {
+        int count = 0;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            count += event->type() == QEvent::StyleChange;
+            return false;
+        }
+    } changes;
+    widget.installEventFilter(&changes);
+    QVERIFY(ThemeService::apply(QStringLiteral("Silver")));
+    QCOMPARE(changes.count, 0);
+    QVERIFY(ThemeService::apply(QStringLiteral("Sky")));
+    QVERIFY(changes.count > 0);
     QCOMPARE(ThemeService::currentName(), QStringLiteral("Sky"));
 }
 
