@@ -80,6 +80,18 @@ Tgenvejsform::Tgenvejsform(AppContext &context)
     : ToolBox(context, QStringLiteral("Genveje"))
 {
     setFixedSize(kWidth, kHeight);
+}
+
+void Tgenvejsform::setVisible(bool visible)
+{
+    // Built before the widget is shown, so the pages are shown with it.
+    if (visible && !genvejsBog)
+        buildPages();
+    ToolBox::setVisible(visible);
+}
+
+void Tgenvejsform::buildPages()
+{
     genvejsBog = new QTabWidget(this);
     genvejsBog->setObjectName(QStringLiteral("genvejsBog"));
     // The four page names fit the fixed width side by side in a smaller type; with a large system

@@ -50,6 +50,8 @@ void tst_Tgenvejsform::pagesInOrder()
     TestApp app;
     app.create();
     Tgenvejsform &overview = *app.context.genvejsform;
+    QVERIFY(!overview.genvejsBog); // built at the first show
+    overview.show();
     QCOMPARE(overview.windowTitle(), QStringLiteral("Genveje"));
     QCOMPARE(overview.size(), QSize(280, 306));
     QCOMPARE(overview.minimumSize(), overview.maximumSize());
@@ -87,6 +89,7 @@ void tst_Tgenvejsform::pageRows()
     QFETCH(QStringList, rows);
     TestApp app;
     app.create();
+    app.context.genvejsform->show();
     auto *list = qobject_cast<QTableWidget *>(app.context.genvejsform->genvejsBog->widget(page));
     QVERIFY(list);
     QCOMPARE(headers(list), columns);
@@ -98,6 +101,7 @@ void tst_Tgenvejsform::listsAreReadOnlyRowsWithPictures()
     TestApp app;
     app.create();
     Tgenvejsform &overview = *app.context.genvejsform;
+    overview.show();
     for (QTableWidget *list : { overview.ListeGenvejstaster1, overview.ListeGenvejstaster2,
              overview.ListeGenvejstaster3, overview.ListeGenvejstaster4 }) {
         QCOMPARE(list->editTriggers(), QAbstractItemView::NoEditTriggers);
