@@ -7,6 +7,7 @@
 #include "search/SearchPage.h"
 #include "search/Tfindformen.h"
 #include "search/text/TextSearchRun.h"
+#include "support/FileBytes.h"
 #include "support/TestApp.h"
 #include "support/UnnamedControls.h"
 
@@ -419,10 +420,7 @@ void TfindformenTest::informationPageComesWithTheProgramOrTheDataRoot()
     TestApp app;
     const QString own = app.root() + QStringLiteral("/Program/Information/Find i dokumenter2.html");
     QDir().mkpath(QFileInfo(own).path());
-    QFile file(own);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("<html><head><title>Min egen hjælp</title></head></html>");
-    file.close();
+    writeAll(own, "<html><head><title>Min egen hjælp</title></head></html>");
     app.create();
     QCOMPARE(app.context.findformen->filterPage->Browser->documentTitle(), QStringLiteral("Min egen hjælp"));
 }
