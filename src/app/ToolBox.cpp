@@ -17,6 +17,16 @@ ToolBox::ToolBox(AppContext &context, const QString &caption)
     setWindowTitle(caption);
 }
 
+void ToolBox::setVisible(bool visible)
+{
+    // Built before the widget is shown, so the controls are shown with it.
+    if (visible && !controlsBuilt_) {
+        controlsBuilt_ = true;
+        buildAtFirstShow();
+    }
+    QDialog::setVisible(visible);
+}
+
 void ToolBox::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);

@@ -82,15 +82,7 @@ Tgenvejsform::Tgenvejsform(AppContext &context)
     setFixedSize(kWidth, kHeight);
 }
 
-void Tgenvejsform::setVisible(bool visible)
-{
-    // Built before the widget is shown, so the pages are shown with it.
-    if (visible && !genvejsBog)
-        buildPages();
-    ToolBox::setVisible(visible);
-}
-
-void Tgenvejsform::buildPages()
+void Tgenvejsform::buildAtFirstShow()
 {
     genvejsBog = new QTabWidget(this);
     genvejsBog->setObjectName(QStringLiteral("genvejsBog"));

@@ -16,8 +16,6 @@ public:
 
     explicit Tgenvejsform(AppContext &context);
 
-    void setVisible(bool visible) override;
-
     // Null until the box is first shown.
     QTabWidget *genvejsBog = nullptr;
     QTableWidget *ListeGenvejstaster4 = nullptr;
@@ -26,8 +24,6 @@ public:
     QTableWidget *ListeGenvejstaster3 = nullptr;
 
 protected:
+    void buildAtFirstShow() override;
     void showEvent(QShowEvent *event) override;
-
-private:
-    void buildPages();
 };

@@ -27,12 +27,8 @@ Tfindformen::Tfindformen(AppContext &context)
     : ToolBox(context, QStringLiteral("Søg i dokumenter"))
     , settings_(std::make_unique<SettingsFile>(context.fields.OptMappe + QStringLiteral("/Findis.txt")))
 {
-    buildControls();
     setGeometry(kDefaultLeft, kDefaultTop, kWidth, kDefaultHeight);
     HentOpt();
-    connect(filterPage, &FilterPage::savedListChanged, this,
-        [this] { searchPage->LoadFilterBoks(filterPage->choices()); });
-    WhenIdle::run(this, [this] { updateCommands(); });
 }
 
 Tfindformen::~Tfindformen() = default;
@@ -42,7 +38,7 @@ QString Tfindformen::Mappe() const
     return dirEdit->text();
 }
 
-void Tfindformen::buildControls()
+void Tfindformen::buildAtFirstShow()
 {
     auto *layout = new QVBoxLayout(this);
 
@@ -109,6 +105,9 @@ void Tfindformen::buildControls()
     pageBog->addTab(filterPage, QStringLiteral("Filtre"));
     layout->addWidget(pageBog, 1);
     connect(ButtonInfo, &QPushButton::clicked, this, [this] { pageBog->setCurrentWidget(filterPage); });
+    connect(filterPage, &FilterPage::savedListChanged, this,
+        [this] { searchPage->LoadFilterBoks(filterPage->choices()); });
+    WhenIdle::run(this, [this] { updateCommands(); });
 }
 
 void Tfindformen::HentOpt()

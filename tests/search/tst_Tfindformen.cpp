@@ -34,8 +34,6 @@ struct Fixture {
     {
         app.create();
         box = app.context.findformen;
-        page = box->searchPage;
-        filters = box->filterPage;
         root = app.root() + QStringLiteral("/dokumenter");
     }
     QString write(const QString &name, const QByteArray &bytes) const
@@ -52,32 +50,33 @@ struct Fixture {
         box->show();
         box->dirEdit->setText(root);
     }
+    // The pages exist once the box has been shown.
+    SearchPage *page() const { return box->searchPage; }
+    FilterPage *filters() const { return box->filterPage; }
     // Searches as the user does and waits for the end.
     void search(const QString &text, bool recursive = false)
     {
-        QSignalSpy finished(page, &SearchPage::searchFinished);
-        page->EditFind->setEditText(text);
-        page->rekursivCheck->setChecked(recursive);
-        page->updateCommands();
-        QVERIFY(page->AfindBib->isEnabled());
-        page->AfindBib->trigger();
+        QSignalSpy finished(page(), &SearchPage::searchFinished);
+        page()->EditFind->setEditText(text);
+        page()->rekursivCheck->setChecked(recursive);
+        page()->updateCommands();
+        QVERIFY(page()->AfindBib->isEnabled());
+        page()->AfindBib->trigger();
         QVERIFY(finished.wait(20000));
     }
     bool run(QAction *action)
     {
-        page->updateCommands();
-        filters->updateCommands();
+        page()->updateCommands();
+        filters()->updateCommands();
         if (!action->isEnabled())
             return false;
         action->trigger();
         return true;
     }
-    void select(int row) { page->findis->selectRow(row); }
+    void select(int row) { page()->findis->selectRow(row); }
 
     TestApp app;
     Tfindformen *box = nullptr;
-    SearchPage *page = nullptr;
-    FilterPage *filters = nullptr;
     QString root;
 };
 
@@ -139,9 +138,9 @@ void TfindformenTest::firstShowWritesTheStandardTypesAndStartsInTheCurrentFolder
                                   .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 36);
     QCOMPARE(lines.mid(0, 3), (QStringList { "Tekstfil", "*.txt", "1" }));
-    QCOMPARE(f.page->filterBoks->count(), 11);
-    QCOMPARE(f.page->filterBoks->currentText(), QStringLiteral("Tekstfil (*.txt)"));
-    QVERIFY(!f.filters->saveknap->isEnabled());
+    QCOMPARE(f.page()->filterBoks->count(), 11);
+    QCOMPARE(f.page()->filterBoks->currentText(), QStringLiteral("Tekstfil (*.txt)"));
+    QVERIFY(!f.filters()->saveknap->isEnabled());
 }
 
 void TfindformenTest::settingsFileKeepsPlaceAndHeight()
@@ -184,9 +183,10 @@ void TfindformenTest::rowsAreThoseOfTheSearchEngine()
     } sink;
     TextSearchRun::run(request, sink);
     QCOMPARE(sink.rows.size(), 4);
-    QCOMPARE(f.page->hits->hits(), sink.rows);
-    QCOMPARE(f.page->countdis->text(), QStringLiteral("4"));
-    QCOMPARE(f.page->hits->data(f.page->hits->index(1, SearchHitModel::Position), Qt::DisplayRole).toString(),
+    QCOMPARE(f.page()->hits->hits(), sink.rows);
+    QCOMPARE(f.page()->countdis->text(), QStringLiteral("4"));
+    QCOMPARE(
+        f.page()->hits->data(f.page()->hits->index(1, SearchHitModel::Position), Qt::DisplayRole).toString(),
         QStringLiteral("14"));
 }
 
@@ -199,12 +199,12 @@ void TfindformenTest::recursiveSearchCountsFoldersAndFiles()
     f.write(QStringLiteral("u/v/d.rtf"), "ord");
     f.show();
     f.search(QStringLiteral("ord"), true);
-    QCOMPARE(f.page->mappeLabel->text(), QStringLiteral("Mapper: 2"));
-    QCOMPARE(f.page->filLabel->text(), QStringLiteral("Filer: 3"));
-    QCOMPARE(f.page->findBar->maximum(), 3);
-    QCOMPARE(f.page->findBar->value(), 3);
-    QCOMPARE(f.page->countdis->text(), QStringLiteral("2"));
-    QVERIFY(!f.page->stopButton->isEnabled());
+    QCOMPARE(f.page()->mappeLabel->text(), QStringLiteral("Mapper: 2"));
+    QCOMPARE(f.page()->filLabel->text(), QStringLiteral("Filer: 3"));
+    QCOMPARE(f.page()->findBar->maximum(), 3);
+    QCOMPARE(f.page()->findBar->value(), 3);
+    QCOMPARE(f.page()->countdis->text(), QStringLiteral("2"));
+    QVERIFY(!f.page()->stopButton->isEnabled());
 }
 
 void TfindformenTest::flatSearchLeavesCountsEmpty()
@@ -214,10 +214,10 @@ void TfindformenTest::flatSearchLeavesCountsEmpty()
     f.write(QStringLiteral("u/b.txt"), "ord");
     f.show();
     f.search(QStringLiteral("ord"));
-    QCOMPARE(f.page->mappeLabel->text(), QString());
-    QCOMPARE(f.page->filLabel->text(), QString());
-    QCOMPARE(f.page->findBar->value(), 0);
-    QCOMPARE(f.page->countdis->text(), QStringLiteral("1"));
+    QCOMPARE(f.page()->mappeLabel->text(), QString());
+    QCOMPARE(f.page()->filLabel->text(), QString());
+    QCOMPARE(f.page()->findBar->value(), 0);
+    QCOMPARE(f.page()->countdis->text(), QStringLiteral("1"));
 }
 
 void TfindformenTest::historyHoldsEachTextOnceAndHashEmptiesIt()
@@ -228,10 +228,10 @@ void TfindformenTest::historyHoldsEachTextOnceAndHashEmptiesIt()
     f.search(QStringLiteral("ord"));
     f.search(QStringLiteral("ord"));
     f.search(QStringLiteral("Ord"));
-    QCOMPARE(f.page->EditFind->count(), 2);
-    f.page->Button1->click();
-    QCOMPARE(f.page->EditFind->count(), 0);
-    QCOMPARE(f.page->EditFind->currentText(), QStringLiteral("Ord"));
+    QCOMPARE(f.page()->EditFind->count(), 2);
+    f.page()->Button1->click();
+    QCOMPARE(f.page()->EditFind->count(), 0);
+    QCOMPARE(f.page()->EditFind->currentText(), QStringLiteral("Ord"));
 }
 
 void TfindformenTest::unsearchableFilesAreListedAtTheEnd()
@@ -242,7 +242,7 @@ void TfindformenTest::unsearchableFilesAreListedAtTheEnd()
     f.write(QStringLiteral("3.txt"), "ord");
     f.show();
     f.search(QStringLiteral("ord"));
-    QCOMPARE(f.page->countdis->text(), QStringLiteral("2"));
+    QCOMPARE(f.page()->countdis->text(), QStringLiteral("2"));
     const QStringList texts = f.app.platform.modal.texts();
     QCOMPARE(texts.size(), 1);
     QVERIFY(texts[0].startsWith(QStringLiteral("Information:\nDisse filer kunne ikke gennemsøges:\n") + broken
@@ -253,13 +253,13 @@ void TfindformenTest::emptyFilterBoxHasItsOwnMessage()
 {
     Fixture f;
     f.show();
-    for (int row = 0; row < f.filters->typeliste->topLevelItemCount(); ++row)
-        f.filters->typeliste->topLevelItem(row)->setCheckState(0, Qt::Unchecked);
-    f.filters->saveknap->setEnabled(true);
-    f.filters->saveknap->click();
-    QCOMPARE(f.page->filterBoks->count(), 0);
-    f.page->EditFind->setEditText(QStringLiteral("ord"));
-    QVERIFY(f.run(f.page->AfindBib));
+    for (int row = 0; row < f.filters()->typeliste->topLevelItemCount(); ++row)
+        f.filters()->typeliste->topLevelItem(row)->setCheckState(0, Qt::Unchecked);
+    f.filters()->saveknap->setEnabled(true);
+    f.filters()->saveknap->click();
+    QCOMPARE(f.page()->filterBoks->count(), 0);
+    f.page()->EditFind->setEditText(QStringLiteral("ord"));
+    QVERIFY(f.run(f.page()->AfindBib));
     QCOMPARE(f.app.platform.modal.texts(),
         QStringList { "Information:\nDer er ingen filtyper i filterboksen.\n"
                       "Afkryds mindst én filtype på siden \"Filtre\", og tryk på \"Gem\"." });
@@ -272,14 +272,14 @@ void TfindformenTest::removingRowsSelectsTheNextOrTheLast()
     f.show();
     f.search(QStringLiteral("ord"));
     f.select(1);
-    QVERIFY(f.run(f.page->Afjern));
-    QCOMPARE(f.page->countdis->text(), QStringLiteral("2"));
-    QCOMPARE(f.page->findis->selectionModel()->selectedRows().first().row(), 1);
-    QVERIFY(f.run(f.page->Afjern));
-    QCOMPARE(f.page->findis->selectionModel()->selectedRows().first().row(), 0);
-    QVERIFY(f.run(f.page->Afjern));
-    QCOMPARE(f.page->countdis->text(), QStringLiteral("0"));
-    QVERIFY(!f.run(f.page->Afjern));
+    QVERIFY(f.run(f.page()->Afjern));
+    QCOMPARE(f.page()->countdis->text(), QStringLiteral("2"));
+    QCOMPARE(f.page()->findis->selectionModel()->selectedRows().first().row(), 1);
+    QVERIFY(f.run(f.page()->Afjern));
+    QCOMPARE(f.page()->findis->selectionModel()->selectedRows().first().row(), 0);
+    QVERIFY(f.run(f.page()->Afjern));
+    QCOMPARE(f.page()->countdis->text(), QStringLiteral("0"));
+    QVERIFY(!f.run(f.page()->Afjern));
 }
 
 void TfindformenTest::clearingTheListEmptiesTheSearchField()
@@ -288,12 +288,12 @@ void TfindformenTest::clearingTheListEmptiesTheSearchField()
     f.write(QStringLiteral("a.txt"), "ord");
     f.show();
     f.search(QStringLiteral("ord"));
-    QVERIFY(f.run(f.page->AsletAlt));
-    QCOMPARE(f.page->hits->rowCount(), 0);
-    QCOMPARE(f.page->countdis->text(), QStringLiteral("0"));
-    QCOMPARE(f.page->EditFind->currentText(), QString());
-    f.page->updateCommands();
-    QVERIFY(!f.page->AfindBib->isEnabled());
+    QVERIFY(f.run(f.page()->AsletAlt));
+    QCOMPARE(f.page()->hits->rowCount(), 0);
+    QCOMPARE(f.page()->countdis->text(), QStringLiteral("0"));
+    QCOMPARE(f.page()->EditFind->currentText(), QString());
+    f.page()->updateCommands();
+    QVERIFY(!f.page()->AfindBib->isEnabled());
 }
 
 void TfindformenTest::openingAHitPrimesTheFramesSearchField()
@@ -304,7 +304,7 @@ void TfindformenTest::openingAHitPrimesTheFramesSearchField()
     f.show();
     f.search(QStringLiteral("påskeæg"));
     f.select(0);
-    QVERIFY(f.run(f.page->AvisValgte));
+    QVERIFY(f.run(f.page()->AvisValgte));
     QVERIFY(f.app.frame().documents()->activeDocument());
     QCOMPARE(f.app.frame().documents()->activeDocument()->Filnavn(), file);
     QCOMPARE(f.app.frame().searchControls().ordEdit->text(), QStringLiteral("Husk påskeæg til søndag"));
@@ -319,10 +319,10 @@ void TfindformenTest::commandsOnAFileThatIsGone()
     QFile::remove(file);
     QDir(f.root).removeRecursively();
     f.select(0);
-    QVERIFY(f.run(f.page->AvisValgte));
-    QVERIFY(f.run(f.page->ArunValgte));
-    QVERIFY(f.run(f.page->AeditValgte));
-    QVERIFY(f.run(f.page->aFind));
+    QVERIFY(f.run(f.page()->AvisValgte));
+    QVERIFY(f.run(f.page()->ArunValgte));
+    QVERIFY(f.run(f.page()->AeditValgte));
+    QVERIFY(f.run(f.page()->aFind));
     QCOMPARE(f.app.platform.modal.texts(),
         (QStringList { "Filen blev ikke fundet.", "Filen blev ikke fundet.", "Filen blev ikke fundet.",
             "Fejlinformation:\nMappen blev ikke fundet." }));
@@ -336,9 +336,9 @@ void TfindformenTest::runEditAndShowFolder()
     f.show();
     f.search(QStringLiteral("ord"));
     f.select(0);
-    QVERIFY(f.run(f.page->ArunValgte));
-    QVERIFY(f.run(f.page->AeditValgte));
-    QVERIFY(f.run(f.page->aFind));
+    QVERIFY(f.run(f.page()->ArunValgte));
+    QVERIFY(f.run(f.page()->AeditValgte));
+    QVERIFY(f.run(f.page()->aFind));
     QStringList calls;
     for (const RecordingShell::Call &call : f.app.shell().calls)
         calls << call.operation + u' ' + call.target;
@@ -350,33 +350,33 @@ void TfindformenTest::typeListEditsAreSavedAndOffered()
 {
     Fixture f;
     f.show();
-    f.filters->tekstedit->setText(QStringLiteral("Logfil"));
-    f.filters->typeedit->setText(QStringLiteral(".log"));
-    QVERIFY(f.run(f.filters->aInsertNew));
-    QCOMPARE(f.filters->shownEntries().last(), (FileTypeEntry { "Logfil", "*.log", true }));
-    QVERIFY(f.filters->saveknap->isEnabled());
-    QCOMPARE(f.page->filterBoks->count(), 11); // not before "Gem"
+    f.filters()->tekstedit->setText(QStringLiteral("Logfil"));
+    f.filters()->typeedit->setText(QStringLiteral(".log"));
+    QVERIFY(f.run(f.filters()->aInsertNew));
+    QCOMPARE(f.filters()->shownEntries().last(), (FileTypeEntry { "Logfil", "*.log", true }));
+    QVERIFY(f.filters()->saveknap->isEnabled());
+    QCOMPARE(f.page()->filterBoks->count(), 11); // not before "Gem"
 
-    QTreeWidget *list = f.filters->typeliste;
+    QTreeWidget *list = f.filters()->typeliste;
     list->setCurrentItem(list->topLevelItem(12));
-    QVERIFY(f.run(f.filters->Aop));
+    QVERIFY(f.run(f.filters()->Aop));
     QCOMPARE(list->topLevelItem(11)->text(1), QStringLiteral("*.log"));
     QVERIFY(list->selectedItems().isEmpty());
     list->setCurrentItem(list->topLevelItem(0));
-    QVERIFY(f.run(f.filters->Aned));
+    QVERIFY(f.run(f.filters()->Aned));
     QCOMPARE(list->topLevelItem(1)->text(0), QStringLiteral("Tekstfil"));
     QCOMPARE(list->selectedItems().first()->text(0), QStringLiteral("Tekstfil"));
 
     f.app.platform.modal.answer(QDialog::Accepted);
     list->setCurrentItem(list->topLevelItem(2));
-    QVERIFY(f.run(f.filters->aSletValgte));
+    QVERIFY(f.run(f.filters()->aSletValgte));
     QCOMPARE(f.app.platform.modal.texts().last(),
         QStringLiteral("Skal filtypen:\nHjemmeside\nslettes permanent?"));
 
-    f.filters->saveknap->click();
-    QVERIFY(!f.filters->saveknap->isEnabled());
-    QCOMPARE(filterItems(*f.page->filterBoks).first(), QStringLiteral("Rich Text (*.rtf)"));
-    QVERIFY(filterItems(*f.page->filterBoks).contains(QStringLiteral("Logfil (*.log)")));
+    f.filters()->saveknap->click();
+    QVERIFY(!f.filters()->saveknap->isEnabled());
+    QCOMPARE(filterItems(*f.page()->filterBoks).first(), QStringLiteral("Rich Text (*.rtf)"));
+    QVERIFY(filterItems(*f.page()->filterBoks).contains(QStringLiteral("Logfil (*.log)")));
     QVERIFY(QString::fromUtf8(f.app.readSettingsFile(QStringLiteral("Filtertyper.txt")))
                 .contains("Logfil\r\n*.log\r\n1\r\n"));
 }
@@ -385,14 +385,14 @@ void TfindformenTest::standardListAsksFirst()
 {
     Fixture f;
     f.show();
-    f.filters->tekstedit->setText(QStringLiteral("Logfil"));
-    f.filters->typeedit->setText(QStringLiteral("log"));
-    QVERIFY(f.run(f.filters->aInsertNew));
-    f.filters->standardKnap->click(); // answered no
-    QCOMPARE(f.filters->typeliste->topLevelItemCount(), 13);
+    f.filters()->tekstedit->setText(QStringLiteral("Logfil"));
+    f.filters()->typeedit->setText(QStringLiteral("log"));
+    QVERIFY(f.run(f.filters()->aInsertNew));
+    f.filters()->standardKnap->click(); // answered no
+    QCOMPARE(f.filters()->typeliste->topLevelItemCount(), 13);
     f.app.platform.modal.answer(QDialog::Accepted);
-    f.filters->standardKnap->click();
-    QCOMPARE(f.filters->shownEntries(), FileTypeList::standard());
+    f.filters()->standardKnap->click();
+    QCOMPARE(f.filters()->shownEntries(), FileTypeList::standard());
     QCOMPARE(f.app.platform.modal.texts().last(),
         QStringLiteral("Der vil muligvist blive fjernet typer, der er indført senere!\n"
                        "Skal standardlisten hentes alligevel?"));
@@ -402,26 +402,28 @@ void TfindformenTest::aTickAloneCanBeSaved()
 {
     Fixture f;
     f.show();
-    QVERIFY(!f.filters->saveknap->isEnabled());
-    f.filters->typeliste->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
-    QVERIFY(f.filters->saveknap->isEnabled());
-    f.filters->saveknap->click();
+    QVERIFY(!f.filters()->saveknap->isEnabled());
+    f.filters()->typeliste->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+    QVERIFY(f.filters()->saveknap->isEnabled());
+    f.filters()->saveknap->click();
     QVERIFY(QString::fromUtf8(f.app.readSettingsFile(QStringLiteral("Filtertyper.txt")))
                 .startsWith("Tekstfil\r\n*.txt\r\n0\r\n"));
-    QVERIFY(!filterItems(*f.page->filterBoks).contains(QStringLiteral("Tekstfil (*.txt)")));
+    QVERIFY(!filterItems(*f.page()->filterBoks).contains(QStringLiteral("Tekstfil (*.txt)")));
 }
 
 void TfindformenTest::informationPageComesWithTheProgramOrTheDataRoot()
 {
     {
         Fixture f;
-        QCOMPARE(f.filters->Browser->documentTitle(), QStringLiteral("Søg i dokumenter"));
+        f.show();
+        QCOMPARE(f.filters()->Browser->documentTitle(), QStringLiteral("Søg i dokumenter"));
     }
     TestApp app;
     const QString own = app.root() + QStringLiteral("/Program/Information/Find i dokumenter2.html");
     QDir().mkpath(QFileInfo(own).path());
     writeAll(own, "<html><head><title>Min egen hjælp</title></head></html>");
     app.create();
+    app.context.findformen->show();
     QCOMPARE(app.context.findformen->filterPage->Browser->documentTitle(), QStringLiteral("Min egen hjælp"));
 }
 
