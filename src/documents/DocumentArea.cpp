@@ -12,9 +12,9 @@ namespace {
 // Tells when it has really closed: a document may refuse, to keep text the user asked to save.
 class DocumentSubWindow : public QMdiSubWindow {
 public:
-    explicit DocumentSubWindow(std::function<void()> closed)
-        : closed_(std::move(closed))
-    { }
+    using QMdiSubWindow::QMdiSubWindow;
+
+    void whenClosed(std::function<void()> closed) { closed_ = std::move(closed); }
 
 protected:
     void closeEvent(QCloseEvent *event) override
@@ -49,9 +49,11 @@ DocumentWindow *DocumentArea::documentOf(QMdiSubWindow *subWindow)
     return subWindow ? qobject_cast<DocumentWindow *>(subWindow->widget()) : nullptr;
 }
 
-void DocumentArea::add(DocumentWindow *window)
+DocumentWindow *DocumentArea::add(const std::function<DocumentWindow *(QWidget *parent)> &make)
 {
-    auto *subWindow = new DocumentSubWindow([this, window] {
+    auto *subWindow = new DocumentSubWindow(viewport());
+    DocumentWindow *window = make(subWindow);
+    subWindow->whenClosed([this, window] {
         order_.removeOne(window);
         Q_EMIT documentClosed(window);
         Q_EMIT documentsChanged();
@@ -59,6 +61,10 @@ void DocumentArea::add(DocumentWindow *window)
     subWindow->setWidget(window);
     subWindow->setAttribute(Qt::WA_DeleteOnClose);
     addSubWindow(subWindow);
+    // It fills the area, as it is about to be maximized, and so it comes back when restored: at the
+    // size its controls ask for, the editor would lay its first lines out narrow and count them again a
+    // moment later.
+    subWindow->setGeometry(viewport()->rect());
     order_.append(window);
     connect(window, &DocumentWindow::modificationChanged, this,
         [this, window](bool modified) { Q_EMIT documentModificationChanged(window, modified); });
@@ -68,6 +74,7 @@ void DocumentArea::add(DocumentWindow *window)
     connect(window, &DocumentWindow::fileNameChanged, this, &DocumentArea::documentsChanged);
     Q_EMIT documentAdded(window);
     Q_EMIT documentsChanged();
+    return window;
 }
 
 void DocumentArea::activate(DocumentWindow *window)

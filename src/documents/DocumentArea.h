@@ -3,6 +3,8 @@
 #include <QList>
 #include <QMdiArea>
 
+#include <functional>
+
 class DocumentWindow;
 
 // The frame's client area: the document windows, in the frame's window order (the active one first,
@@ -13,8 +15,10 @@ class DocumentArea : public QMdiArea {
 public:
     explicit DocumentArea(QWidget *parent = nullptr);
 
-    // Puts the window into its own sub-window; the area owns it from now on.
-    void add(DocumentWindow *window);
+    // Makes a sub-window and the document window in it, which make() builds with the sub-window as
+    // its parent; the area owns it from now on. Built where it lives, the window's controls take the
+    // program's style sheet once: moved in whole, each would be styled again.
+    DocumentWindow *add(const std::function<DocumentWindow *(QWidget *parent)> &make);
     void activate(DocumentWindow *window);
     QList<DocumentWindow *> windowsInOrder() const { return order_; }
     DocumentWindow *activeDocument() const;

@@ -59,8 +59,9 @@ void offerChoice(const Options::Choice &choice, QComboBox *box)
 
 } // namespace
 
-Twinform1::Twinform1(AppContext &context)
-    : context_(context)
+Twinform1::Twinform1(AppContext &context, QWidget *parent)
+    : DocumentWindow(parent)
+    , context_(context)
 {
     setAttribute(Qt::WA_DeleteOnClose, false); // the sub-window around it owns and deletes it
     context.frame->hideOptionsPage();

@@ -28,7 +28,7 @@ class Twinform1 : public DocumentWindow {
 
 public:
     // Takes the document to show from the frame's hand-over fields.
-    explicit Twinform1(AppContext &context);
+    explicit Twinform1(AppContext &context, QWidget *parent = nullptr);
     ~Twinform1() override;
 
     QString Filnavn() const override;

@@ -100,8 +100,9 @@ qreal documentUnits(qreal points)
 
 } // namespace
 
-Twinform2::Twinform2(AppContext &context)
-    : context_(context)
+Twinform2::Twinform2(AppContext &context, QWidget *parent)
+    : DocumentWindow(parent)
+    , context_(context)
 {
     setAttribute(Qt::WA_DeleteOnClose, false); // the sub-window around it owns and deletes it
     context.frame->hideOptionsPage();

@@ -34,7 +34,7 @@ class Twinform2 : public DocumentWindow {
 
 public:
     // Takes the document to show from the frame's hand-over fields.
-    explicit Twinform2(AppContext &context);
+    explicit Twinform2(AppContext &context, QWidget *parent = nullptr);
     ~Twinform2() override;
 
     QString Filnavn() const override;

@@ -294,9 +294,11 @@ QAction *Tmainform::command(const QString &name)
 
 DocumentWindow *Tmainform::createDocumentWindow(bool rich)
 {
-    DocumentWindow *window
-        = rich ? static_cast<DocumentWindow *>(new Twinform2(context_)) : new Twinform1(context_);
-    documents_->add(window);
+    DocumentWindow *window = documents_->add([this, rich](QWidget *parent) -> DocumentWindow * {
+        if (rich)
+            return new Twinform2(context_, parent);
+        return new Twinform1(context_, parent);
+    });
     window->parentWidget()->showMaximized();
     return window;
 }

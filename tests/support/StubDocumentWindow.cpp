@@ -12,8 +12,9 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-StubDocumentWindow::StubDocumentWindow(AppContext &context, const QString &caption)
-    : editor(new QPlainTextEdit(this))
+StubDocumentWindow::StubDocumentWindow(AppContext &context, const QString &caption, QWidget *parent)
+    : DocumentWindow(parent)
+    , editor(new QPlainTextEdit(this))
     , context_(context)
     , caption_(caption)
 {
@@ -25,9 +26,10 @@ StubDocumentWindow::StubDocumentWindow(AppContext &context, const QString &capti
 
 StubDocumentWindow *StubDocumentWindow::open(TestApp &app, const QString &caption)
 {
-    auto *window = new StubDocumentWindow(app.context, caption);
     DocumentArea *documents = app.frame().documents();
-    documents->add(window);
+    auto *window = static_cast<StubDocumentWindow *>(documents->add([&](QWidget *parent) -> DocumentWindow * {
+        return new StubDocumentWindow(app.context, caption, parent);
+    }));
     window->parentWidget()->show();
     documents->activate(window);
     return window;

@@ -15,7 +15,7 @@ class StubDocumentWindow : public DocumentWindow {
     Q_OBJECT
 
 public:
-    StubDocumentWindow(AppContext &context, const QString &caption);
+    StubDocumentWindow(AppContext &context, const QString &caption, QWidget *parent = nullptr);
 
     // Adds a new window to the frame's client area and activates it.
     static StubDocumentWindow *open(TestApp &app, const QString &caption);
