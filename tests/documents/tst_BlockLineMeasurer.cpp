@@ -65,6 +65,7 @@ void BlockLineMeasurerTest::countsAsTheLayoutDoes_data()
     QTest::newRow("prose in a fixed font") << danishProse(400, 2) << fixed;
     QTest::newRow("more prose") << danishProse(600, 7) << proportional;
     QTest::newRow("more prose in a fixed font") << danishProse(600, 11) << fixed;
+    QTest::newRow("prose in the editor's font") << danishProse(600, 13) << QStringLiteral("Courier New");
     QTest::newRow("leading and repeated blanks")
         << QStringLiteral("     ") + danishProse(200, 3) + QStringLiteral("    ") << proportional;
     QTest::newRow("one word wider than a line") << QStringLiteral("kort ")
@@ -88,8 +89,15 @@ void BlockLineMeasurerTest::countsAsTheLayoutDoes()
         BlockLineMeasurer::Settings settings;
         settings.font = QFont(family, 11);
         settings.option.setWrapMode(mode);
-        for (int width = 23; width < 900; width += 37) {
-            settings.width = width + 0.25;
+        QList<qreal> widths;
+        for (int width = 23; width < 900; width += 37)
+            widths << width + 0.25;
+        // In a fixed-pitch font a line of letters may end exactly at the edge.
+        const qreal cell = QFontMetricsF(settings.font).horizontalAdvance(u'n');
+        for (int cells = 3; cells < 110; cells += 9)
+            widths << cells * cell;
+        for (const qreal width : std::as_const(widths)) {
+            settings.width = width;
             measurer.setSettings(settings);
             const int counted = measurer.lineCount(text);
             const int laidOut = laidOutLines(text, settings);

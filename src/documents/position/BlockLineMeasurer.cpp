@@ -1,8 +1,11 @@
 #include "documents/position/BlockLineMeasurer.h"
 
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QTextBoundaryFinder>
 #include <QTextLayout>
+
+#include <cmath>
 
 namespace {
 
@@ -47,8 +50,22 @@ void BlockLineMeasurer::setSettings(const Settings &settings)
         advances_.assign(kFirstShapedCharacter, -1.0f);
         wordWidths_.clear();
         widestAdvance_ = QFontMetricsF(settings.font).maxWidth();
+        settings_ = settings;
+        exactAdvances_ = advancesAreExact();
     }
     settings_ = settings;
+}
+
+bool BlockLineMeasurer::advancesAreExact()
+{
+    if (!QFontInfo(settings_.font).fixedPitch())
+        return false;
+    // Pairs that kern in most fonts, Danish letters, punctuation and blanks between them.
+    const QString sample = QStringLiteral("AV To Wa Ty \"Æble\", ørred; Århus - L'T f.eks. 7/8 1,5 yY");
+    qreal sum = 0;
+    for (const QChar c : sample)
+        sum += advance(c);
+    return sum == QFontMetricsF(settings_.font).horizontalAdvance(sample);
 }
 
 qreal BlockLineMeasurer::advance(QChar c)
@@ -91,7 +108,11 @@ int BlockLineMeasurer::countByAdvances(const QString &text)
     // Each word is measured shaped, so only kerning across the blanks between words can make the line
     // wider or narrower than its words and blanks add up to: a line surely fits, or surely overflows,
     // when it is that far inside or outside the width.
-    auto slack = [](qsizetype blanks) { return kWordSafetyPixels + kPixelsPerBlank * blanks; };
+    auto slack = [this](qsizetype blanks) {
+        return exactAdvances_ ? 0 : kWordSafetyPixels + kPixelsPerBlank * blanks;
+    };
+    // The layout takes the width in 64ths of a pixel, and breaks only where a line would be wider.
+    const qreal width = std::round(settings_.width * 64) / 64;
     const qreal blank = advance(u' ');
     QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
     int lines = 1;
@@ -122,13 +143,13 @@ int BlockLineMeasurer::countByAdvances(const QString &text)
         if (word.advance < 0)
             return -1;
         const qreal wanted = line + word.advance + word.overhang;
-        if (start > lineStart && !breakable && wanted >= settings_.width + slack(blanksInLine)) {
+        if (start > lineStart && !breakable && wanted > width + slack(blanksInLine)) {
             ++lines;
             lineStart = start;
             line = 0;
             blanksInLine = 0;
         }
-        if (line + word.advance + word.overhang <= settings_.width - slack(blanksInLine)) {
+        if (line + word.advance + word.overhang <= width - slack(blanksInLine)) {
             line += word.advance + (end - visibleEnd) * blank;
             blanksInLine += end - visibleEnd;
             start = end;

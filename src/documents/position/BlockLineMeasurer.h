@@ -13,7 +13,9 @@
 // Most paragraphs skip the layout, whose shaping costs some 400 ns a character: the cached widths of
 // their words, each shaped once, show where the lines break, between the places Qt's layout may break a
 // line (found as it finds them), whenever a break lies clear of the edge by more than kerning between
-// words could move it. A line too close to call, or with a word wider than itself, is laid out alone;
+// words could move it. In a fixed-pitch font whose letters do not kern, the sums are the layout's own
+// and no line is too close to call. A line too close to call, or with a word wider than itself, is
+// laid out alone;
 // a paragraph with characters whose width needs more than the font (tabs, combining marks, other
 // scripts) is laid out whole.
 class BlockLineMeasurer {
@@ -52,6 +54,9 @@ private:
     int countByAdvances(const QString &text);
     // The cached width of the character; negative when it needs shaping.
     qreal advance(QChar c);
+    // True when a line's width is exactly the sum of its characters' advances, as in a fixed-pitch
+    // font without kerning: shaped, a sample text is as wide as its letters one by one.
+    bool advancesAreExact();
     struct WordWidth {
         qreal advance = 0; // shaped; negative when a character's width depends on more than the font
         qreal overhang = 0; // how far the last glyph reaches out past its advance
@@ -65,4 +70,5 @@ private:
     std::vector<float> advances_;
     QHash<QString, WordWidth> wordWidths_;
     qreal widestAdvance_ = 0;
+    bool exactAdvances_ = false;
 };
