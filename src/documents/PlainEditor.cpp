@@ -1,5 +1,7 @@
 #include "documents/PlainEditor.h"
 
+#include "documents/CaretParagraphCache.h"
+
 PlainEditor::PlainEditor(QWidget *parent)
     : QPlainTextEdit(parent)
 {
@@ -9,6 +11,7 @@ PlainEditor::PlainEditor(QWidget *parent)
     // The side margins lie outside the viewport; they take the text's background.
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);
+    new CaretParagraphCache(*this);
 }
 
 void PlainEditor::setSideMargins(int pixels)

@@ -17,6 +17,7 @@ class BigDocumentTest : public QObject {
 
 private Q_SLOTS:
     void bigFileOpensMarkedAndCounted();
+    void onlyTheCaretsLongParagraphKeepsItsShaping();
 };
 
 void BigDocumentTest::bigFileOpensMarkedAndCounted()
@@ -69,6 +70,34 @@ void BigDocumentTest::bigFileOpensMarkedAndCounted()
     for (QTextBlock block = editor.document()->firstBlock(); block.isValid(); block = block.next())
         editor.document()->documentLayout()->blockBoundingRect(block);
     QCOMPARE(editor.document()->lineCount(), atEnd.lineCount);
+}
+
+// Drawing the caret shapes its whole paragraph again unless the layout keeps it; kept for every
+// paragraph the caret has visited, the shaping of a big file would stay in memory.
+void BigDocumentTest::onlyTheCaretsLongParagraphKeepsItsShaping()
+{
+    PlainEditor editor;
+    const QString longLine = QStringLiteral("lang linje ").repeated(4000);
+    editor.setPlainText(longLine + u'\n' + QStringLiteral("kort") + u'\n' + longLine);
+    QTextDocument &document = *editor.document();
+    auto kept = [&document](int block) { return document.findBlockByNumber(block).layout()->cacheEnabled(); };
+    auto moveTo = [&editor, &document](
+                      int block) { editor.setTextCursor(QTextCursor(document.findBlockByNumber(block))); };
+    moveTo(0);
+    QVERIFY(kept(0));
+    moveTo(1);
+    QVERIFY(!kept(0) && !kept(1));
+    moveTo(2);
+    QVERIFY(kept(2));
+    // The paragraph grows long under a caret that stays put, as when a file streams in.
+    moveTo(1);
+    QTextCursor(document.findBlockByNumber(1)).insertText(longLine);
+    QVERIFY(kept(1) && !kept(2));
+    // The paragraph kept goes away with the rest of the text.
+    QTextCursor all(&document);
+    all.select(QTextCursor::Document);
+    all.removeSelectedText();
+    QVERIFY(!kept(0));
 }
 
 QTEST_MAIN(BigDocumentTest)
