@@ -46,14 +46,14 @@ void layOut(const QString &text, const BlockLineMeasurer::Settings &settings, Vi
 
 void BlockLineMeasurer::setSettings(const Settings &settings)
 {
-    if (advances_.empty() || !(settings.font == settings_.font)) {
+    const bool newFont = advances_.empty() || !(settings.font == settings_.font);
+    settings_ = settings;
+    if (newFont) {
         advances_.assign(kFirstShapedCharacter, -1.0f);
         wordWidths_.clear();
         widestAdvance_ = QFontMetricsF(settings.font).maxWidth();
-        settings_ = settings;
         exactAdvances_ = advancesAreExact();
     }
-    settings_ = settings;
 }
 
 bool BlockLineMeasurer::advancesAreExact()
